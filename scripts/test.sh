@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tessary twice (plain, and with address and
+# undefined-behaviour sanitizers) and runs every test in both builds.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+run_build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$top/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+run_build build/test-plain
+run_build build/test-sanitize -DTESSARY_SANITIZE=ON

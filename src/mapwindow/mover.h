@@ -1,0 +1,80 @@
+#pragma once
+// Mover: the map window's behaviour, one handler per event.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "shape/region_ops.h"
+
+namespace tessary {
+
+class Application;
+class FileList;
+class Files;
+class Label;
+class MessageBoxes;
+class Module1;
+class MoverWindow;
+class PictureArea;
+class Pointer;
+class Screen;
+class Shell;
+
+inline constexpr const char* kMapPattern = "*.gmx; *.GMX";
+inline constexpr const char* kStoredMapsName = "Stored Maps";
+
+// The controls of the map window, reached by name. Image[k] is ImageK
+// (index 0 is unused and null).
+struct MoverControls {
+    FileList& File1;
+    FileList& File2;
+    std::array<PictureArea*, 23> Image;
+    Label& Label1;
+};
+
+struct MoverServices {
+    MoverWindow& window;
+    Screen& screen;
+    Pointer& pointer;
+    MessageBoxes& messages;
+    Files& files;
+    Shell& shell;
+    Application& application;
+};
+
+class Mover {
+public:
+    Mover(Module1& program, MoverControls controls, MoverServices services);
+
+    // Load and unload steps, and the re-read of both lists.
+    void Form_Load();
+    void Form_Unload();
+    void RefreshMapLists();
+
+    // Event handlers.
+    void Image12_MouseDown();   // install
+    void Image13_MouseDown();   // store
+    void Image2_Click();
+    void File1_Click();
+    void File2_Click();
+    void File2_LostFocus();
+    void Form_MouseDown();      // drag by the bare surface
+    void Image4_Click();        // quit
+    void Image6_MouseDown();    // custom-maps page
+    void Image22_MouseDown();   // home page
+
+    // Members, in declaration order.
+    std::string PreviewPicturePath;
+    std::int16_t NameLength = 0;
+    std::string SelectedGameMap;
+    std::string SelectedStoredMap;
+    RegionHandle ShapeRegion = kNoRegion;
+
+private:
+    Module1& program_;
+    MoverControls controls_;
+    MoverServices services_;
+};
+
+}  // namespace tessary

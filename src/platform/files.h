@@ -1,0 +1,34 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace tessary {
+
+// File operations. Every failure is a RuntimeFailure.
+class Files {
+public:
+    virtual ~Files() = default;
+    // Copy a file to a new full path, replacing a file of that name already
+    // there. The destination is either the complete copy or left as it was:
+    // the bytes go to a new file in the destination folder, are flushed, and
+    // then replace the old file in one step. Copying a file onto itself fails.
+    virtual void Copy(const std::string& from, const std::string& to) = 0;
+    // Delete a file; fails when it does not exist.
+    virtual void Delete(const std::string& path) = 0;
+    // Create a folder; fails when its parent does not exist.
+    virtual void CreateFolder(const std::string& path) = 0;
+    // True when a file (not a folder) exists at the path.
+    virtual bool FileExists(const std::string& path) const = 0;
+};
+
+// Whole-file text access for small files such as the location cache.
+class TextFiles {
+public:
+    virtual ~TextFiles() = default;
+    // Read at most maxBytes from the start of the file; fails when it cannot be opened.
+    virtual std::string ReadStart(const std::string& path, std::size_t maxBytes) = 0;
+    // Replace the file with exactly these bytes, whole or not at all.
+    virtual void WriteWhole(const std::string& path, const std::string& bytes) = 0;
+};
+
+}  // namespace tessary

@@ -1,0 +1,77 @@
+#pragma once
+// Module1: the program-wide state and the start-up procedure Main.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tessary {
+
+class Application;
+class Drives;
+class MainFrame;
+class MessageBoxes;
+class Pointer;
+class Screen;
+class SplashWindow;
+class TextFiles;
+class TreeSearch;
+
+inline constexpr const char* kApplicationTitle = "Tessary --- Fennock Marrowby";
+inline constexpr const char* kGameExeName = "Marrowby.exe";
+inline constexpr const char* kLocationCacheName = "maplog.txt";
+
+struct StartupServices {
+    Screen& screen;
+    Pointer& pointer;
+    Application& application;
+    MessageBoxes& messages;
+    TextFiles& textFiles;
+    Drives& drives;
+    TreeSearch& treeSearch;
+    SplashWindow& splash;
+    MainFrame& mainFrame;
+};
+
+class Module1 {
+public:
+    explicit Module1(StartupServices services);
+
+    // The start-up sequence: splash, cache or drive scan, main frame.
+    void Main();
+
+    // Drive pieces of the game search.
+    void SetDriveRoot();
+    // The full path of the first file named fileName under root, or empty;
+    // every failure gives empty.
+    std::string FindFileInTree(const std::string& root, const std::string& fileName);
+
+    // The location cache beside the program.
+    std::string LocationCachePath() const;
+    void ReadLocationCache();
+    void WriteLocationCache();
+    void DeleteLocationCache();
+
+    // Program-wide state, alive for the whole run.
+    std::int16_t DriveIndex = 0;
+    std::string DriveRoot;
+    std::int32_t DriveTypeCode = 0;
+    std::array<std::string, 15> DriveTypeNames;
+    std::string GameExePath;
+    std::string GameMapsFolder;
+    // Written only by the map window.
+    std::string StoredMapsFolder;
+
+private:
+    StartupServices services_;
+};
+
+// The drive-type name recorded for a drive-type code, or nullptr when the
+// code has none (the entry keeps its value).
+const char* DriveTypeName(std::int32_t code);
+
+// The game maps folder for a found game executable path: the path without
+// its last strlen(kGameExeName) characters, followed by "Home" and "Maps".
+std::string DeriveGameMapsFolder(const std::string& gameExePath);
+
+}  // namespace tessary
