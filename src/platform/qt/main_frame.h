@@ -1,0 +1,54 @@
+#pragma once
+// The main frame "MDIForm1": a multiple-document parent window whose client
+// area is black with the frame picture drawn once at its top-left corner.
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPixmap>
+
+#include <functional>
+
+#include "platform/startup_windows.h"
+
+namespace tessary {
+
+inline constexpr const char* kMainFrameCaption = "  Tessary - Fennock Marrowby Edition";
+
+// The client area: the picture is neither tiled nor scaled.
+class FrameBackdrop final : public QMdiArea {
+    Q_OBJECT
+public:
+    explicit FrameBackdrop(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+class MainFrameWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainFrameWindow();
+    FrameBackdrop* Backdrop() const { return backdrop_; }
+
+private:
+    FrameBackdrop* backdrop_;
+};
+
+class QtMainFrame final : public MainFrame {
+public:
+    // onLoad runs when the frame loads: it loads and shows the map window.
+    explicit QtMainFrame(std::function<void(QWidget& frame)> onLoad);
+    ~QtMainFrame() override;
+
+    void Show() override;
+    MainFrameWindow* Window() const { return window_; }
+
+private:
+    std::function<void(QWidget&)> onLoad_;
+    MainFrameWindow* window_ = nullptr;
+};
+
+}  // namespace tessary

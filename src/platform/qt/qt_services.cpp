@@ -1,0 +1,74 @@
+#include "platform/qt/qt_services.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/failure.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+QScreen* PrimaryScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) throw RuntimeFailure(kDeviceIOError, "No screen is available");
+    return screen;
+}
+
+}  // namespace
+
+void QtMessageBoxes::ShowOk(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtPointer::Set(PointerShape shape) {
+    if (shape == PointerShape::Busy) {
+        if (QGuiApplication::overrideCursor() != nullptr) {
+            QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    } else {
+        while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+double QtScreen::TwipsPerPixelX() const { return kTwipsPerInch / PrimaryScreen()->logicalDotsPerInchX(); }
+double QtScreen::TwipsPerPixelY() const { return kTwipsPerInch / PrimaryScreen()->logicalDotsPerInchY(); }
+double QtScreen::WidthTwips() const { return PrimaryScreen()->geometry().width() * TwipsPerPixelX(); }
+double QtScreen::HeightTwips() const { return PrimaryScreen()->geometry().height() * TwipsPerPixelY(); }
+
+void QtApplication::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void QtApplication::EndProcess() {
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+std::string QtApplication::ProgramFolder() const {
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+void QtShell::Open(const std::string& address, const std::string& /*workingFolder*/) {
+    // The desktop opens web addresses itself; a working folder has no meaning there.
+    if (!QDesktopServices::openUrl(QUrl(QString::fromStdString(address)))) {
+        throw RuntimeFailure(kFileNotFound, "No program opens " + address);
+    }
+}
+
+}  // namespace tessary

@@ -1,0 +1,45 @@
+#pragma once
+// The process-wide platform services on Qt: message boxes, the pointer, the
+// screen, pending events, process end, the program's folder and web pages.
+
+#include "platform/application.h"
+#include "platform/message_boxes.h"
+#include "platform/pointer.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+
+namespace tessary {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void ShowOk(const std::string& text, const std::string& caption) override;
+};
+
+class QtPointer final : public Pointer {
+public:
+    void Set(PointerShape shape) override;
+};
+
+// Twips per pixel come from the screen's logical dots per inch, here only.
+class QtScreen final : public Screen {
+public:
+    double WidthTwips() const override;
+    double HeightTwips() const override;
+    double TwipsPerPixelX() const override;
+    double TwipsPerPixelY() const override;
+};
+
+class QtApplication final : public Application {
+public:
+    void ProcessPendingEvents() override;
+    [[noreturn]] void EndProcess() override;
+    std::string ProgramFolder() const override;
+};
+
+// Hands the address to the desktop; never blocks and never shows a message.
+class QtShell final : public Shell {
+public:
+    void Open(const std::string& address, const std::string& workingFolder) override;
+};
+
+}  // namespace tessary

@@ -1,0 +1,94 @@
+#include "platform/qt/splash_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QProgressBar>
+
+#include <cmath>
+
+#include "platform/qt/window_geometry.h"
+#include "platform/screen.h"
+
+namespace tessary {
+
+namespace {
+constexpr int kClientWidth = 630;
+constexpr int kClientHeight = 386;
+const QRect kProgressBarRect(158, 311, 314, 10);
+}  // namespace
+
+SplashWidget::SplashWidget(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      progressBar_(new QProgressBar(this)),
+      picture_(QStringLiteral(":/assets/splash.bmp")) {
+    setObjectName(QStringLiteral("Startup"));
+    setWindowTitle(QStringLiteral("Tessary"));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    setAutoFillBackground(false);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setGeometry(kProgressBarRect);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->setFocusPolicy(Qt::StrongFocus);
+}
+
+void SplashWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void SplashWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SplashWidget::closeEvent(QCloseEvent* event) {
+    // Closed by the user: the start-up has stopped here, so the program ends.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+QtSplashWindow::QtSplashWindow(const Screen& screen) : screen_(screen) {}
+
+QtSplashWindow::~QtSplashWindow() { delete widget_; }
+
+SplashWidget& QtSplashWindow::Load() {
+    if (widget_ == nullptr) widget_ = new SplashWidget;
+    return *widget_;
+}
+
+void QtSplashWindow::SetTopLeft(double topTwips, double leftTwips) {
+    MoveToTwips(Load(), screen_, topTwips, leftTwips);
+}
+
+void QtSplashWindow::SetProgress(float value) {
+    value_ = value;
+    Load().ProgressBar1()->setValue(static_cast<int>(std::lround(value)));
+}
+
+float QtSplashWindow::Progress() const { return value_; }
+
+void QtSplashWindow::Show() {
+    SplashWidget& widget = Load();
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
+}
+
+void QtSplashWindow::Unload() {
+    if (widget_ == nullptr) return;
+    // Unloading is not the user closing it: it must not end the program.
+    widget_->hide();
+    widget_->deleteLater();
+    widget_ = nullptr;
+}
+
+}  // namespace tessary

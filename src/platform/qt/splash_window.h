@@ -1,0 +1,53 @@
+#pragma once
+// The splash window "Startup": 630 x 386, no frame, black, with its picture
+// and the progress bar "ProgressBar1". Closing it (or Escape) ends the
+// program, so that a start-up that failed can be left.
+
+#include <QWidget>
+
+#include "platform/startup_windows.h"
+
+class QProgressBar;
+
+namespace tessary {
+
+class Screen;
+
+class SplashWidget final : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplashWidget(QWidget* parent = nullptr);
+    QProgressBar* ProgressBar1() const { return progressBar_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QProgressBar* progressBar_;
+    QPixmap picture_;
+};
+
+class QtSplashWindow final : public SplashWindow {
+public:
+    explicit QtSplashWindow(const Screen& screen);
+    ~QtSplashWindow() override;
+
+    void SetTopLeft(double topTwips, double leftTwips) override;
+    void SetProgress(float value) override;
+    float Progress() const override;
+    void Show() override;
+    void Unload() override;
+
+    SplashWidget* Widget() const { return widget_; }
+
+private:
+    SplashWidget& Load();
+
+    const Screen& screen_;
+    SplashWidget* widget_ = nullptr;
+    float value_ = 0.0f;
+};
+
+}  // namespace tessary

@@ -1,0 +1,63 @@
+# Shared pieces of the end-to-end tests: a private Xvfb display, temporary
+# folders, and waiting for windows of one process.
+
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d /tmp/tessary-e2e.XXXXXX)
+E2E_PIDS=()
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display number and exports DISPLAY.
+start_xvfb() {
+  local n
+  for n in $(seq 120 199); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+    local pid=$!
+    E2E_PIDS+=("$pid")
+    for _ in $(seq 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  fail "no Xvfb display could be started"
+}
+
+# wait_window PID NAME-REGEX [SECONDS]: prints the id of a visible window of
+# the process whose title matches, once it is mapped.
+wait_window() {
+  local pid=$1 name=$2 seconds=${3:-20} id
+  for _ in $(seq $((seconds * 10))); do
+    id=$(xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_exit PID [SECONDS]: succeeds when the process has ended in time.
+wait_exit() {
+  local pid=$1 seconds=${2:-10}
+  for _ in $(seq $((seconds * 10))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# make_prefix DIR: an empty Wine prefix with no drives.
+make_prefix() {
+  mkdir -p "$1/dosdevices"
+  printf 'WINE REGISTRY Version 2\n\n[Software\\\\Wine\\\\Drives]\n\n' > "$1/system.reg"
+}
