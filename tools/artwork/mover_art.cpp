@@ -171,10 +171,12 @@ QImage Badge(const QImage& layer) {
     return image;
 }
 
-QImage Emblem() {
-    QImage image = Canvas(kEmblem.width(), kEmblem.height());
+// The emblem sits in a black socket let into the panel.
+QImage Emblem(const QImage& layer) {
+    QImage image = Crop(layer, kEmblem);
     QPainter p(&image);
     Prepare(p);
+    DrawPlate(p, QRectF(0, 0, kEmblem.width(), kEmblem.height()), 4, Qt::black, QColor(0x0c, 0x0c, 0x0c), true);
     DrawEmblem(p, QRectF(1.5, 2, 50, 50));
     return image;
 }
@@ -211,7 +213,7 @@ PictureSet MoverPictures() {
         {"badge.bmp", Badge(background)},
         {"image16_maps_pressed.bmp", ButtonFace(framed, kCustomMapsPlace, download, kGreen, true)},
         {"image6_maps.bmp", ButtonFace(framed, kCustomMapsPlace, download, kIdleText, false)},
-        {"image15_emblem.bmp", Emblem()},
+        {"image15_emblem.bmp", Emblem(background)},
         {"image14_exit_pressed.bmp", face(kQuitPlace, "Exit", kGreen, true)},
         {"image4_exit.bmp", face(kQuitPlace, "Exit", kIdleText, false)},
         {"image13_store_ready.bmp", face(kStorePlace, "Store", kGreen, false)},

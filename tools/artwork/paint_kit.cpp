@@ -43,9 +43,9 @@ QPainterPath HunterPath() {
 
     QPainterPath rifle;
     rifle.moveTo(69, 57);
-    rifle.lineTo(30, 4);
+    rifle.lineTo(33, 9);
     QPainterPathStroker stroker;
-    stroker.setWidth(3.6);
+    stroker.setWidth(4.2);
     stroker.setCapStyle(Qt::RoundCap);
     QPainterPath gun = stroker.createStroke(rifle);
     gun.addPolygon(QPolygonF{{63, 50}, {72, 54}, {72, 62}, {66, 60}});  // stock
@@ -191,7 +191,7 @@ void DrawEmblem(QPainter& painter, const QRectF& disc) {
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(c, r * 0.9, r * 0.9);
 
-    const qreal box = r * 1.5;
+    const qreal box = r * 1.62;
     painter.translate(c.x() - box / 2, c.y() - box / 2 + r * 0.02);
     painter.scale(box / 100, box / 100);
     painter.setPen(Qt::NoPen);
