@@ -1,0 +1,10 @@
+#pragma once
+
+#include "picture_set.h"
+
+namespace tessary::artwork {
+
+// The splash window's picture.
+PictureSet SplashPictures();
+
+}  // namespace tessary::artwork
