@@ -1,10 +1,12 @@
-// Tessary: the Qt front. Builds the platform services and runs Main.
+// Tessary on Linux: the Qt front.
 #include <QApplication>
 
+#include "platform/qt/qt_program.h"
 #include "platform/qt/qt_resources.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tessary::InitResources();
-    return 0;
+    tessary::QtProgram program;
+    return program.Run();
 }

@@ -38,7 +38,7 @@ start_xvfb() {
 wait_window() {
   local pid=$1 name=$2 seconds=${3:-20} id
   for _ in $(seq $((seconds * 10))); do
-    id=$(xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1 || true)
+    id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.1

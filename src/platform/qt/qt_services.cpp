@@ -8,12 +8,14 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/failure.h"
+#include "platform/qt/window_geometry.h"
 
 namespace tessary {
 
@@ -33,6 +35,13 @@ void QtMessageBoxes::ShowOk(const std::string& text, const std::string& caption)
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowIcon(ProgramIcon());
+    // Without a window manager nothing activates a new window; the box must
+    // have the keyboard so that Enter or Escape dismiss it.
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
     box.exec();
 }
 

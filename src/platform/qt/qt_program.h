@@ -1,0 +1,50 @@
+#pragma once
+// The whole program on the Qt front: the platform services, the program-wide
+// module and the three windows, wired together.
+
+#include <memory>
+
+#include "platform/posix/posix_files.h"
+#include "platform/posix/tree_search.h"
+#include "platform/posix/wine_drives.h"
+#include "platform/qt/main_frame.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/splash_window.h"
+#include "startup/module1.h"
+
+class QWidget;
+
+namespace tessary {
+
+class QtMoverWindow;
+
+class QtProgram {
+public:
+    QtProgram();
+    ~QtProgram();
+
+    // Runs the start-up sequence, then the event loop; returns the exit code.
+    int Run();
+
+    Module1& Program() { return module1_; }
+    QtMainFrame& Frame() { return mainFrame_; }
+    QtMoverWindow* Mover() const { return mover_.get(); }
+
+private:
+    void LoadMover(QWidget& frame);
+
+    QtScreen screen_;
+    QtPointer pointer_;
+    QtApplication application_;
+    QtMessageBoxes messages_;
+    PosixFiles files_;
+    WineDrives drives_;
+    PosixTreeSearch treeSearch_;
+    QtSplashWindow splash_;
+    QtMainFrame mainFrame_;
+    QtShell shell_;
+    Module1 module1_;
+    std::unique_ptr<QtMoverWindow> mover_;
+};
+
+}  // namespace tessary
