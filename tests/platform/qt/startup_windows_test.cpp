@@ -1,0 +1,95 @@
+// The splash window and the main frame as real Qt windows (offscreen).
+#include <QImage>
+#include <QProgressBar>
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_startup.h"
+#include "platform/qt/main_frame.h"
+#include "platform/qt/splash_window.h"
+
+namespace tessary {
+namespace {
+
+QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+TEST(SplashWindowTest, HasItsSizeBarAndPictureWithABlackStrip) {
+    fakes::FakeScreen screen;
+    QtSplashWindow splash(screen);
+    splash.SetTopLeft(15360 / 2 - 2895, 19200 / 2 - 4725);
+    splash.SetProgress(0);
+    splash.Show();
+    SplashWidget& widget = *splash.Widget();
+
+    EXPECT_EQ(widget.size(), QSize(630, 386));
+    EXPECT_TRUE(widget.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(widget.pos(), QPoint(640 - 315, 512 - 193));
+    QProgressBar* bar = widget.ProgressBar1();
+    EXPECT_EQ(bar->geometry(), QRect(158, 311, 314, 10));
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 100);
+    EXPECT_FALSE(bar->isTextVisible());
+
+    const QImage picture(QStringLiteral(":/assets/splash.bmp"));
+    ASSERT_EQ(picture.size(), QSize(628, 377));
+    const QImage shot = Grab(widget);
+    EXPECT_EQ(shot.pixel(20, 20), picture.convertToFormat(QImage::Format_RGB32).pixel(20, 20));
+    EXPECT_EQ(qGray(shot.pixel(300, 150)) > 0, true);  // the game picture is not black
+    for (int y = 0; y < 386; y += 17) {
+        EXPECT_EQ(shot.pixel(628, y), qRgb(0, 0, 0));
+        EXPECT_EQ(shot.pixel(629, y), qRgb(0, 0, 0));
+    }
+    for (int x = 0; x < 630; x += 13) EXPECT_EQ(shot.pixel(x, 377), qRgb(0, 0, 0));
+    splash.Unload();
+    EXPECT_EQ(splash.Widget(), nullptr);
+}
+
+TEST(SplashWindowTest, KeepsTheSinglePrecisionValueItWasGiven) {
+    fakes::FakeScreen screen;
+    QtSplashWindow splash(screen);
+    splash.SetProgress(5);
+    splash.SetProgress(splash.Progress() + 2);
+    EXPECT_FLOAT_EQ(splash.Progress(), 7.0f);
+    EXPECT_EQ(splash.Widget()->ProgressBar1()->value(), 7);
+}
+
+TEST(MainFrameTest, LoadsTheMapWindowAfterShowingItselfWithItsCaption) {
+    bool frameVisibleAtLoad = false;
+    QtMainFrame frame([&](QWidget& window) { frameVisibleAtLoad = window.isVisible(); });
+    frame.Show();
+    EXPECT_TRUE(frameVisibleAtLoad);
+    EXPECT_EQ(frame.Window()->windowTitle(), QStringLiteral("  Tessary - Fennock Marrowby Edition"));
+    EXPECT_EQ(frame.Window()->centralWidget()->size(), QSize(675, 563));
+}
+
+TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
+    QtMainFrame frame([](QWidget&) {});
+    frame.Show();
+    frame.Window()->resize(1500, 1200);
+    QWidget* viewport = frame.Window()->Backdrop()->viewport();
+    ASSERT_GE(viewport->width(), 1400);
+    ASSERT_GE(viewport->height(), 1100);
+    const QImage picture = QImage(QStringLiteral(":/assets/frame.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(picture.size(), QSize(1280, 960));
+    const QImage shot = Grab(*viewport);
+
+    // Every pixel of the picture's top band lands where it is in the picture...
+    int nonBlack = 0;
+    for (int y = 0; y < 120; ++y) {
+        for (int x = 0; x < 1280; x += 7) {
+            ASSERT_EQ(shot.pixel(x, y), picture.pixel(x, y)) << x << "," << y;
+            if (picture.pixel(x, y) != qRgb(0, 0, 0)) ++nonBlack;
+        }
+    }
+    EXPECT_GT(nonBlack, 0);
+    // ...and nothing of it is repeated to the right or below.
+    for (int y = 0; y < 120; ++y) {
+        for (int x = 1280; x < viewport->width(); x += 5) ASSERT_EQ(shot.pixel(x, y), qRgb(0, 0, 0));
+    }
+    for (int y = 960; y < viewport->height(); y += 3) {
+        for (int x = 0; x < 1280; x += 11) ASSERT_EQ(shot.pixel(x, y), qRgb(0, 0, 0));
+    }
+}
+
+}  // namespace
+}  // namespace tessary
