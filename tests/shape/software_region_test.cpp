@@ -166,6 +166,17 @@ TEST(SoftwareRegionTest, PolygonsSamplePixelCentres) {
     }
 }
 
+TEST(SoftwareRegionTest, FillRuleDecidesTheCentreOfAStar) {
+    const std::vector<RegionPoint> star{{10, 0}, {16, 20}, {0, 7}, {20, 7}, {4, 20}};
+    const auto evenOdd = SoftwareRegion::Polygon(star.data(), 5, PolygonFill::Alternate);
+    const auto winding = SoftwareRegion::Polygon(star.data(), 5, PolygonFill::Winding);
+    ASSERT_TRUE(evenOdd && winding);
+    EXPECT_FALSE(evenOdd->Contains(10, 10));
+    EXPECT_TRUE(winding->Contains(10, 10));
+    EXPECT_TRUE(evenOdd->Contains(10, 3));
+    EXPECT_TRUE(winding->Contains(10, 3));
+}
+
 TEST(SoftwareRegionTest, PolygonEdgesFollowTheRectangleRule) {
     const std::vector<RegionPoint> square{{2, 3}, {6, 3}, {6, 8}, {2, 8}};
     const auto region = SoftwareRegion::Polygon(square.data(), 4, PolygonFill::Alternate);
