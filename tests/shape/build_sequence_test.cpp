@@ -1,5 +1,6 @@
 // The order in which the builder asks for, combines and releases regions.
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace tessary {
 namespace {
 
 struct Call {
-    enum Kind { Rect, Ellipse, Polygon, Combine, Delete } kind;
+    enum Kind { Rect, Ellipse, Polygon, Combine, Delete } kind = Rect;
     RegionHandle handle = kNoRegion;  // created, destination or deleted region
     std::vector<std::int32_t> coordinates;  // box, or x and y of each point
     PolygonFill fill = PolygonFill::Alternate;
@@ -28,19 +29,20 @@ public:
     RegionHandle CreateRectRgn(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
         Fail();
         const RegionHandle handle = regions.CreateRectRgn(l, t, r, b);
-        calls.push_back({.kind = Call::Rect, .handle = handle, .coordinates = {l, t, r, b}});
+        calls.push_back(Made(Call::Rect, handle, {l, t, r, b}));
         return handle;
     }
     RegionHandle CreateEllipticRgn(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
         Fail();
         const RegionHandle handle = regions.CreateEllipticRgn(l, t, r, b);
-        calls.push_back({.kind = Call::Ellipse, .handle = handle, .coordinates = {l, t, r, b}});
+        calls.push_back(Made(Call::Ellipse, handle, {l, t, r, b}));
         return handle;
     }
     RegionHandle CreatePolygonRgn(const RegionPoint* points, int count, PolygonFill fill) override {
         Fail();
         const RegionHandle handle = regions.CreatePolygonRgn(points, count, fill);
-        Call call{.kind = Call::Polygon, .handle = handle, .fill = fill};
+        Call call = Made(Call::Polygon, handle, {});
+        call.fill = fill;
         for (int i = 0; i < count; ++i) {
             call.coordinates.push_back(points[i].x);
             call.coordinates.push_back(points[i].y);
@@ -51,12 +53,15 @@ public:
     int CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,
                    CombineMode mode) override {
         Fail();
-        calls.push_back({.kind = Call::Combine, .handle = destination, .source1 = source1, .source2 = source2,
-                         .mode = mode});
+        Call call = Made(Call::Combine, destination, {});
+        call.source1 = source1;
+        call.source2 = source2;
+        call.mode = mode;
+        calls.push_back(call);
         return regions.CombineRgn(destination, source1, source2, mode);
     }
     bool DeleteObject(RegionHandle region) override {
-        calls.push_back({.kind = Call::Delete, .handle = region});
+        calls.push_back(Made(Call::Delete, region, {}));
         return regions.DeleteObject(region);
     }
 
@@ -65,6 +70,14 @@ public:
     int failAtCall = -1;  // a creation or combine that throws, counted from 0
 
 private:
+    static Call Made(Call::Kind kind, RegionHandle handle, std::vector<std::int32_t> coordinates) {
+        Call call;
+        call.kind = kind;
+        call.handle = handle;
+        call.coordinates = std::move(coordinates);
+        return call;
+    }
+
     void Fail() {
         if (static_cast<int>(calls.size()) == failAtCall) {
             throw std::runtime_error("region operation failed");
