@@ -1,6 +1,8 @@
 // The outline the builder produces, looked at pixel by pixel on the software region.
 #include "shape/window_shape.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -177,6 +179,39 @@ TEST(WindowShapeTest, ZeroTwipsPerPixelIsDivisionByZero) {
         }
         EXPECT_EQ(ops.LiveRegionCount(), 1u);
     }
+}
+
+// The steps replayed straight on software regions, leaving out some rows.
+SoftwareRegion ReplayWithout(const std::vector<int>& skipped) {
+    SoftwareRegion shape;
+    for (const ShapeStep& step : ComputeShapeSteps(kStandard, 1.0f, 1.0f, 0, 0)) {
+        if (std::find(skipped.begin(), skipped.end(), step.row) != skipped.end()) {
+            continue;
+        }
+        std::optional<SoftwareRegion> primitive;
+        if (step.kind == PrimitiveKind::Polygon) {
+            primitive = SoftwareRegion::Polygon(step.points.data(), static_cast<int>(step.points.size()),
+                                                PolygonFill::Alternate);
+        } else if (step.kind == PrimitiveKind::Ellipse) {
+            primitive = SoftwareRegion::Ellipse(step.left, step.top, step.right, step.bottom);
+        } else {
+            primitive = SoftwareRegion::Rectangle(step.left, step.top, step.right, step.bottom);
+        }
+        EXPECT_TRUE(primitive.has_value());
+        shape = step.mode == CombineMode::Diff ? shape.Subtracted(*primitive) : shape.United(*primitive);
+    }
+    return shape;
+}
+
+TEST_F(WindowOutlineTest, SomeCutsAndUnionsLeaveNoTrace) {
+    EXPECT_EQ(ReplayWithout({}), Outline());
+    // The cuts of rows 3, 15, 16, 17 and 22 are filled again by later unions.
+    EXPECT_EQ(ReplayWithout({3, 15, 16, 17, 22}), Outline());
+    // Rows 24 and 26 to 28 lie inside row 23.
+    EXPECT_EQ(ReplayWithout({24, 26, 27, 28}), Outline());
+    // The other cuts leave the steps on the right.
+    EXPECT_NE(ReplayWithout({4}), Outline());
+    EXPECT_NE(ReplayWithout({18, 19, 20, 21}), Outline());
 }
 
 // Polygon 5 crosses itself as a figure eight whose loops turn opposite ways,
