@@ -9,6 +9,7 @@ namespace tessary {
 
 class Application;
 class Drives;
+class Files;
 class MainFrame;
 class MessageBoxes;
 class Pointer;
@@ -31,6 +32,8 @@ struct StartupServices {
     TreeSearch& treeSearch;
     SplashWindow& splash;
     MainFrame& mainFrame;
+    // Deletes the location cache.
+    Files& files;
 };
 
 class Module1 {

@@ -1,0 +1,211 @@
+#pragma once
+// Fakes of the services the start-up sequence uses. They write what happens
+// to one shared event log, so a test can check the order across services.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/drives.h"
+#include "platform/failure.h"
+#include "platform/files.h"
+#include "platform/message_boxes.h"
+#include "platform/pointer.h"
+#include "platform/screen.h"
+#include "platform/startup_windows.h"
+#include "startup/module1.h"
+
+namespace tessary::fakes {
+
+using EventLog = std::vector<std::string>;
+
+inline std::string FormatNumber(double value) {
+    std::string text = std::to_string(value);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+class FakeScreen : public Screen {
+public:
+    double WidthTwips() const override { return 19200; }
+    double HeightTwips() const override { return 15360; }
+    double TwipsPerPixelX() const override { return 15; }
+    double TwipsPerPixelY() const override { return 15; }
+};
+
+class FakePointer : public Pointer {
+public:
+    explicit FakePointer(EventLog& log) : log_(log) {}
+    void Set(PointerShape shape) override {
+        current = shape;
+        log_.push_back(shape == PointerShape::Busy ? "pointer busy" : "pointer default");
+    }
+    PointerShape current = PointerShape::Default;
+
+private:
+    EventLog& log_;
+};
+
+// Thrown by FakeApplication::EndProcess in place of ending the test process.
+struct ProcessEnded {};
+
+class FakeApplication : public Application {
+public:
+    explicit FakeApplication(EventLog& log) : log_(log) {}
+    void ProcessPendingEvents() override { log_.push_back("events"); }
+    [[noreturn]] void EndProcess() override {
+        log_.push_back("end process");
+        throw ProcessEnded{};
+    }
+    std::string ProgramFolder() const override { return programFolder; }
+    std::string programFolder = "/opt/tessary";
+
+private:
+    EventLog& log_;
+};
+
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    explicit FakeMessageBoxes(EventLog& log) : log_(log) {}
+    void ShowOk(const std::string& text, const std::string& caption) override {
+        shown.emplace_back(text, caption);
+        log_.push_back("message " + text);
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
+
+private:
+    EventLog& log_;
+};
+
+// Text files and file deletion in memory.
+class FakeFileStore : public TextFiles, public Files {
+public:
+    std::string ReadStart(const std::string& path, std::size_t maxBytes) override {
+        const auto it = contents.find(path);
+        if (it == contents.end()) throw RuntimeFailure(kFileNotFound, "File not found");
+        lastReadLimit = maxBytes;
+        return it->second.substr(0, maxBytes);
+    }
+    void WriteWhole(const std::string& path, const std::string& bytes) override {
+        ++writes;
+        if (failWrites) throw RuntimeFailure(kPermissionDenied, "Permission denied");
+        contents[path] = bytes;
+    }
+    void Copy(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
+    void Delete(const std::string& path) override {
+        ++deletes;
+        if (contents.erase(path) == 0) throw RuntimeFailure(kFileNotFound, "File not found");
+    }
+    void CreateFolder(const std::string&) override { throw std::logic_error("not used"); }
+    bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
+
+    std::map<std::string, std::string> contents;
+    bool failWrites = false;
+    int writes = 0;
+    int deletes = 0;
+    std::size_t lastReadLimit = 0;
+};
+
+// Drive i has the root "<letter>:\" and the type types[i] (1 when unset).
+class FakeDrives : public Drives {
+public:
+    explicit FakeDrives(EventLog& log) : log_(log) {}
+    std::string Root(int index) const override { return std::string(1, char('A' + index)) + ":\\"; }
+    std::int32_t DriveType(const std::string& root) override {
+        log_.push_back("type " + root);
+        const int index = root[0] - 'A';
+        const auto it = types.find(index);
+        return it == types.end() ? 1 : it->second;
+    }
+    std::map<int, std::int32_t> types;
+
+private:
+    EventLog& log_;
+};
+
+class FakeTreeSearch : public TreeSearch {
+public:
+    explicit FakeTreeSearch(EventLog& log) : log_(log) {}
+    std::string Find(const std::string& root, const std::string& fileName) override {
+        log_.push_back("search " + root + " " + fileName);
+        if (failingRoots.count(root) != 0) throw RuntimeFailure(kDeviceIOError, "Device I/O error");
+        const auto it = results.find(root);
+        return it == results.end() ? std::string() : it->second;
+    }
+    std::map<std::string, std::string> results;
+    std::map<std::string, bool> failingRoots;
+
+private:
+    EventLog& log_;
+};
+
+class FakeSplash : public SplashWindow {
+public:
+    explicit FakeSplash(EventLog& log) : log_(log) {}
+    void SetTopLeft(double topTwips, double leftTwips) override {
+        top = topTwips;
+        left = leftTwips;
+        log_.push_back("splash place");
+    }
+    void SetProgress(float value) override {
+        progress = value;
+        log_.push_back("progress " + FormatNumber(value));
+    }
+    float Progress() const override { return progress; }
+    void Show() override {
+        visible = true;
+        log_.push_back("splash show");
+    }
+    void Unload() override {
+        visible = false;
+        log_.push_back("splash unload");
+    }
+    double top = 0, left = 0;
+    float progress = -1;
+    bool visible = false;
+
+private:
+    EventLog& log_;
+};
+
+class FakeMainFrame : public MainFrame {
+public:
+    explicit FakeMainFrame(EventLog& log) : log_(log) {}
+    void Show() override {
+        log_.push_back("main frame show");
+        if (failure) throw *failure;
+        shown = true;
+    }
+    std::optional<RuntimeFailure> failure;
+    bool shown = false;
+
+private:
+    EventLog& log_;
+};
+
+// All the fakes, wired into StartupServices.
+struct StartupFakes {
+    EventLog log;
+    FakeScreen screen;
+    FakePointer pointer{log};
+    FakeApplication application{log};
+    FakeMessageBoxes messages{log};
+    FakeFileStore files;
+    FakeDrives drives{log};
+    FakeTreeSearch treeSearch{log};
+    FakeSplash splash{log};
+    FakeMainFrame mainFrame{log};
+
+    StartupServices Services() {
+        return StartupServices{screen,     pointer,    application, messages, files,
+                               drives,     treeSearch, splash,      mainFrame, files};
+    }
+};
+
+}  // namespace tessary::fakes

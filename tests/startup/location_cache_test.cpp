@@ -1,0 +1,100 @@
+// The location cache file: its exact bytes, reading files it did not
+// write, and folders it refuses to store.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_startup.h"
+#include "platform/path.h"
+#include "startup/module1.h"
+
+namespace tessary {
+namespace {
+
+class LocationCacheTest : public ::testing::Test {
+protected:
+    std::string CachePath() const { return JoinPath(fakes.application.programFolder, "maplog.txt"); }
+    std::string ReadBack(const std::string& content) {
+        fakes.files.contents[CachePath()] = content;
+        module.GameMapsFolder = "unchanged";
+        module.ReadLocationCache();
+        return module.GameMapsFolder;
+    }
+
+    fakes::StartupFakes fakes;
+    Module1 module{fakes.Services()};
+};
+
+TEST_F(LocationCacheTest, WritesTheFolderAsOneQuotedLine) {
+    EXPECT_EQ(module.LocationCachePath(), "/opt/tessary/maplog.txt");
+    module.GameMapsFolder = "D:\\Games\\Hunt\\Home\\Maps";
+    module.WriteLocationCache();
+    const std::string& bytes = fakes.files.contents[CachePath()];
+    EXPECT_EQ(bytes.size(), 27u);
+    EXPECT_EQ(bytes, "\"D:\\Games\\Hunt\\Home\\Maps\"\r\n");
+}
+
+TEST_F(LocationCacheTest, ReadsBackWhatItWrote) {
+    for (const std::string folder : {"D:\\Games\\Hunt\\Home\\Maps", "/home/a b/x,y;z/Home/Maps", "C:\\",
+                                     "\xe9t\xc3\xa9/Home/Maps", ""}) {
+        module.GameMapsFolder = folder;
+        module.WriteLocationCache();
+        module.GameMapsFolder = "other";
+        module.ReadLocationCache();
+        EXPECT_EQ(module.GameMapsFolder, folder);
+    }
+}
+
+TEST_F(LocationCacheTest, OverwritesAnOlderCache) {
+    fakes.files.contents[CachePath()] = "\"E:\\Old\\Home\\Maps\"\r\n\"junk\"\r\n";
+    module.GameMapsFolder = "F:\\New\\Home\\Maps";
+    module.WriteLocationCache();
+    EXPECT_EQ(fakes.files.contents[CachePath()], "\"F:\\New\\Home\\Maps\"\r\n");
+}
+
+TEST_F(LocationCacheTest, ReadsFilesItDidNotWrite) {
+    EXPECT_EQ(ReadBack(""), "");
+    EXPECT_EQ(ReadBack("\"D:\\Maps\""), "D:\\Maps");            // no line end
+    EXPECT_EQ(ReadBack("\"D:\\Maps\"tail\r\n"), "D:\\Maps");    // text after the field
+    EXPECT_EQ(ReadBack("D:\\Plain\\Maps\r\nsecond"), "D:\\Plain\\Maps");  // no quotes: the line
+    EXPECT_EQ(ReadBack("D:\\Plain\\Maps\nsecond"), "D:\\Plain\\Maps");
+    EXPECT_EQ(ReadBack("\"D:\\Never closed\r\nmore\"\r\n"), "");  // quote not closed on its line
+    EXPECT_EQ(ReadBack("\"unclosed"), "");
+    EXPECT_EQ(ReadBack("\r\n\"D:\\Maps\"\r\n"), "");              // empty first line
+    EXPECT_EQ(ReadBack(std::string("\"D:\\\0x\"\r\n", 8)), "");   // NUL inside the value
+    EXPECT_EQ(ReadBack(std::string("\x7f" "ELF\0\0\x01", 7)), "");  // binary junk
+}
+
+TEST_F(LocationCacheTest, MissingOrHugeFileGivesNothingAndReadsAtMostALittle) {
+    module.GameMapsFolder = "unchanged";
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "");
+
+    EXPECT_EQ(ReadBack(std::string(1 << 20, 'a')), "");
+    EXPECT_GT(fakes.files.lastReadLimit, 300u);
+    EXPECT_LE(fakes.files.lastReadLimit, 1u << 16);
+}
+
+TEST_F(LocationCacheTest, RefusesFoldersThatWouldNotReadBackAndDropsTheOldCache) {
+    for (const std::string& folder :
+         {std::string("D:\\a\"b\\Home\\Maps"), std::string("D:\\a\rb"), std::string("D:\\a\nb"),
+          std::string("D:\\a\0b", 6)}) {
+        fakes.files.contents[CachePath()] = "\"E:\\Old\\Home\\Maps\"\r\n";
+        module.GameMapsFolder = folder;
+        module.WriteLocationCache();
+        EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
+        EXPECT_EQ(fakes.files.writes, 0);
+    }
+}
+
+TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {
+    fakes.files.failWrites = true;
+    module.GameMapsFolder = "D:\\Games\\Hunt\\Home\\Maps";
+    EXPECT_NO_THROW(module.WriteLocationCache());
+    EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
+    EXPECT_NO_THROW(module.DeleteLocationCache());  // nothing to delete
+    fakes.files.contents[CachePath()] = "x";
+    module.DeleteLocationCache();
+    EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
+}
+
+}  // namespace
+}  // namespace tessary

@@ -1,0 +1,183 @@
+// The start-up sequence against fakes: order of events, progress marks,
+// pointer states, the not-found end and the failure path.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_startup.h"
+#include "platform/path.h"
+#include "startup/module1.h"
+
+namespace tessary {
+namespace {
+
+using fakes::EventLog;
+using fakes::ProcessEnded;
+using fakes::StartupFakes;
+
+const std::string kExe = "Marrowby.exe";
+
+class MainTest : public ::testing::Test {
+protected:
+    std::string CachePath() const { return JoinPath(fakes.application.programFolder, "maplog.txt"); }
+    std::string Maps(const std::string& gameFolder) const {
+        return gameFolder + "Home" + kPathSeparator + "Maps";
+    }
+    void CacheHolds(const std::string& content) { fakes.files.contents[CachePath()] = content; }
+
+    // The events up to and including the cache read.
+    static EventLog Opening() {
+        return {"pointer busy", "splash place", "progress 0", "splash show", "pointer busy", "progress 5"};
+    }
+    // The drive-type pass and the start of the search pass, as far as drive `last`.
+    EventLog Scan(int last, const std::map<int, bool>& searched) const {
+        EventLog log{"pointer busy", "events"};
+        int progress = 5;
+        for (int i = 0; i <= 14; ++i) {
+            progress += 2;
+            log.push_back("progress " + std::to_string(progress));
+            log.push_back("type " + std::string(1, char('A' + i)) + ":\\");
+        }
+        log.push_back("pointer default");
+        log.push_back("events");
+        for (int i = 0; i <= last; ++i) {
+            progress += 2;
+            log.push_back("progress " + std::to_string(progress));
+            if (searched.count(i)) log.push_back("search " + std::string(1, char('A' + i)) + ":\\ " + kExe);
+        }
+        return log;
+    }
+    static void Append(EventLog& log, const EventLog& more) { log.insert(log.end(), more.begin(), more.end()); }
+
+    void RunMain() {
+        Module1 module(fakes.Services());
+        module.Main();
+        gameMapsFolder = module.GameMapsFolder;
+        driveTypeNames = module.DriveTypeNames;
+    }
+
+    StartupFakes fakes;
+    std::string gameMapsFolder;
+    std::array<std::string, 15> driveTypeNames;
+};
+
+TEST_F(MainTest, TrustedCacheOpensTheMainFrameWithoutScanning) {
+    // The folder does not exist anywhere: it is trusted all the same.
+    CacheHolds("\"Q:\\Gone\\Home\\Maps\"\r\n");
+    RunMain();
+
+    EventLog expected = Opening();
+    Append(expected, {"pointer default", "main frame show", "splash unload"});
+    EXPECT_EQ(fakes.log, expected);
+    EXPECT_EQ(gameMapsFolder, "Q:\\Gone\\Home\\Maps");
+    EXPECT_EQ(fakes.files.writes, 0);
+    // Centred: half the screen less half the window, in twips.
+    EXPECT_DOUBLE_EQ(fakes.splash.top, 15360.0 / 2 - 2895);
+    EXPECT_DOUBLE_EQ(fakes.splash.left, 19200.0 / 2 - 4725);
+}
+
+TEST_F(MainTest, ScanFindsTheGameOnTheFirstFixedDriveThatHoldsIt) {
+    // C: is fixed but empty; D: and E: both hold the game; F: is a CD.
+    fakes.drives.types = {{0, 2}, {2, 3}, {3, 3}, {4, 3}, {5, 5}};
+    fakes.treeSearch.results["D:\\"] = "D:\\Games\\Hunt\\" + kExe;
+    fakes.treeSearch.results["E:\\"] = "E:\\" + kExe;
+    fakes.treeSearch.results["F:\\"] = "F:\\" + kExe;
+    CacheHolds("\"C:\\\"\r\n");  // three characters: not trusted
+    RunMain();
+
+    EventLog expected = Opening();
+    Append(expected, Scan(3, {{2, true}, {3, true}}));
+    Append(expected, {"progress 85", "progress 90", "progress 95", "pointer default", "main frame show",
+                      "splash unload"});
+    EXPECT_EQ(fakes.log, expected);
+    EXPECT_EQ(gameMapsFolder, Maps("D:\\Games\\Hunt\\"));
+    EXPECT_EQ(fakes.files.contents[CachePath()], "\"" + Maps("D:\\Games\\Hunt\\") + "\"\r\n");
+    EXPECT_EQ(driveTypeNames[0], "REMOVABLE");
+    EXPECT_EQ(driveTypeNames[1], "");  // code 1: no name
+    EXPECT_EQ(driveTypeNames[2], "FIXED");
+    EXPECT_EQ(driveTypeNames[5], "CDROM");
+}
+
+TEST_F(MainTest, FailingSearchOfOneDriveCountsAsNoGameThere) {
+    fakes.drives.types = {{2, 3}, {7, 3}};
+    fakes.treeSearch.failingRoots["C:\\"] = true;
+    fakes.treeSearch.results["H:\\"] = "H:\\" + kExe;
+    RunMain();
+
+    EXPECT_TRUE(fakes.mainFrame.shown);
+    EXPECT_EQ(gameMapsFolder, Maps("H:\\"));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(MainTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
+    // Every drive fixed, none holds the game; an old cache stays as it was.
+    for (int i = 0; i <= 14; ++i) fakes.drives.types[i] = 3;
+    fakes.treeSearch.results["P:\\"] = "P:\\" + kExe;  // after O:: never looked at
+    CacheHolds("\"ab\"\r\n");
+    Module1 module(fakes.Services());
+    EXPECT_THROW(module.Main(), ProcessEnded);
+
+    std::map<int, bool> all;
+    for (int i = 0; i <= 14; ++i) all[i] = true;
+    EventLog expected = Opening();
+    Append(expected, Scan(14, all));
+    Append(expected, {"message The game cannot be found on this computer.", "pointer default", "end process"});
+    EXPECT_EQ(fakes.log, expected);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].second, "Game not found");
+    EXPECT_FALSE(fakes.mainFrame.shown);
+    EXPECT_EQ(fakes.files.writes, 0);
+    EXPECT_EQ(fakes.files.deletes, 0);
+    EXPECT_EQ(fakes.files.contents[CachePath()], "\"ab\"\r\n");
+}
+
+TEST_F(MainTest, GameOnlyOnDrivesThatAreNotFixedIsNotFound) {
+    fakes.drives.types = {{0, 2}, {1, 4}, {2, 5}, {3, 6}, {4, 0}, {5, 7}, {14, 2}};
+    for (char letter = 'A'; letter <= 'O'; ++letter) {
+        fakes.treeSearch.results[std::string(1, letter) + ":\\"] = std::string(1, letter) + ":\\" + kExe;
+    }
+    Module1 module(fakes.Services());
+    EXPECT_THROW(module.Main(), ProcessEnded);
+    EXPECT_EQ(std::count_if(fakes.log.begin(), fakes.log.end(),
+                            [](const std::string& e) { return e.rfind("search", 0) == 0; }),
+              0);
+    EXPECT_EQ(fakes.splash.progress, 65);
+}
+
+TEST_F(MainTest, ShortSearchResultIsNotAGame) {
+    fakes.drives.types = {{14, 3}};
+    fakes.treeSearch.results["O:\\"] = "O:\\";
+    Module1 module(fakes.Services());
+    EXPECT_THROW(module.Main(), ProcessEnded);
+    EXPECT_FALSE(fakes.mainFrame.shown);
+}
+
+TEST_F(MainTest, FailureReachingMainShowsItDeletesTheCacheAndKeepsTheSplash) {
+    CacheHolds("\"D:\\Games\\Hunt\\Home\\Maps\"\r\n");
+    fakes.mainFrame.failure = RuntimeFailure(kPathNotFound, "Path not found");
+    RunMain();
+
+    EventLog expected = Opening();
+    Append(expected, {"pointer default", "main frame show", "message Path not found, 76", "pointer default"});
+    EXPECT_EQ(fakes.log, expected);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].second, "Tessary --- Fennock Marrowby");
+    EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
+    EXPECT_TRUE(fakes.splash.visible);
+}
+
+TEST_F(MainTest, FailurePathGoesOnWhenThereIsNoCacheToDelete) {
+    fakes.drives.types = {{2, 3}};
+    fakes.treeSearch.results["C:\\"] = "C:\\" + kExe;
+    fakes.files.failWrites = true;  // the cache cannot be written either
+    fakes.mainFrame.failure = RuntimeFailure(kDiskFull, "Disk full");
+    RunMain();
+
+    EXPECT_EQ(fakes.files.writes, 1);
+    EXPECT_EQ(fakes.files.deletes, 1);
+    EXPECT_EQ(fakes.log.back(), "pointer default");
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].first, "Disk full, 61");
+    EXPECT_TRUE(fakes.splash.visible);
+}
+
+}  // namespace
+}  // namespace tessary
