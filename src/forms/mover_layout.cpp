@@ -66,7 +66,7 @@ PixelSize MoverClientPixels(LayoutScale scale) {
     return {ToPixel(kMoverClientWidthTwips, scale.x), ToPixel(kMoverClientHeightTwips, scale.y)};
 }
 
-PixelRect ToPixels(const TwipsRect& twips, LayoutScale scale) {
+LayoutRect ToPixels(const TwipsRect& twips, LayoutScale scale) {
     const int left = ToPixel(twips.left, scale.x);
     const int top = ToPixel(twips.top, scale.y);
     const int right = ToPixel(twips.left + twips.width, scale.x);

@@ -36,7 +36,7 @@ struct PixelSize {
 };
 
 // A rectangle in pixels; right and bottom are excluded.
-struct PixelRect {
+struct LayoutRect {
     int left;
     int top;
     int width;
@@ -44,7 +44,7 @@ struct PixelRect {
     int Right() const { return left + width; }
     int Bottom() const { return top + height; }
     bool Contains(int x, int y) const { return x >= left && x < Right() && y >= top && y < Bottom(); }
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
 };
 
 // The display's twips per pixel (15 at 96 dots per inch).
@@ -110,6 +110,6 @@ PixelSize MoverClientPixels(LayoutScale scale);
 // A twips rectangle in pixels: the edges are divided by the twips per pixel
 // and rounded to the nearest pixel, so controls that touch in twips touch in
 // pixels and controls with the same twips rectangle share one pixel rectangle.
-PixelRect ToPixels(const TwipsRect& twips, LayoutScale scale);
+LayoutRect ToPixels(const TwipsRect& twips, LayoutScale scale);
 
 }  // namespace tessary

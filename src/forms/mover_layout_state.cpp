@@ -26,8 +26,8 @@ bool MoverLayoutState::Visible(std::string_view name) const { return Visible(Ind
 
 void MoverLayoutState::SetVisible(std::string_view name, bool visible) { SetVisible(IndexOf(name), visible); }
 
-PixelRect MoverLayoutState::RowPixels(std::size_t row, LayoutScale scale) const {
-    PixelRect rect = ToPixels(MoverControlTable().at(row).twips, scale);
+LayoutRect MoverLayoutState::RowPixels(std::size_t row, LayoutScale scale) const {
+    LayoutRect rect = ToPixels(MoverControlTable().at(row).twips, scale);
     if (row == kImage1Row && previewPicture_) {
         rect.width = previewPicture_->width;
         rect.height = previewPicture_->height;
@@ -35,8 +35,8 @@ PixelRect MoverLayoutState::RowPixels(std::size_t row, LayoutScale scale) const 
     return rect;
 }
 
-std::array<PixelRect, kMoverControlCount> MoverLayoutState::AllPixels(LayoutScale scale) const {
-    std::array<PixelRect, kMoverControlCount> rects{};
+std::array<LayoutRect, kMoverControlCount> MoverLayoutState::AllPixels(LayoutScale scale) const {
+    std::array<LayoutRect, kMoverControlCount> rects{};
     for (std::size_t i = 0; i < rects.size(); ++i) rects[i] = RowPixels(i, scale);
     return rects;
 }

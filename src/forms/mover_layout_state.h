@@ -30,8 +30,8 @@ public:
 
     // A row's place in pixels: its twips rectangle converted, except the
     // preview area while it holds a picture.
-    PixelRect RowPixels(std::size_t row, LayoutScale scale) const;
-    std::array<PixelRect, kMoverControlCount> AllPixels(LayoutScale scale) const;
+    LayoutRect RowPixels(std::size_t row, LayoutScale scale) const;
+    std::array<LayoutRect, kMoverControlCount> AllPixels(LayoutScale scale) const;
 
 private:
     std::array<bool, kMoverControlCount> visible_{};

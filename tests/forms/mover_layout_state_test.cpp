@@ -62,9 +62,9 @@ TEST(MoverHitTest, PressesReachTheTopmostVisibleControl) {
 
 TEST(MoverHitTest, PreviewAreaTakesItsPicturesSize) {
     MoverLayoutState state;
-    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (PixelRect{128, 247, 361, 140}));
+    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (LayoutRect{128, 247, 361, 140}));
     state.SetPreviewPictureSize(PixelSize{500, 200});
-    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (PixelRect{128, 247, 500, 200}));
+    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (LayoutRect{128, 247, 500, 200}));
     // It covers the quit button's normal picture but lies under its pressed one.
     EXPECT_EQ(PressAt(state, 550, 340), "control Image1");
     state.SetVisible("Image14", true);
@@ -78,7 +78,7 @@ TEST(MoverHitTest, PreviewAreaTakesItsPicturesSize) {
     EXPECT_EQ(PressAt(state, 140, 380), "control Image1");
     // The picture keeps its pixel size at another density; the corner moves.
     state.SetPreviewPictureSize(PixelSize{20, 30});
-    EXPECT_EQ(state.RowPixels(Row("Image1"), k120Dpi), (PixelRect{160, 309, 20, 30}));
+    EXPECT_EQ(state.RowPixels(Row("Image1"), k120Dpi), (LayoutRect{160, 309, 20, 30}));
 }
 
 TEST(MoverHitTest, At120DpiTheHotSpotMoves) {

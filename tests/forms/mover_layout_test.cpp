@@ -11,12 +11,12 @@ namespace {
 constexpr LayoutScale k96Dpi{15.0, 15.0};
 constexpr LayoutScale k120Dpi{12.0, 12.0};
 
-PixelRect Pixels(std::string_view name, LayoutScale scale) { return ToPixels(MoverControl(name).twips, scale); }
+LayoutRect Pixels(std::string_view name, LayoutScale scale) { return ToPixels(MoverControl(name).twips, scale); }
 
 TEST(MoverLayout, RowsInStoredOrderWithTheirPixelPlacesAt96Dpi) {
     struct Expected {
         const char* name;
-        PixelRect rect;
+        LayoutRect rect;
     };
     const Expected expected[] = {
         {"File2", {410, 76, 175, 158}},   {"File1", {45, 76, 175, 158}},    {"Image22", {498, 255, 102, 54}},
@@ -69,12 +69,12 @@ TEST(MoverLayout, SharedPlacesAndFrameMargins) {
         EXPECT_EQ(Pixels("Image4", scale), Pixels("Image14", scale));
         EXPECT_EQ(Pixels("Image6", scale), Pixels("Image16", scale));
     }
-    const PixelRect file1 = Pixels("File1", k96Dpi), frame1 = Pixels("Image5", k96Dpi);
+    const LayoutRect file1 = Pixels("File1", k96Dpi), frame1 = Pixels("Image5", k96Dpi);
     EXPECT_EQ(file1.left - frame1.left, 11);
     EXPECT_EQ(file1.top - frame1.top, 12);
     EXPECT_EQ(frame1.Right() - file1.Right(), 12);
     EXPECT_EQ(frame1.Bottom() - file1.Bottom(), 11);
-    const PixelRect file2 = Pixels("File2", k96Dpi), frame2 = Pixels("Image7", k96Dpi);
+    const LayoutRect file2 = Pixels("File2", k96Dpi), frame2 = Pixels("Image7", k96Dpi);
     EXPECT_EQ(file2.left - frame2.left, 11);
     EXPECT_EQ(file2.top - frame2.top, 11);
     EXPECT_EQ(frame2.Right() - file2.Right(), 12);
@@ -83,17 +83,17 @@ TEST(MoverLayout, SharedPlacesAndFrameMargins) {
 
 TEST(MoverLayout, At120DpiEveryPlaceGrowsByAQuarter) {
     EXPECT_EQ(MoverClientPixels(k120Dpi), (PixelSize{784, 503}));
-    EXPECT_EQ(Pixels("File1", k120Dpi), (PixelRect{56, 95, 219, 198}));
-    EXPECT_EQ(Pixels("Image1", k120Dpi), (PixelRect{160, 309, 451, 175}));
+    EXPECT_EQ(Pixels("File1", k120Dpi), (LayoutRect{56, 95, 219, 198}));
+    EXPECT_EQ(Pixels("Image1", k120Dpi), (LayoutRect{160, 309, 451, 175}));
     for (const auto& row : MoverControlTable()) {
-        const PixelRect at96 = ToPixels(row.twips, k96Dpi), at120 = ToPixels(row.twips, k120Dpi);
+        const LayoutRect at96 = ToPixels(row.twips, k96Dpi), at120 = ToPixels(row.twips, k120Dpi);
         EXPECT_NEAR(at120.left, at96.left * 1.25, 0.5) << row.name;
         EXPECT_NEAR(at120.top, at96.top * 1.25, 0.5) << row.name;
         EXPECT_NEAR(at120.Right(), at96.Right() * 1.25, 0.5) << row.name;
         EXPECT_NEAR(at120.Bottom(), at96.Bottom() * 1.25, 0.5) << row.name;
     }
     // Different scales across and down.
-    EXPECT_EQ(ToPixels(MoverControl("Image22").twips, {12.0, 15.0}), (PixelRect{623, 255, 127, 54}));
+    EXPECT_EQ(ToPixels(MoverControl("Image22").twips, {12.0, 15.0}), (LayoutRect{623, 255, 127, 54}));
     EXPECT_THROW(ToPixels(MoverControl("Image22").twips, {0.0, 15.0}), std::invalid_argument);
 }
 
@@ -110,7 +110,7 @@ TEST(MoverLayout, WindowAndControlProperties) {
     EXPECT_EQ(kLabel1Caption, "No Picture is Available");
     EXPECT_EQ(kLabel1TextColour, (Rgb{224, 224, 224}));
     // The label lies inside the preview area.
-    const PixelRect label = Pixels("Label1", k96Dpi), preview = Pixels("Image1", k96Dpi);
+    const LayoutRect label = Pixels("Label1", k96Dpi), preview = Pixels("Image1", k96Dpi);
     EXPECT_TRUE(preview.Contains(label.left, label.top));
     EXPECT_TRUE(preview.Contains(label.Right() - 1, label.Bottom() - 1));
 }
