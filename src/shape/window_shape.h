@@ -1,0 +1,22 @@
+#pragma once
+// The map window's outline: builds the region that cuts the window to shape.
+
+#include <cstdint>
+
+#include "shape/region_ops.h"
+#include "shape/shape_steps.h"
+#include "shape/shape_transform.h"
+
+namespace tessary {
+
+// Builds the window shape into ShapeRegion and returns it. Throws RuntimeFailure on a bad coordinate
+// (then no region is returned; the scratch region and the point buffer are released all the same).
+//
+// ShapeRegion is overwritten with a fresh region, never released here: the caller owns it, also the
+// partial shape it holds after a failure. Each primitive is released right after it is combined; the
+// results of the region operations are not inspected.
+RegionHandle BuildWindowShape(RegionOps& ops, TwipsPerPixel twips, RegionHandle& ShapeRegion,
+                              const float& HorizontalScale, const float& VerticalScale,
+                              const std::int16_t& HorizontalOffset, const std::int16_t& VerticalOffset);
+
+}  // namespace tessary
