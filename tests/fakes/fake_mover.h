@@ -104,7 +104,7 @@ public:
     void SetFolder(const std::string& folder) override {
         log_.push_back(name_ + " folder " + folder);
         Read(folder);
-        folder_ = folder;
+        folder_ = FakeDisk::Trimmed(folder);
     }
     void SetPattern(const std::string& pattern) override {
         log_.push_back(name_ + " pattern " + pattern);

@@ -6,12 +6,23 @@
 
 namespace tessary {
 
+namespace {
+
+// The folder without trailing separators; the root keeps its one.
+std::string WithoutTrailingSeparators(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
 ListedFileList::ListedFileList() : patternText_("*"), pattern_(patternText_) {}
 
-void ListedFileList::SetFolder(const std::string& folder) {
+void ListedFileList::SetFolder(const std::string& path) {
+    std::string folder = WithoutTrailingSeparators(path);
     auto entries = ListMatchingFiles(folder, pattern_);
     const bool sameFolder = hasFolder_ && folder == folder_;
-    folder_ = folder;
+    folder_ = std::move(folder);
     hasFolder_ = true;
     TakeEntries(std::move(entries), sameFolder);
 }

@@ -25,7 +25,9 @@ public:
     void SetPattern(const std::string& pattern) override;
     // Re-reads the folder, if one is set; a failure keeps the entries.
     void Refresh() override;
-    // Empty while no folder was ever set successfully.
+    // The folder as set, without trailing separators ("/games/Maps/" reads
+    // back "/games/Maps", "/" stays "/"), so a name joined to it gives a
+    // clean path. Empty while no folder was ever set successfully.
     std::string Folder() const override;
     std::string SelectedFileName() const override;
 

@@ -28,6 +28,12 @@ TEST(ListedFileList, ShowsTheFolderThroughItsPattern) {
     EXPECT_EQ(list.Entries(), (Names{"b.gmx"}));
     EXPECT_EQ(list.Folder(), folder.Path().string());
     EXPECT_EQ(list.Pattern(), "*.gmx; *.GMX");
+    // A folder set with its trailing separator reads back without it.
+    list.SetFolder(folder.Path().string() + "//");
+    EXPECT_EQ(list.Folder(), folder.Path().string());
+    EXPECT_EQ(list.Entries(), (Names{"b.gmx"}));
+    list.SetFolder("/");
+    EXPECT_EQ(list.Folder(), "/");
 }
 
 TEST(ListedFileList, AFileAddedOutsideAppearsOnlyAfterARefresh) {
