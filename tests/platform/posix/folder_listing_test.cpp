@@ -14,7 +14,6 @@ namespace tessary {
 namespace {
 
 using testing::TempFolder;
-using testing::WriteFile;
 using Names = std::vector<std::string>;
 
 const FilePattern kMaps("*.gmx; *.GMX");
@@ -22,10 +21,10 @@ const FilePattern kMaps("*.gmx; *.GMX");
 TEST(ListMatchingFiles, ListsOnlyMatchingFilesDirectlyInTheFolder) {
     TempFolder folder;
     for (const char* name : {"Lake.gmx", "PINES.GMX", "notes.txt", "Lake.bmp", "mixed.Gmx", "gmx", ".gmx"}) {
-        WriteFile(folder / name, "x");
+        folder.Write(name, "x");
     }
     std::filesystem::create_directory(folder / "Stored Maps");
-    WriteFile(folder / "Stored Maps/Hidden.gmx", "x");
+    folder.Write("Stored Maps/Hidden.gmx", "x");
     std::filesystem::create_directory(folder / "folder.gmx");
     std::filesystem::create_symlink(folder / "Lake.gmx", folder / "Linked.gmx");
     std::filesystem::create_symlink(folder / "missing.gmx", folder / "Broken.gmx");
@@ -39,7 +38,7 @@ TEST(ListMatchingFiles, ListsOnlyMatchingFilesDirectlyInTheFolder) {
 
 TEST(ListMatchingFiles, MissingFolderOrAFileIsPathNotFound) {
     TempFolder folder;
-    WriteFile(folder / "a.gmx", "x");
+    folder.Write("a.gmx", "x");
     for (const std::string& path : {folder / "missing", folder / "a.gmx", std::string()}) {
         try {
             ListMatchingFiles(path, kMaps);
@@ -68,12 +67,12 @@ TEST(ListMatchingFiles, OddNamesComeBackAsTheirBytes) {
     TempFolder folder;
     const Names odd = {"with space.gmx", "quote\"d'.gmx", std::string("latin\xe9\xff.gmx"),
                        std::string(251, 'n') + ".gmx", "-dash.gmx", "semi;colon.gmx", "star*.gmx"};
-    for (const auto& name : odd) WriteFile(folder / name, name);
+    for (const auto& name : odd) folder.Write(name, name);
     auto expected = odd;
     std::sort(expected.begin(), expected.end(), NaturalLess);
     const auto listed = ListMatchingFiles(folder.Path(), kMaps);
     EXPECT_EQ(listed, expected);
-    for (const auto& name : listed) EXPECT_EQ(testing::ReadFile(folder / name), name);
+    for (const auto& name : listed) EXPECT_EQ(testing::ReadAll(folder / name), name);
 }
 
 TEST(NaturalLess, OrdersAsAPlayerExpects) {

@@ -11,13 +11,12 @@ namespace tessary {
 namespace {
 
 using testing::TempFolder;
-using testing::WriteFile;
 using Names = std::vector<std::string>;
 
 TEST(ListedFileList, ShowsTheFolderThroughItsPattern) {
     TempFolder folder;
-    WriteFile(folder / "b.gmx", "x");
-    WriteFile(folder / "a.txt", "x");
+    folder.Write("b.gmx", "x");
+    folder.Write("a.txt", "x");
     ListedFileList list;
     EXPECT_FALSE(list.HasFolder());
     EXPECT_TRUE(list.Entries().empty());
@@ -26,11 +25,11 @@ TEST(ListedFileList, ShowsTheFolderThroughItsPattern) {
     EXPECT_EQ(list.Entries(), (Names{"a.txt", "b.gmx"}));
     list.SetPattern("*.gmx; *.GMX");
     EXPECT_EQ(list.Entries(), (Names{"b.gmx"}));
-    EXPECT_EQ(list.Folder(), folder.Path().string());
+    EXPECT_EQ(list.Folder(), folder.Path());
     EXPECT_EQ(list.Pattern(), "*.gmx; *.GMX");
     // A folder set with its trailing separator reads back without it.
-    list.SetFolder(folder.Path().string() + "//");
-    EXPECT_EQ(list.Folder(), folder.Path().string());
+    list.SetFolder(folder.Path() + "//");
+    EXPECT_EQ(list.Folder(), folder.Path());
     EXPECT_EQ(list.Entries(), (Names{"b.gmx"}));
     list.SetFolder("/");
     EXPECT_EQ(list.Folder(), "/");
@@ -42,7 +41,7 @@ TEST(ListedFileList, AFileAddedOutsideAppearsOnlyAfterARefresh) {
     list.SetPattern("*.gmx; *.GMX");
     list.SetFolder(folder.Path());
     EXPECT_TRUE(list.Entries().empty());
-    WriteFile(folder / "New.GMX", "x");
+    folder.Write("New.GMX", "x");
     EXPECT_TRUE(list.Entries().empty());
     list.Refresh();
     EXPECT_EQ(list.Entries(), (Names{"New.GMX"}));
@@ -53,12 +52,12 @@ TEST(ListedFileList, AFileAddedOutsideAppearsOnlyAfterARefresh) {
 
 TEST(ListedFileList, SelectionFollowsItsNameAcrossReReads) {
     TempFolder folder;
-    for (const char* name : {"b.gmx", "c.gmx"}) WriteFile(folder / name, "x");
+    for (const char* name : {"b.gmx", "c.gmx"}) folder.Write(name, "x");
     ListedFileList list;
     list.SetFolder(folder.Path());
     list.Select(1);
     EXPECT_EQ(list.SelectedFileName(), "c.gmx");
-    WriteFile(folder / "a.gmx", "x");
+    folder.Write("a.gmx", "x");
     list.Refresh();
     EXPECT_EQ(list.SelectedIndex(), 2u);
     EXPECT_EQ(list.SelectedFileName(), "c.gmx");
@@ -70,14 +69,14 @@ TEST(ListedFileList, SelectionFollowsItsNameAcrossReReads) {
     EXPECT_EQ(list.SelectedIndex(), std::nullopt);
     list.Select(0);
     std::filesystem::create_directory(folder / "other");
-    WriteFile(folder / "other/a.gmx", "x");
+    folder.Write("other/a.gmx", "x");
     list.SetFolder(folder / "other");
     EXPECT_EQ(list.SelectedIndex(), std::nullopt);
 }
 
 TEST(ListedFileList, AFailingFolderKeepsTheOldOne) {
     TempFolder folder;
-    WriteFile(folder / "a.gmx", "x");
+    folder.Write("a.gmx", "x");
     ListedFileList list;
     try {
         list.SetFolder(folder / "missing");
@@ -91,7 +90,7 @@ TEST(ListedFileList, AFailingFolderKeepsTheOldOne) {
     list.SetFolder(folder.Path());
     list.Select(0);
     EXPECT_THROW(list.SetFolder(folder / "missing"), RuntimeFailure);
-    EXPECT_EQ(list.Folder(), folder.Path().string());
+    EXPECT_EQ(list.Folder(), folder.Path());
     EXPECT_EQ(list.SelectedFileName(), "a.gmx");
     // The folder itself removed: a re-read fails and the entries stay.
     const std::string moved = folder / "moved";

@@ -1,8 +1,11 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with its
-// contents at the end of the test.
+// A fresh folder under the system's temporary folder, removed with all its
+// contents when the test ends.
 
-#include <cstdlib>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -13,41 +16,49 @@ namespace tessary::testing {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tessary-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        std::string pattern = (std::filesystem::temp_directory_path() / "tessary-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ignored;
-        // Make read-only folders writable again so they can be removed.
-        for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+        // Give back any permission a test took away, then remove everything.
+        for (auto it = std::filesystem::recursive_directory_iterator(
+                 path_, std::filesystem::directory_options::skip_permission_denied, ignored);
              it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-            if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
-                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add, ignored);
-            }
+            if (it->is_directory(ignored) && !it->is_symlink(ignored)) ::chmod(it->path().c_str(), 0700);
         }
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+
+    // Writes a file (making its folders) and returns its full path.
+    std::string Write(const std::string& relative, const std::string& bytes = "x") const {
+        const std::string full = *this / relative;
+        std::filesystem::create_directories(std::filesystem::path(full).parent_path());
+        std::ofstream(full, std::ios::binary) << bytes;
+        return full;
+    }
+    std::string Folder(const std::string& relative) const {
+        const std::string full = *this / relative;
+        std::filesystem::create_directories(full);
+        return full;
+    }
+    void Link(const std::string& target, const std::string& relative) const {
+        std::filesystem::create_directories(std::filesystem::path(*this / relative).parent_path());
+        std::filesystem::create_symlink(target, *this / relative);
+    }
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
 };
 
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
-inline std::string ReadFile(const std::string& path) {
+inline std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 

@@ -1,0 +1,127 @@
+#include "platform/posix/posix_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+#include "platform/posix/errno_failure.h"
+#include "platform/posix/file_descriptor.h"
+#include "platform/posix/replacing_file.h"
+
+namespace tessary {
+
+namespace {
+
+// Permissions of a new text file, or of the file it replaces.
+constexpr mode_t kNewFileMode = 0644;
+
+// Opens an existing regular file for reading. O_NONBLOCK keeps a FIFO from
+// stalling the open; it is refused right after.
+FileDescriptor OpenRegularFile(const std::string& path, const char* what, struct stat& info) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.Valid()) throw FailureFromErrno(errno, what, path);
+    if (::fstat(fd.Get(), &info) != 0) throw FailureFromErrno(errno, what, path);
+    if (!S_ISREG(info.st_mode)) throw RuntimeFailure(kPathFileAccessError, std::string(what) + " \"" + path +
+                                                                                "\": not a regular file");
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+// Reads up to size bytes; fewer only at the end of the file.
+std::size_t ReadFully(int fd, char* data, std::size_t size, const std::string& path) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, data + done, size - done);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            throw FailureFromErrno(errno, "Cannot read", path);
+        }
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+// Copies the rest of source into target; returns the byte count.
+std::uint64_t CopyBytes(int source, ReplacingFile& target, const std::string& from) {
+    std::vector<char> buffer(256 * 1024);
+    std::uint64_t total = 0;
+    while (true) {
+        const std::size_t got = ReadFully(source, buffer.data(), buffer.size(), from);
+        if (got == 0) return total;
+        target.WriteAll(buffer.data(), got);
+        total += got;
+    }
+}
+
+}  // namespace
+
+void PosixFiles::Copy(const std::string& from, const std::string& to) {
+    struct stat source{};
+    const FileDescriptor in = OpenRegularFile(from, "Cannot copy", source);
+    struct stat existing{};
+    if (::stat(to.c_str(), &existing) == 0 && existing.st_dev == source.st_dev &&
+        existing.st_ino == source.st_ino) {
+        throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
+    }
+    ReplacingFile out(to);
+    const std::uint64_t copied = CopyBytes(in.Get(), out, from);
+    if (copied != static_cast<std::uint64_t>(source.st_size)) {
+        throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
+    }
+    out.Commit(source.st_mode & 07777);
+}
+
+void PosixFiles::Delete(const std::string& path) {
+    if (::unlink(path.c_str()) == 0) return;
+    const int error = errno;
+    if (error == ENOENT) {
+        // The folder is there but the file is not.
+        struct stat folder{};
+        if (::stat(FolderOf(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)) {
+            throw RuntimeFailure(kFileNotFound, "Cannot delete \"" + path + "\": file not found");
+        }
+    }
+    throw FailureFromErrno(error, "Cannot delete", path);
+}
+
+void PosixFiles::CreateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) throw FailureFromErrno(errno, "Cannot create the folder", path);
+}
+
+bool PosixFiles::FileExists(const std::string& path) const {
+    struct stat info{};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string PosixFiles::ReadStart(const std::string& path, std::size_t maxBytes) {
+    struct stat info{};
+    const FileDescriptor fd = OpenRegularFile(path, "Cannot read", info);
+    // Grows as the bytes come, so a huge limit costs nothing on a small file.
+    std::string bytes;
+    while (bytes.size() < maxBytes) {
+        const std::size_t had = bytes.size();
+        const std::size_t want = std::min(maxBytes - had, std::max<std::size_t>(had, 4096));
+        bytes.resize(had + want);
+        const std::size_t got = ReadFully(fd.Get(), bytes.data() + had, want, path);
+        bytes.resize(had + got);
+        if (got < want) break;
+    }
+    return bytes;
+}
+
+void PosixFiles::WriteWhole(const std::string& path, const std::string& bytes) {
+    struct stat existing{};
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
+    ReplacingFile out(path);
+    out.WriteAll(bytes.data(), bytes.size());
+    out.Commit(mode);
+}
+
+}  // namespace tessary

@@ -1,0 +1,19 @@
+#pragma once
+// File operations and whole-file text access on a POSIX file system.
+
+#include "platform/files.h"
+
+namespace tessary {
+
+class PosixFiles : public Files, public TextFiles {
+public:
+    void Copy(const std::string& from, const std::string& to) override;
+    void Delete(const std::string& path) override;
+    void CreateFolder(const std::string& path) override;
+    bool FileExists(const std::string& path) const override;
+
+    std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
+    void WriteWhole(const std::string& path, const std::string& bytes) override;
+};
+
+}  // namespace tessary

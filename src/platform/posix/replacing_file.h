@@ -1,0 +1,39 @@
+#pragma once
+// A new file that replaces a target path in one step: the bytes go to a
+// hidden temporary file in the target's folder, and Commit flushes it and
+// renames it over the target. Without Commit the temporary file is removed.
+
+#include <sys/types.h>
+
+#include <string>
+
+#include "platform/posix/file_descriptor.h"
+
+namespace tessary {
+
+class ReplacingFile {
+public:
+    // Fails (RuntimeFailure) when no file can be made in the target's folder.
+    explicit ReplacingFile(std::string target);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    int Fd() const { return fd_.Get(); }
+    // Writes all the bytes, going on after short writes and interruptions.
+    void WriteAll(const char* data, std::size_t size);
+    // Gives the file these permissions, flushes it and puts it in place.
+    void Commit(mode_t mode);
+
+private:
+    std::string target_;
+    std::string folder_;
+    std::string temporary_;
+    FileDescriptor fd_;
+    bool committed_ = false;
+};
+
+// The folder part of a path ("." for a bare name, "/" for "/name").
+std::string FolderOf(const std::string& path);
+
+}  // namespace tessary

@@ -1,0 +1,24 @@
+#pragma once
+// The search of a folder tree for a file name, letter case ignored.
+//
+// Order: depth first. In each folder the files are checked first (of
+// several names that match, the smallest in byte order wins); then its
+// subfolders are entered one after another in byte order of their names.
+// Symbolic links are followed, to files and to folders, but no folder is
+// entered twice (by device and inode), so link loops and bind mounts end.
+// Only regular files match; FIFOs, devices and sockets are never opened.
+// Folders that cannot be opened or read are passed over.
+// Memory grows with the number of folders, not of files.
+
+#include "platform/drives.h"
+
+namespace tessary {
+
+class PosixTreeSearch : public TreeSearch {
+public:
+    // root + the found file's path below it (joined with '/' when root
+    // does not end with one), or empty when no such file is there.
+    std::string Find(const std::string& root, const std::string& fileName) override;
+};
+
+}  // namespace tessary

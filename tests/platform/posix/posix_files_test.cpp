@@ -1,0 +1,158 @@
+// File operations and text files against real temporary folders.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <set>
+
+#include "platform/failure.h"
+#include "platform/posix/posix_files.h"
+#include "temp_folder.h"
+
+namespace tessary {
+namespace {
+
+using testing::ReadAll;
+
+class PosixFilesTest : public ::testing::Test {
+protected:
+    // The names directly in a folder.
+    std::set<std::string> Names(const std::string& folder) const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+    int FailureNumber(const std::function<void()>& operation) {
+        try {
+            operation();
+        } catch (const RuntimeFailure& failure) {
+            return failure.Number();
+        }
+        return 0;
+    }
+    mode_t Mode(const std::string& path) const {
+        struct stat info{};
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 07777;
+    }
+
+    testing::TempFolder folder;
+    PosixFiles files;
+};
+
+TEST_F(PosixFilesTest, CopyReplacesTheDestinationWholeWithTheSourcesPermissions) {
+    std::string content(300000, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = char(i * 7 % 251);
+    const std::string from = folder.Write("maps/a.gmx", content);
+    ::chmod(from.c_str(), 0640);
+    const std::string to = folder.Write("store/a.gmx", "old and longer than nothing");
+    ::chmod(to.c_str(), 0600);
+
+    files.Copy(from, to);
+    EXPECT_EQ(ReadAll(to), content);
+    EXPECT_EQ(Mode(to), 0640u);
+    EXPECT_EQ(Names(folder / "store"), std::set<std::string>{"a.gmx"});
+    EXPECT_EQ(ReadAll(from), content);
+
+    folder.Write("empty.bmp", "");
+    files.Copy(folder / "empty.bmp", folder / "store/new.bmp");
+    EXPECT_EQ(ReadAll(folder / "store/new.bmp"), "");
+}
+
+TEST_F(PosixFilesTest, CopyOntoItselfIsRefusedAndLeavesTheSource) {
+    const std::string from = folder.Write("a.gmx", "map");
+    folder.Link("a.gmx", "link.gmx");
+    std::filesystem::create_hard_link(from, folder / "hard.gmx");
+    EXPECT_NE(FailureNumber([&] { files.Copy(from, from); }), 0);
+    EXPECT_NE(FailureNumber([&] { files.Copy(from, folder / "link.gmx"); }), 0);
+    EXPECT_NE(FailureNumber([&] { files.Copy(folder / "link.gmx", folder / "hard.gmx"); }), 0);
+    EXPECT_EQ(ReadAll(from), "map");
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"a.gmx", "link.gmx", "hard.gmx"}));
+}
+
+TEST_F(PosixFilesTest, FailedCopyLeavesNothingBehind) {
+    const std::string from = folder.Write("a.gmx", "map");
+    folder.Write("plain", "file");
+    folder.Folder("store/taken.gmx");
+
+    EXPECT_EQ(FailureNumber([&] { files.Copy(from, folder / "missing/a.gmx"); }), kPathNotFound);
+    EXPECT_NE(FailureNumber([&] { files.Copy(from, folder / "plain/a.gmx"); }), 0);
+    EXPECT_NE(FailureNumber([&] { files.Copy(from, folder / "store/taken.gmx"); }), 0);
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"a.gmx", "plain", "store"}));
+    EXPECT_EQ(Names(folder / "store"), std::set<std::string>{"taken.gmx"});
+}
+
+TEST_F(PosixFilesTest, CopyNeedsARegularSourceFile) {
+    folder.Folder("dir");
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    EXPECT_EQ(FailureNumber([&] { files.Copy(folder / "none.gmx", folder / "b.gmx"); }), kPathNotFound);
+    EXPECT_NE(FailureNumber([&] { files.Copy(folder / "dir", folder / "b.gmx"); }), 0);
+    EXPECT_NE(FailureNumber([&] { files.Copy(folder / "fifo", folder / "b.gmx"); }), 0);
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"dir", "fifo"}));
+}
+
+TEST_F(PosixFilesTest, DeleteRemovesAFileAndFailsWhenThereIsNone) {
+    const std::string path = folder.Write("a.gmx");
+    files.Delete(path);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(FailureNumber([&] { files.Delete(path); }), kFileNotFound);
+    EXPECT_EQ(FailureNumber([&] { files.Delete(folder / "none/a.gmx"); }), kPathNotFound);
+    folder.Folder("dir");
+    EXPECT_NE(FailureNumber([&] { files.Delete(folder / "dir"); }), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "dir"));
+}
+
+TEST_F(PosixFilesTest, CreateFolderNeedsItsParent) {
+    files.CreateFolder(folder / "Stored Maps");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Stored Maps"));
+    EXPECT_EQ(FailureNumber([&] { files.CreateFolder(folder / "no/such"); }), kPathNotFound);
+    EXPECT_NE(FailureNumber([&] { files.CreateFolder(folder / "Stored Maps"); }), 0);
+}
+
+TEST_F(PosixFilesTest, FileExistsOnlyForFiles) {
+    folder.Write("a.gmx");
+    folder.Folder("dir");
+    folder.Link("a.gmx", "link");
+    folder.Link("none", "dangling");
+    EXPECT_TRUE(files.FileExists(folder / "a.gmx"));
+    EXPECT_TRUE(files.FileExists(folder / "link"));
+    EXPECT_FALSE(files.FileExists(folder / "dir"));
+    EXPECT_FALSE(files.FileExists(folder / "dangling"));
+    EXPECT_FALSE(files.FileExists(folder / "none"));
+}
+
+TEST_F(PosixFilesTest, WriteWholeAndReadStartRoundTrip) {
+    const std::string path = folder / "maplog.txt";
+    const std::string bytes = std::string("\"D:\\Games\\Hunt\\Home\\Maps\"\r\n") + '\0' + "\xff";
+    files.WriteWhole(path, bytes);
+    EXPECT_EQ(files.ReadStart(path, 1 << 16), bytes);
+    EXPECT_EQ(files.ReadStart(path, 5), bytes.substr(0, 5));
+    EXPECT_EQ(Mode(path), 0644u);
+
+    ::chmod(path.c_str(), 0600);
+    files.WriteWhole(path, "short");
+    EXPECT_EQ(ReadAll(path), "short");
+    EXPECT_EQ(Mode(path), 0600u);
+    EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"maplog.txt"});
+
+    const std::string big(200000, 'b');
+    files.WriteWhole(path, big);
+    EXPECT_EQ(files.ReadStart(path, 1 << 20), big);
+    EXPECT_EQ(files.ReadStart(path, 70000), big.substr(0, 70000));
+}
+
+TEST_F(PosixFilesTest, TextFilesFailCleanly) {
+    EXPECT_EQ(FailureNumber([&] { files.ReadStart(folder / "none.txt", 10); }), kPathNotFound);
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    EXPECT_NE(FailureNumber([&] { files.ReadStart(folder / "fifo", 10); }), 0);
+    EXPECT_EQ(FailureNumber([&] { files.WriteWhole(folder / "none/maplog.txt", "x"); }), kPathNotFound);
+    folder.Folder("dir");
+    EXPECT_NE(FailureNumber([&] { files.WriteWhole(folder / "dir", "x"); }), 0);
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"fifo", "dir"}));
+}
+
+}  // namespace
+}  // namespace tessary
