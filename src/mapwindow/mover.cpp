@@ -1,0 +1,100 @@
+// The map window's load and unload steps and the re-read of both lists.
+#include "mapwindow/mover.h"
+
+#include <string>
+
+#include "mapwindow/button_looks.h"
+#include "mapwindow/mover_messages.h"
+#include "platform/controls.h"
+#include "platform/failure.h"
+#include "platform/files.h"
+#include "platform/message_boxes.h"
+#include "platform/mover_window.h"
+#include "platform/path.h"
+#include "platform/screen.h"
+#include "shape/window_shape.h"
+#include "startup/module1.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr float kTopFromMiddle = 3315.0f;
+constexpr float kLeftFromMiddle = 4702.0f;
+
+}  // namespace
+
+Mover::Mover(Module1& program, MoverControls controls, MoverServices services)
+    : program_(program), controls_(controls), services_(services) {}
+
+void Mover::Form_Load() {
+    // The shape, the place and the first looks: a failure here is not the
+    // load step's to handle.
+    const float horizontalScale = 1.0f, verticalScale = 1.0f;
+    const std::int16_t horizontalOffset = 0, verticalOffset = 0;
+    const TwipsPerPixel twips{services_.screen.TwipsPerPixelX(), services_.screen.TwipsPerPixelY()};
+    const RegionHandle region = BuildWindowShape(services_.window.Regions(), twips, ShapeRegion, horizontalScale,
+                                                 verticalScale, horizontalOffset, verticalOffset);
+    services_.window.SetWindowRgn(region, true);
+    const float top = static_cast<float>(services_.screen.HeightTwips()) / 2.0f - kTopFromMiddle;
+    const float left = static_cast<float>(services_.screen.WidthTwips()) / 2.0f - kLeftFromMiddle;
+    services_.window.SetTopLeft(top, left);
+    controls_.Label1.SetVisible(false);
+    for (int k : {2, 3, 4, 6}) ShowImage(controls_, k, true);
+    for (int k : {12, 13, 14, 16, 17, 18}) ShowImage(controls_, k, false);
+
+    try {
+        try {
+            controls_.File1.SetFolder(program_.GameMapsFolder);
+        } catch (const RuntimeFailure& failure) {
+            if (failure.Number() != kPathNotFound) throw;
+            // The remembered game is gone: say so, forget it, and leave both lists empty.
+            services_.messages.ShowOk(MissingGameMapsFolderText(program_.GameMapsFolder), kApplicationTitle);
+            program_.DeleteLocationCache();
+            return;
+        }
+        controls_.File1.SetPattern(kMapPattern);
+        program_.StoredMapsFolder = JoinPath(JoinPath(program_.GameMapsFolder, kStoredMapsName), "");
+        try {
+            controls_.File2.SetFolder(program_.StoredMapsFolder);
+        } catch (const RuntimeFailure& failure) {
+            if (failure.Number() != kPathNotFound) throw;
+            // First run on this machine: make the folder, silently.
+            const std::string folder = JoinPath(program_.GameMapsFolder, kStoredMapsName);
+            try {
+                services_.files.CreateFolder(folder);
+            } catch (const RuntimeFailure&) {
+                services_.messages.ShowOk(StoredMapsFolderNotCreatedText(folder), kApplicationTitle);
+                return;
+            }
+            try {
+                controls_.File2.SetFolder(program_.StoredMapsFolder);
+            } catch (const RuntimeFailure&) {
+                services_.messages.ShowOk(StoredMapsFolderNotReadText(folder), kApplicationTitle);
+                return;
+            }
+        }
+        controls_.File2.SetPattern(kMapPattern);
+    } catch (const RuntimeFailure& failure) {
+        services_.messages.ShowOk(LoadFailureText(failure), kApplicationTitle);
+    }
+}
+
+void Mover::Form_Unload() {
+    // Released once, however often the window system asks.
+    if (ShapeRegion == kNoRegion) return;
+    services_.window.Regions().DeleteObject(ShapeRegion);
+    ShapeRegion = kNoRegion;
+}
+
+void Mover::RefreshMapLists() {
+    controls_.File1.SetFolder(program_.GameMapsFolder);
+    controls_.File1.SetPattern(kMapPattern);
+    controls_.File1.Refresh();
+    program_.StoredMapsFolder = JoinPath(program_.GameMapsFolder, kStoredMapsName);
+    controls_.File2.SetFolder(program_.StoredMapsFolder);
+    controls_.File2.SetPattern(kMapPattern);
+    controls_.File2.Refresh();
+}
+
+}  // namespace tessary

@@ -1,0 +1,45 @@
+// The small commands of the map window: drag, quit, the maker's web pages and
+// forgetting the chosen stored map.
+#include "mapwindow/button_looks.h"
+#include "mapwindow/maker_site.h"
+#include "mapwindow/mover.h"
+#include "platform/application.h"
+#include "platform/failure.h"
+#include "platform/mover_window.h"
+#include "platform/shell.h"
+
+namespace tessary {
+
+namespace {
+
+// A page that cannot be opened (no browser, no network) is no concern of the
+// user's here: nothing is shown.
+void OpenPage(Shell& shell, const Application& application, const std::string& address) {
+    try {
+        shell.Open(address, application.ProgramFolder());
+    } catch (const RuntimeFailure&) {
+    }
+}
+
+}  // namespace
+
+void Mover::Form_MouseDown() { services_.window.BeginDrag(); }
+
+void Mover::Image4_Click() {
+    ShowImage(controls_, 14, true);
+    services_.application.EndProcess();
+}
+
+void Mover::Image6_MouseDown() {
+    ShowImage(controls_, 6, false);
+    ShowImage(controls_, 16, true);
+    OpenPage(services_.shell, services_.application, CustomMapsPageAddress());
+    ShowImage(controls_, 6, true);
+    ShowImage(controls_, 16, false);
+}
+
+void Mover::Image22_MouseDown() { OpenPage(services_.shell, services_.application, HomePageAddress()); }
+
+void Mover::File2_LostFocus() { SelectedStoredMap.clear(); }
+
+}  // namespace tessary

@@ -1,0 +1,23 @@
+#pragma once
+// The files of one real folder whose names match a file-list pattern.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/pattern.h"
+
+namespace tessary {
+
+// The regular files directly in the folder (links followed to files) whose
+// names match, as the file system's raw bytes, in the order a player expects
+// (see NaturalLess). Fails with kPathNotFound when the folder does not exist
+// or is not a folder; other failures as FailureFromErrno gives them.
+std::vector<std::string> ListMatchingFiles(const std::string& folder, const FilePattern& pattern);
+
+// Case-insensitive natural order: runs of digits compare by their value
+// ("map2" before "map10"), other bytes by their ASCII lower case; names equal
+// that way are ordered by their raw bytes, so the order is total.
+bool NaturalLess(std::string_view a, std::string_view b);
+
+}  // namespace tessary

@@ -1,0 +1,292 @@
+#pragma once
+// Fakes of everything the map window uses, over one in-memory disk, writing
+// what happens to one shared event log.
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_startup.h"
+#include "mapwindow/mover.h"
+#include "platform/controls.h"
+#include "platform/failure.h"
+#include "platform/files.h"
+#include "platform/mover_window.h"
+#include "platform/pattern.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "shape/software_region.h"
+#include "startup/module1.h"
+
+namespace tessary::fakes {
+
+// Folders and files by full path ('/' separated). A failure can be planted
+// for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
+// "create <path>", "list <folder>" (the last only for a folder that exists).
+class FakeDisk {
+public:
+    static std::string Trimmed(std::string path) {
+        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        return path;
+    }
+    static std::string Parent(const std::string& path) {
+        const auto slash = path.rfind('/');
+        return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    }
+
+    bool IsFolder(const std::string& path) const { return folders.count(Trimmed(path)) != 0; }
+    void AddFolder(const std::string& path) { folders.insert(Trimmed(path)); }
+    void AddFile(const std::string& path, const std::string& bytes) { files[path] = bytes; }
+    bool HasFile(const std::string& path) const { return files.count(path) != 0; }
+
+    std::vector<std::string> NamesIn(const std::string& folder, const FilePattern& pattern) const {
+        std::vector<std::string> names;
+        const std::string trimmed = Trimmed(folder);
+        for (const auto& [path, bytes] : files) {
+            const std::string name = path.substr(path.rfind('/') + 1);
+            if (Parent(path) == trimmed && pattern.Matches(name)) names.push_back(name);
+        }
+        return names;
+    }
+
+    void FailOn(const std::string& operation, int number = kPermissionDenied) {
+        failures[operation] = number;
+    }
+    void Check(const std::string& operation) const {
+        const auto it = failures.find(operation);
+        if (it != failures.end()) throw RuntimeFailure(it->second, "planted failure: " + operation);
+    }
+
+    std::set<std::string> folders;
+    std::map<std::string, std::string> files;
+    std::map<std::string, int> failures;
+};
+
+class FakeFiles : public Files {
+public:
+    FakeFiles(FakeDisk& disk, EventLog& log) : disk_(disk), log_(log) {}
+    void Copy(const std::string& from, const std::string& to) override {
+        log_.push_back("copy " + from + " -> " + to);
+        disk_.Check("copy " + from);
+        disk_.Check("copy to " + to);
+        if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
+        if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "Path not found: " + to);
+        if (from == to) throw RuntimeFailure(kPermissionDenied, "Copy onto itself: " + to);
+        disk_.files[to] = disk_.files[from];
+    }
+    void Delete(const std::string& path) override {
+        log_.push_back("delete " + path);
+        disk_.Check("delete " + path);
+        if (disk_.files.erase(path) == 0) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+    }
+    void CreateFolder(const std::string& path) override {
+        log_.push_back("create " + path);
+        disk_.Check("create " + path);
+        if (!disk_.IsFolder(FakeDisk::Parent(path))) throw RuntimeFailure(kPathNotFound, "Path not found: " + path);
+        if (disk_.IsFolder(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
+        disk_.AddFolder(path);
+    }
+    bool FileExists(const std::string& path) const override { return disk_.HasFile(path); }
+
+private:
+    FakeDisk& disk_;
+    EventLog& log_;
+};
+
+class FakeFileList : public FileList {
+public:
+    FakeFileList(std::string name, FakeDisk& disk, EventLog& log) : name_(std::move(name)), disk_(disk), log_(log) {}
+    void SetFolder(const std::string& folder) override {
+        log_.push_back(name_ + " folder " + folder);
+        Read(folder);
+        folder_ = FakeDisk::Trimmed(folder);
+    }
+    void SetPattern(const std::string& pattern) override {
+        log_.push_back(name_ + " pattern " + pattern);
+        pattern_ = pattern;
+        if (!folder_.empty()) Read(folder_);
+    }
+    void Refresh() override {
+        log_.push_back(name_ + " refresh");
+        if (!folder_.empty()) Read(folder_);
+    }
+    std::string Folder() const override { return folder_; }
+    std::string SelectedFileName() const override { return selected; }
+
+    const std::vector<std::string>& Entries() const { return entries_; }
+
+    std::string selected;
+
+private:
+    void Read(const std::string& folder) {
+        if (!disk_.IsFolder(folder)) throw RuntimeFailure(kPathNotFound, "Path not found: " + folder);
+        disk_.Check("list " + folder);
+        entries_ = disk_.NamesIn(folder, FilePattern(pattern_));
+    }
+
+    std::string name_;
+    FakeDisk& disk_;
+    EventLog& log_;
+    std::string folder_;
+    std::string pattern_ = "*";
+    std::vector<std::string> entries_;
+};
+
+class FakePictureArea : public PictureArea {
+public:
+    FakePictureArea(std::string name, const FakeDisk& disk, EventLog& log)
+        : name_(std::move(name)), disk_(disk), log_(log) {}
+    void SetVisible(bool visible) override {
+        visible_ = visible;
+        log_.push_back(name_ + (visible ? " shown" : " hidden"));
+    }
+    bool Visible() const override { return visible_; }
+    // A file holds a picture when its bytes start with "BM".
+    void LoadPicture(const std::string& path) override {
+        log_.push_back(name_ + " load " + path);
+        const auto it = disk_.files.find(path);
+        if (it == disk_.files.end()) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+        if (it->second.rfind("BM", 0) != 0) throw RuntimeFailure(kInvalidPicture, "Invalid picture");
+        picture = path;
+    }
+    void ClearPicture() override {
+        log_.push_back(name_ + " cleared");
+        picture.reset();
+    }
+    std::optional<std::string> picture;
+
+private:
+    std::string name_;
+    const FakeDisk& disk_;
+    EventLog& log_;
+    bool visible_ = true;
+};
+
+class FakeLabel : public Label {
+public:
+    explicit FakeLabel(EventLog& log) : log_(log) {}
+    void SetVisible(bool visible) override {
+        visible_ = visible;
+        log_.push_back(std::string("Label1") + (visible ? " shown" : " hidden"));
+    }
+    bool Visible() const override { return visible_; }
+
+private:
+    EventLog& log_;
+    bool visible_ = false;
+};
+
+class FakeMoverWindow : public MoverWindow {
+public:
+    explicit FakeMoverWindow(EventLog& log) : log_(log) {}
+    std::uintptr_t Handle() const override { return 0x1234; }
+    void SetWindowRgn(RegionHandle region, bool redraw) override {
+        shape = region;
+        log_.push_back(std::string("SetWindowRgn ") + (regions.IsLive(region) ? "live" : "dead") +
+                       (redraw ? " redraw" : ""));
+    }
+    RegionOps& Regions() override { return regions; }
+    void SetTopLeft(double topTwips, double leftTwips) override {
+        top = topTwips;
+        left = leftTwips;
+        log_.push_back("place " + FormatNumber(topTwips) + " " + FormatNumber(leftTwips));
+    }
+    void BeginDrag() override { log_.push_back("drag"); }
+
+    SoftwareRegionOps regions;
+    RegionHandle shape = kNoRegion;
+    double top = 0, left = 0;
+
+private:
+    EventLog& log_;
+};
+
+class FakeShell : public Shell {
+public:
+    explicit FakeShell(EventLog& log) : log_(log) {}
+    void Open(const std::string& address, const std::string& workingFolder) override {
+        log_.push_back("open " + address + " in " + workingFolder);
+        if (fail) throw RuntimeFailure(kFileNotFound, "No program is associated");
+    }
+    bool fail = false;
+
+private:
+    EventLog& log_;
+};
+
+class SizedScreen : public Screen {
+public:
+    double WidthTwips() const override { return width; }
+    double HeightTwips() const override { return height; }
+    double TwipsPerPixelX() const override { return twipsX; }
+    double TwipsPerPixelY() const override { return twipsY; }
+    double width = 19200, height = 15360, twipsX = 15, twipsY = 15;
+};
+
+// The map window with every fake, over a game at /games/fm.
+struct MoverFakes {
+    static constexpr const char* kGame = "/games/fm/Home/Maps";
+    static constexpr const char* kStored = "/games/fm/Home/Maps/Stored Maps";
+
+    MoverFakes() {
+        program.GameMapsFolder = kGame;
+        disk.AddFolder("/");
+        disk.AddFolder("/games");
+        disk.AddFolder("/games/fm");
+        disk.AddFolder("/games/fm/Home");
+        disk.AddFolder(kGame);
+    }
+
+    FakePictureArea& Image(int k) { return *images.at(static_cast<std::size_t>(k - 1)); }
+    std::string Game(const std::string& name) const { return std::string(kGame) + "/" + name; }
+    std::string Stored(const std::string& name) const { return std::string(kStored) + "/" + name; }
+    static std::vector<std::unique_ptr<FakePictureArea>> MakeImages(const FakeDisk& disk, EventLog& log) {
+        std::vector<std::unique_ptr<FakePictureArea>> made;
+        for (int k = 1; k <= 22; ++k) {
+            made.emplace_back(std::make_unique<FakePictureArea>("Image" + std::to_string(k), disk, log));
+        }
+        return made;
+    }
+    static std::array<PictureArea*, 23> PointersTo(const std::vector<std::unique_ptr<FakePictureArea>>& made) {
+        std::array<PictureArea*, 23> pointers{};
+        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = made[k - 1].get();
+        return pointers;
+    }
+
+    // The log from here on.
+    void ClearLog() { log.clear(); }
+    // The visible pictures of the install and store places, in look order.
+    std::string Looks() {
+        std::string shown;
+        for (int k : {2, 12, 17, 18, 3, 13}) {
+            if (Image(k).Visible()) shown += (shown.empty() ? "" : " ") + std::to_string(k);
+        }
+        return shown;
+    }
+
+    EventLog log;
+    FakeDisk disk;
+    StartupFakes startup;
+    Module1 program{startup.Services()};
+    FakeFileList File1{"File1", disk, log};
+    FakeFileList File2{"File2", disk, log};
+    std::vector<std::unique_ptr<FakePictureArea>> images = MakeImages(disk, log);
+    std::array<PictureArea*, 23> imageArray = PointersTo(images);
+    FakeLabel Label1{log};
+    FakeMoverWindow window{log};
+    SizedScreen screen;
+    FakePointer pointer{log};
+    FakeMessageBoxes messages{log};
+    FakeFiles files{disk, log};
+    FakeShell shell{log};
+    FakeApplication application{log};
+    Mover mover{program, MoverControls{File1, File2, imageArray, Label1},
+                MoverServices{window, screen, pointer, messages, files, shell, application}};
+};
+
+}  // namespace tessary::fakes

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_mover.h"
+
+namespace tessary {
+namespace {
+
+using fakes::EventLog;
+using fakes::MoverFakes;
+using Names = std::vector<std::string>;
+
+const EventLog kInstallReady = {"Image2 hidden",  "Image12 shown", "Image17 hidden",
+                                "Image18 shown",  "Image3 hidden", "Image13 hidden"};
+const EventLog kStoreReady = {"Image2 hidden",  "Image12 hidden", "Image17 shown",
+                              "Image18 hidden", "Image3 hidden",  "Image13 shown"};
+const EventLog kIdle = {"Image2 shown",   "Image12 hidden", "Image17 hidden",
+                        "Image18 hidden", "Image3 shown",   "Image13 hidden"};
+
+EventLog Concat(std::initializer_list<EventLog> parts) {
+    EventLog all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// A loaded window whose stored maps folder holds Lake.gmx with its picture.
+struct Loaded : MoverFakes {
+    Loaded() {
+        disk.AddFolder(kStored);
+        disk.AddFile(Stored("Lake.gmx"), "lake map");
+        disk.AddFile(Stored("Lake.bmp"), "BM lake");
+        mover.Form_Load();
+    }
+    void ClickStored(const std::string& name) {
+        File2.selected = name;
+        mover.File2_Click();
+    }
+    void ClickGame(const std::string& name) {
+        File1.selected = name;
+        mover.File1_Click();
+    }
+};
+
+TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
+    Loaded f;
+    f.ClickStored("Lake.gmx");
+    const auto before = std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath);
+    f.ClearLog();
+    f.mover.Image12_MouseDown();
+    EXPECT_EQ(f.log, Concat({kInstallReady,
+                             {"pointer busy", "Image12 shown",
+                              "copy " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx"),
+                              "copy " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"),
+                              "delete " + f.Stored("Lake.gmx"), "delete " + f.Stored("Lake.bmp"),
+                              "pointer default", "File1 folder /games/fm/Home/Maps", "File1 pattern *.gmx; *.GMX",
+                              "File1 refresh", "File2 folder /games/fm/Home/Maps/Stored Maps",
+                              "File2 pattern *.gmx; *.GMX", "File2 refresh"},
+                             kIdle}));
+    EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "lake map");
+    EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM lake");
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("Lake.gmx")));
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("Lake.bmp")));
+    EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx"}));
+    EXPECT_TRUE(f.File2.Entries().empty());
+    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.pointer.current, PointerShape::Default);
+    EXPECT_EQ(std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath), before);
+    // The preview still shows the moved map's picture.
+    EXPECT_EQ(f.Image(1).picture, f.Stored("Lake.bmp"));
+}
+
+TEST(MoverTransfer, StoreOfAnUpperCaseMapWithoutPictureMovesTheMapAlone) {
+    Loaded f;
+    f.disk.AddFile(f.Game("Deer.GMX"), "deer map");
+    f.disk.AddFile(f.Stored("Deer.bmp"), "BM old deer");
+    f.disk.AddFile(f.Stored("Deer.GMX"), "old deer map");
+    f.ClickGame("Deer.GMX");
+    EXPECT_EQ(f.mover.PreviewPicturePath, f.Game("Deer.bmp"));
+    f.ClearLog();
+    f.mover.Image13_MouseDown();
+    EXPECT_EQ(f.disk.files.at(f.Stored("Deer.GMX")), "deer map");
+    EXPECT_FALSE(f.disk.HasFile(f.Game("Deer.GMX")));
+    // The old picture stays and now belongs to the moved map.
+    EXPECT_EQ(f.disk.files.at(f.Stored("Deer.bmp")), "BM old deer");
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "delete " + f.Game("Deer.bmp")), 0);
+    EXPECT_EQ(f.File2.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
+    EXPECT_EQ(f.Looks(), "2 3");
+}
+
+// Where a planted failure hits, and what must hold afterwards.
+struct FailingStep {
+    const char* operation;
+    bool mapAtDestination;
+    bool mapAtSource;
+    bool pictureAtDestination;
+    bool pictureAtSource;
+};
+
+class MoverTransferFailure : public ::testing::TestWithParam<FailingStep> {};
+
+TEST_P(MoverTransferFailure, NothingIsLostAndTheTransferEndsIdle) {
+    const FailingStep& step = GetParam();
+    Loaded f;
+    f.ClickStored("Lake.gmx");
+    std::string operation = step.operation;
+    for (auto [from, to] : {std::pair{std::string("<map>"), f.Stored("Lake.gmx")},
+                            std::pair{std::string("<picture>"), f.Stored("Lake.bmp")},
+                            std::pair{std::string("<game>"), std::string(f.kGame)}}) {
+        if (const auto at = operation.find(from); at != std::string::npos) operation.replace(at, from.size(), to);
+    }
+    f.disk.FailOn(operation);
+    f.mover.Image12_MouseDown();
+    EXPECT_EQ(f.disk.HasFile(f.Game("Lake.gmx")), step.mapAtDestination);
+    EXPECT_EQ(f.disk.HasFile(f.Stored("Lake.gmx")), step.mapAtSource);
+    EXPECT_EQ(f.disk.HasFile(f.Game("Lake.bmp")), step.pictureAtDestination);
+    EXPECT_EQ(f.disk.HasFile(f.Stored("Lake.bmp")), step.pictureAtSource);
+    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.pointer.current, PointerShape::Default);
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(f.mover.SelectedStoredMap, f.Stored("Lake.gmx"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, MoverTransferFailure,
+    ::testing::Values(FailingStep{"copy <map>", false, true, false, true},
+                      FailingStep{"copy <picture>", true, false, false, true},
+                      FailingStep{"delete <map>", true, true, true, false},
+                      FailingStep{"delete <picture>", true, false, true, true},
+                      FailingStep{"list <game>", true, false, true, false}));
+
+TEST(MoverTransfer, MissingDestinationFolderDeletesNothing) {
+    Loaded f;
+    f.disk.AddFile(f.Game("Elk.gmx"), "elk");
+    f.disk.AddFile(f.Game("Elk.bmp"), "BM elk");
+    f.ClickGame("Elk.gmx");
+    f.disk.folders.erase(f.kStored);
+    f.disk.files.erase(f.Stored("Lake.gmx"));
+    f.disk.files.erase(f.Stored("Lake.bmp"));
+    f.ClearLog();
+    f.mover.Image13_MouseDown();
+    EXPECT_TRUE(f.disk.HasFile(f.Game("Elk.gmx")));
+    EXPECT_TRUE(f.disk.HasFile(f.Game("Elk.bmp")));
+    for (const auto& event : f.log) EXPECT_NE(event.rfind("delete", 0), 0u) << event;
+    EXPECT_FALSE(f.disk.IsFolder(f.kStored));
+    EXPECT_EQ(f.Looks(), "2 3");
+}
+
+TEST(MoverTransfer, WithoutAChosenMapNothingHappens) {
+    Loaded f;
+    f.ClickStored("Lake.gmx");
+    f.mover.File2_LostFocus();
+    EXPECT_EQ(f.Looks(), "12 18");
+    f.ClearLog();
+    f.mover.Image12_MouseDown();
+    EXPECT_EQ(f.log, Concat({kInstallReady, kIdle}));
+    EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.gmx")));
+
+    // Pressing store before any game map was chosen.
+    f.ClearLog();
+    f.mover.Image13_MouseDown();
+    EXPECT_EQ(f.log, Concat({kStoreReady, kIdle}));
+
+    // The idle install picture: through the install-ready look, unseen.
+    f.ClearLog();
+    f.mover.Image2_Click();
+    EXPECT_EQ(f.log, Concat({kInstallReady, kIdle}));
+}
+
+TEST(MoverTransfer, SelectionLostOrOddNameAtThePress) {
+    Loaded f;
+    f.ClickStored("Lake.gmx");
+    f.File2.selected = "";
+    f.ClearLog();
+    f.mover.Image12_MouseDown();
+    for (const auto& event : f.log) {
+        EXPECT_NE(event.rfind("copy", 0), 0u) << event;
+        EXPECT_NE(event.rfind("delete", 0), 0u) << event;
+    }
+    EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.gmx")));
+    EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.bmp")));
+
+    // A name too short for a picture name: the map moves under it, the picture stays.
+    f.disk.AddFile(f.Stored("ab"), "short");
+    f.ClickStored("ab");
+    EXPECT_EQ(f.mover.PreviewPicturePath, "");
+    f.mover.Image12_MouseDown();
+    EXPECT_EQ(f.disk.files.at(f.Game("ab")), "short");
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("ab")));
+    EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.bmp")));
+    EXPECT_EQ(f.mover.NameLength, static_cast<std::int16_t>(f.Stored("Lake.gmx").size() - 3));
+}
+
+}  // namespace
+}  // namespace tessary

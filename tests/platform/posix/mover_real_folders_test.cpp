@@ -1,0 +1,222 @@
+// The map window over real folders: listing, first-run creation and map
+// transfers with the POSIX file services, checked against the folders'
+// contents afterwards.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+
+#include "fakes/fake_mover.h"
+#include "platform/posix/listed_file_list.h"
+#include "platform/posix/posix_files.h"
+#include "temp_folder.h"
+
+namespace tessary {
+namespace {
+
+using Names = std::vector<std::string>;
+using Contents = std::map<std::string, std::string>;
+
+// A picture area that loads from the real file system; a picture starts with "BM".
+class FilePictureArea : public PictureArea {
+public:
+    void SetVisible(bool visible) override { visible_ = visible; }
+    bool Visible() const override { return visible_; }
+    void LoadPicture(const std::string& path) override {
+        if (!std::filesystem::is_regular_file(path)) throw RuntimeFailure(kFileNotFound, "File not found");
+        if (testing::ReadAll(path).rfind("BM", 0) != 0) throw RuntimeFailure(kInvalidPicture, "Invalid picture");
+        picture = path;
+    }
+    void ClearPicture() override { picture.reset(); }
+    std::optional<std::string> picture;
+
+private:
+    bool visible_ = true;
+};
+
+// Every file directly in a folder with its bytes.
+Contents ContentsOf(const std::string& folder) {
+    Contents contents;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.is_regular_file()) contents[entry.path().filename().string()] = testing::ReadAll(entry.path());
+    }
+    return contents;
+}
+
+struct RealMover {
+    RealMover() {
+        game = root.Folder("Fennock/Home/Maps");
+        stored = game + "/Stored Maps";
+        program.GameMapsFolder = game;
+    }
+    static std::array<PictureArea*, 23> PointersTo(std::array<FilePictureArea, 23>& areas) {
+        std::array<PictureArea*, 23> pointers{};
+        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
+        return pointers;
+    }
+    void ClickStored(const std::string& name) {
+        File2.Select(Index(File2, name));
+        mover.File2_Click();
+    }
+    void ClickGame(const std::string& name) {
+        File1.Select(Index(File1, name));
+        mover.File1_Click();
+    }
+    static std::optional<std::size_t> Index(const ListedFileList& list, const std::string& name) {
+        const auto& entries = list.Entries();
+        const auto it = std::find(entries.begin(), entries.end(), name);
+        if (it == entries.end()) return std::nullopt;
+        return static_cast<std::size_t>(it - entries.begin());
+    }
+
+    testing::TempFolder root;
+    std::string game, stored;
+    fakes::EventLog log;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    ListedFileList File1, File2;
+    std::array<FilePictureArea, 23> images;
+    std::array<PictureArea*, 23> imageArray = PointersTo(images);
+    fakes::FakeLabel Label1{log};
+    fakes::FakeMoverWindow window{log};
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    PosixFiles files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Mover mover{program, MoverControls{File1, File2, imageArray, Label1},
+                MoverServices{window, screen, pointer, messages, files, shell, application}};
+};
+
+TEST(MoverOnRealFolders, FirstRunCreatesStoredMapsAndListsTheGamesMaps) {
+    RealMover m;
+    for (const char* name : {"map10.gmx", "Map2.GMX", "map1.gmx", "readme.txt", "map1.bmp"}) {
+        m.root.Write("Fennock/Home/Maps/" + std::string(name));
+    }
+    m.root.Write("Fennock/Home/Maps/Old/deep.gmx");
+    m.mover.Form_Load();
+    EXPECT_TRUE(m.messages.shown.empty());
+    EXPECT_TRUE(m.images[2].Visible());
+    EXPECT_FALSE(m.images[12].Visible());
+    EXPECT_TRUE(std::filesystem::is_directory(m.stored));
+    EXPECT_EQ(m.File1.Entries(), (Names{"map1.gmx", "Map2.GMX", "map10.gmx"}));
+    EXPECT_TRUE(m.File2.Entries().empty());
+    EXPECT_EQ(m.File2.Folder(), m.stored);
+
+    // A map copied in by another program shows only after the next refresh.
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Kept.gmx");
+    EXPECT_TRUE(m.File2.Entries().empty());
+    m.mover.RefreshMapLists();
+    EXPECT_EQ(m.File2.Entries(), (Names{"Kept.gmx"}));
+
+    // Second run: the folder is there and is listed.
+    RealMover second;
+    second.program.GameMapsFolder = m.game;
+    second.mover.Form_Load();
+    EXPECT_TRUE(second.messages.shown.empty());
+    EXPECT_EQ(second.File2.Entries(), (Names{"Kept.gmx"}));
+}
+
+TEST(MoverOnRealFolders, MissingGameFolderLeavesBothListsEmpty) {
+    RealMover m;
+    m.program.GameMapsFolder = m.root / "Gone/Home/Maps";
+    m.mover.Form_Load();
+    ASSERT_EQ(m.messages.shown.size(), 1u);
+    EXPECT_NE(m.messages.shown[0].first.find(m.program.GameMapsFolder), std::string::npos);
+    EXPECT_FALSE(m.File1.HasFolder());
+    EXPECT_FALSE(m.File2.HasFolder());
+    EXPECT_FALSE(std::filesystem::exists(m.root / "Gone"));
+}
+
+TEST(MoverOnRealFolders, InstallAndStoreMoveMapsWithTheirPictures) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "lake map");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.bmp", "BM lake");
+    m.root.Write("Fennock/Home/Maps/Deer.GMX", "deer map");
+    m.mover.Form_Load();
+
+    m.ClickStored("Lake.gmx");
+    EXPECT_EQ(m.images[1].picture, m.stored + "/Lake.bmp");
+    m.mover.Image12_MouseDown();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Deer.GMX", "deer map"}, {"Lake.bmp", "BM lake"},
+                                            {"Lake.gmx", "lake map"}}));
+    EXPECT_TRUE(ContentsOf(m.stored).empty());
+    EXPECT_EQ(m.File1.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
+    EXPECT_TRUE(m.File2.Entries().empty());
+
+    m.ClickGame("Deer.GMX");
+    EXPECT_TRUE(m.Label1.Visible());
+    m.mover.Image13_MouseDown();
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Deer.GMX", "deer map"}}));
+    EXPECT_EQ(m.File2.Entries(), (Names{"Deer.GMX"}));
+    EXPECT_EQ(m.pointer.current, PointerShape::Default);
+    EXPECT_TRUE(m.messages.shown.empty());
+}
+
+TEST(MoverOnRealFolders, ReplacingAMapKeepsTheOldPictureWhenTheNewOneHasNone) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Elk.gmx", "new elk");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Elk.gmx", "old elk");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Elk.bmp", "BM old elk");
+    m.mover.Form_Load();
+    m.ClickGame("Elk.gmx");
+    m.mover.Image13_MouseDown();
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "new elk"}}));
+    EXPECT_TRUE(ContentsOf(m.game).empty());
+}
+
+TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "lake map");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.bmp", "BM lake");
+    m.root.Write("Fennock/Home/Maps/Elk.gmx", "elk map");
+    m.root.Write("Fennock/Home/Maps/Elk.bmp", "BM elk");
+    m.mover.Form_Load();
+
+    // A folder in the way of the map's destination.
+    m.root.Folder("Fennock/Home/Maps/Lake.gmx");
+    m.ClickStored("Lake.gmx");
+    m.mover.Image12_MouseDown();
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
+    EXPECT_FALSE(std::filesystem::exists(m.game + "/Lake.bmp"));
+
+    // A write-protected destination folder (not for root, who writes anyway).
+    if (::geteuid() != 0) {
+        ::chmod(m.game.c_str(), 0555);
+        m.ClickStored("Lake.gmx");
+        m.mover.Image12_MouseDown();
+        ::chmod(m.game.c_str(), 0755);
+        EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
+    }
+
+    // The stored maps folder removed after the click.
+    m.ClickGame("Elk.gmx");
+    std::filesystem::remove_all(m.stored);
+    m.mover.Image13_MouseDown();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Elk.bmp", "BM elk"}, {"Elk.gmx", "elk map"}}));
+    EXPECT_FALSE(std::filesystem::exists(m.stored));
+    EXPECT_EQ(m.pointer.current, PointerShape::Default);
+    EXPECT_TRUE(m.images[2].Visible());
+    EXPECT_TRUE(m.images[3].Visible());
+}
+
+TEST(MoverOnRealFolders, StoredMapsThatAreTheGameFolderThroughALinkLoseNothing) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Lake.gmx", "lake map");
+    m.root.Write("Fennock/Home/Maps/Lake.bmp", "BM lake");
+    m.root.Link(m.game, "Fennock/Home/Maps/Stored Maps");
+    m.mover.Form_Load();
+    EXPECT_EQ(m.File2.Entries(), (Names{"Lake.gmx"}));
+    m.ClickGame("Lake.gmx");
+    m.mover.Image13_MouseDown();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
+    m.ClickStored("Lake.gmx");
+    m.mover.Image12_MouseDown();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
+}
+
+}  // namespace
+}  // namespace tessary
