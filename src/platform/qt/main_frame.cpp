@@ -1,5 +1,6 @@
 #include "platform/qt/main_frame.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 
 #include "platform/qt/window_geometry.h"
@@ -29,6 +30,13 @@ MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {
     setWindowIcon(ProgramIcon());
     setCentralWidget(backdrop_);
     resize(kDesignClientWidth, kDesignClientHeight);
+}
+
+void MainFrameWindow::closeEvent(QCloseEvent* event) {
+    for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isWindow() && window->isVisible()) window->close();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 QtMainFrame::QtMainFrame(std::function<void(QWidget&)> onLoad) : onLoad_(std::move(onLoad)) {}

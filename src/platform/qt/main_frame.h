@@ -33,6 +33,10 @@ public:
     MainFrameWindow();
     FrameBackdrop* Backdrop() const { return backdrop_; }
 
+protected:
+    // Closing the frame closes the windows it opened, the map window among them.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     FrameBackdrop* backdrop_;
 };

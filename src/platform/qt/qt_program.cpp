@@ -1,11 +1,8 @@
 #include "platform/qt/qt_program.h"
 
 #include <QApplication>
-#include <QWidget>
 
-namespace tessary {
-class QtMoverWindow : public QWidget {};
-}  // namespace tessary
+#include "platform/qt/mover_window.h"
 
 namespace tessary {
 
@@ -23,8 +20,11 @@ int QtProgram::Run() {
     return QApplication::exec();
 }
 
-void QtProgram::LoadMover(QWidget& /*frame*/) {
-    // The map window comes with its own window class.
+void QtProgram::LoadMover(QWidget& frame) {
+    // The map window lives in front of the frame and goes with it.
+    mover_ = std::make_unique<QtMoverWindow>(
+        module1_, MoverWindowServices{screen_, pointer_, messages_, files_, shell_, application_}, &frame);
+    mover_->LoadAndShow();
 }
 
 }  // namespace tessary

@@ -1,0 +1,53 @@
+#pragma once
+// A file list as a list widget. The state (folder, pattern, entries,
+// selection) is a ListedFileList; the widget shows it. Each entry keeps the
+// file system's own bytes of its name, so what is shown can always be found
+// again on disk.
+
+#include <QListWidget>
+
+#include <functional>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/posix/listed_file_list.h"
+
+namespace tessary {
+
+struct FileListLook;
+
+class QtFileList final : public QListWidget, public FileList {
+    Q_OBJECT
+public:
+    explicit QtFileList(QWidget* parent = nullptr);
+
+    // Colours, flat border and tooltip.
+    void SetLook(const FileListLook& look);
+
+    void SetFolder(const std::string& folder) override;
+    void SetPattern(const std::string& pattern) override;
+    void Refresh() override;
+    std::string Folder() const override;
+    std::string SelectedFileName() const override;
+
+    const ListedFileList& Model() const { return model_; }
+
+    // The list's events: a click on an entry (by mouse, also on the entry
+    // already selected, or a keyboard move of the selection), and the focus
+    // moving to another control of the program.
+    std::function<void()> onClick;
+    std::function<void()> onLostFocus;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ShowEntries();
+    void CurrentRowChanged(int row);
+
+    ListedFileList model_;
+    bool keyboardMove_ = false;
+};
+
+}  // namespace tessary
