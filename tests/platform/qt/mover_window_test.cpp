@@ -1,0 +1,180 @@
+// The map window as a real Qt window (offscreen) over real folders.
+#include <QApplication>
+#include <QTest>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_mover.h"
+#include "fakes/fake_startup.h"
+#include "platform/posix/posix_files.h"
+#include "platform/qt/mover_window.h"
+#include "shape/software_region.h"
+#include "shape/window_shape.h"
+#include "../posix/temp_folder.h"
+
+namespace tessary {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A 24-bit BMP of the given size, all one colour.
+std::string SmallBmp(int width, int height) {
+    const int stride = (width * 3 + 3) & ~3;
+    const int size = 54 + stride * height;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    auto put32 = [&](int at, int value) {
+        for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<char>((value >> (8 * i)) & 0xff);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, size);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    bytes[26] = 1;
+    bytes[28] = 24;
+    for (int i = 54; i < size; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<char>(0x80);
+    return bytes;
+}
+
+class MoverWindowTest : public ::testing::Test {
+protected:
+    MoverWindowTest() {
+        game = temp.Folder("Game/Home/Maps");
+        temp.Write("Game/Home/Maps/Aspen.gmx", "aspen map");
+        temp.Write("Game/Home/Maps/Aspen.bmp", SmallBmp(200, 120));
+        temp.Write("Game/Home/Maps/Birch.GMX", "birch map");
+        temp.Write("Game/Home/Maps/notes.txt", "not a map");
+        program.GameMapsFolder = game;
+        window = std::make_unique<QtMoverWindow>(
+            program, MoverWindowServices{screen, pointer, messages, files, shell, application});
+        window->LoadAndShow();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Presses and releases a mouse button on the painted surface.
+    void ClickSurface(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window.get(), button, Qt::NoModifier, at);
+    }
+    void ClickEntry(QtFileList& list, int row) {
+        const QRect item = list.visualItemRect(list.item(row));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    }
+
+    testing::TempFolder temp;
+    std::string game;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    fakes::EventLog log;
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    PosixFiles files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    std::unique_ptr<QtMoverWindow> window;
+};
+
+TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
+    EXPECT_EQ(window->size(), QSize(627, 402));
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->File1().geometry(), QRect(45, 76, 175, 158));
+    EXPECT_EQ(window->File2().geometry(), QRect(410, 76, 175, 158));
+    EXPECT_EQ(window->File1().toolTip(), QStringLiteral("Select a map you would like to store for later use."));
+    EXPECT_EQ(window->File2().toolTip(), QStringLiteral("Select a map you would like to install into the game."));
+    EXPECT_EQ(window->File1().palette().color(QPalette::Base), QColor(64, 64, 64));
+    EXPECT_EQ(window->File1().palette().color(QPalette::Text), QColor(192, 192, 192));
+
+    ASSERT_EQ(window->File1().count(), 2);
+    EXPECT_EQ(window->File1().item(0)->text(), QStringLiteral("Aspen.gmx"));
+    EXPECT_EQ(window->File1().item(1)->text(), QStringLiteral("Birch.GMX"));
+    EXPECT_EQ(window->File2().count(), 0);
+    EXPECT_TRUE(fs::is_directory(game + "/Stored Maps"));
+    EXPECT_TRUE(messages.shown.empty());
+
+    for (int k : {2, 3, 4, 6, 1, 5, 7, 8, 9, 10, 11, 15, 19, 20, 21, 22}) EXPECT_TRUE(window->Image(k).Visible()) << k;
+    for (int k : {12, 13, 14, 16, 17, 18}) EXPECT_FALSE(window->Image(k).Visible()) << k;
+    EXPECT_FALSE(window->Layout().Visible("Label1"));
+}
+
+TEST_F(MoverWindowTest, IsCutToTheSoftwareShape) {
+    SoftwareRegionOps ops;
+    RegionHandle shape = kNoRegion;
+    BuildWindowShape(ops, {15, 15}, shape, 1.0f, 1.0f, 0, 0);
+    const SoftwareRegion& expected = ops.Region(shape);
+    const QRegion mask = window->mask();
+    for (int y = 0; y < 402; ++y) {
+        for (int x = 0; x < 627; ++x) {
+            ASSERT_EQ(mask.contains(QPoint(x, y)), expected.Contains(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(MoverWindowTest, PaintsTheIdleFacesAndSwitchesToTheStoreLook) {
+    const QImage exitFace = QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
+    QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < 35; y += 3) {
+        for (int x = 0; x < 121; x += 5) ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y));
+    }
+
+    ClickEntry(window->File1(), 0);
+    EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Aspen.gmx");
+    EXPECT_TRUE(window->Image(13).Visible());
+    EXPECT_FALSE(window->Image(3).Visible());
+    const QImage storeFace =
+        QImage(QStringLiteral(":/assets/image13_store_ready.bmp")).convertToFormat(QImage::Format_RGB32);
+    shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot.pixel(228 + 60, 210 + 17), storeFace.pixel(60, 17));
+}
+
+TEST_F(MoverWindowTest, ShowsThePreviewAtItsOwnSize) {
+    ClickEntry(window->File1(), 0);
+    EXPECT_EQ(window->Layout().PreviewPictureSize(), (PixelSize{200, 120}));
+    EXPECT_FALSE(window->Layout().Visible("Label1"));
+    ClickEntry(window->File1(), 1);  // no picture
+    EXPECT_FALSE(window->Layout().PreviewPictureSize().has_value());
+    EXPECT_TRUE(window->Layout().Visible("Label1"));
+}
+
+TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) {
+    ClickEntry(window->File1(), 0);
+    ClickSurface(QPoint(228 + 60, 210 + 17), Qt::RightButton);  // the green Store face
+    EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
+    EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.bmp"));
+    EXPECT_FALSE(fs::exists(game + "/Aspen.gmx"));
+    ASSERT_EQ(window->File2().count(), 1);
+    EXPECT_EQ(window->File1().count(), 1);
+    EXPECT_TRUE(window->Image(3).Visible());  // idle again
+
+    window->File2().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->File2(), 0);
+    EXPECT_TRUE(window->Image(12).Visible());
+    ClickSurface(QPoint(283 + 60, 171 + 17), Qt::MiddleButton);  // the green Install face
+    EXPECT_TRUE(window->File2().hasFocus());  // the press on the face did not take the focus
+    EXPECT_TRUE(fs::exists(game + "/Aspen.gmx"));
+    EXPECT_FALSE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
+    EXPECT_EQ(window->File1().count(), 2);
+}
+
+TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMap) {
+    ClickEntry(window->File1(), 0);
+    ClickSurface(QPoint(288, 227));
+    ASSERT_EQ(window->File2().count(), 1);
+    window->File2().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->File2(), 0);
+    EXPECT_FALSE(window->Behaviour().SelectedStoredMap.empty());
+    ASSERT_TRUE(window->File2().hasFocus());
+    QTest::keyClick(window.get(), Qt::Key_Tab);
+    ASSERT_TRUE(window->File1().hasFocus());
+    EXPECT_TRUE(window->Behaviour().SelectedStoredMap.empty());
+    ClickSurface(QPoint(343, 188));  // Install, still showing: moves nothing
+    EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
+    EXPECT_TRUE(window->Image(2).Visible());
+}
+
+}  // namespace
+}  // namespace tessary
