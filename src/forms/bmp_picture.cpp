@@ -3,6 +3,8 @@
 #include <bit>
 #include <utility>
 
+#include "forms/bmp_rle.h"
+
 namespace tessary {
 
 namespace {
@@ -13,6 +15,8 @@ constexpr std::uint64_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kCoreHeaderBytes = 12;
 constexpr std::uint32_t kInfoHeaderBytes = 40;
 constexpr std::uint32_t kBlack = 0xFF000000u;
+// Run-length codes describe at most this many pixels per byte of the file.
+constexpr std::uint64_t kRlePixelsPerByte = 255;
 
 enum Compression : std::uint32_t {
     kRgb = 0,
@@ -28,8 +32,12 @@ enum Compression : std::uint32_t {
 std::uint32_t U16(Bytes b, std::uint64_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8;
 }
-std::uint32_t U32(Bytes b, std::uint64_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
-std::int32_t I32(Bytes b, std::uint64_t at) { return static_cast<std::int32_t>(U32(b, at)); }
+std::uint32_t U32(Bytes b, std::uint64_t at) {
+    return U16(b, at) | U16(b, at + 2) << 16;
+}
+std::int32_t I32(Bytes b, std::uint64_t at) {
+    return static_cast<std::int32_t>(U32(b, at));
+}
 
 struct Refusal {
     PictureError error;
@@ -82,7 +90,8 @@ Step ReadFileAndInfoHeader(Bytes bytes, Layout& layout) {
     if (size < kCoreHeaderBytes) return Refusal{PictureError::Corrupt, "the bitmap header is too short"};
     if (size != kCoreHeaderBytes && size != kInfoHeaderBytes && size != 52 && size != 56 && size != 108 &&
         size != 124) {
-        return Refusal{PictureError::Unsupported, "unknown bitmap header of " + std::to_string(size) + " bytes"};
+        return Refusal{PictureError::Unsupported,
+                       "unknown bitmap header of " + std::to_string(size) + " bytes"};
     }
     if (kFileHeaderBytes + size > bytes.size()) {
         return Refusal{PictureError::Truncated, "the file ends inside its bitmap header"};
@@ -127,17 +136,24 @@ Step CheckFormat(const Layout& layout) {
     case kBitFields:
     case kAlphaBitFields:
         if (bits != 16 && bits != 32) {
-            return Refusal{PictureError::Corrupt, "bit-field masks on a " + std::to_string(bits) + "-bit picture"};
+            return Refusal{PictureError::Corrupt,
+                           "bit-field masks on a " + std::to_string(bits) + "-bit picture"};
         }
         break;
     case kRle8:
     case kRle4:
-        return Refusal{PictureError::Unsupported, "run-length encoded pictures are not supported"};
+        if (bits != (layout.compression == kRle8 ? 8u : 4u)) {
+            return Refusal{PictureError::Corrupt,
+                           "run-length encoding does not fit " + std::to_string(bits) + " bits"};
+        }
+        if (layout.topDown) return Refusal{PictureError::Corrupt, "a run-length encoded picture is top-down"};
+        break;
     case kJpeg:
     case kPng:
         return Refusal{PictureError::Unsupported, "embedded JPEG or PNG pictures are not supported"};
     default:
-        return Refusal{PictureError::Unsupported, "unknown compression " + std::to_string(layout.compression)};
+        return Refusal{PictureError::Unsupported,
+                       "unknown compression " + std::to_string(layout.compression)};
     }
     if (layout.width * layout.height > kMaxPicturePixels) {
         return Refusal{PictureError::TooLarge, "the picture has " + std::to_string(layout.width) + " x " +
@@ -152,7 +168,8 @@ Step MakeChannel(std::uint32_t mask, std::uint32_t bitCount, Channel& channel) {
     const int bits = std::popcount(mask);
     const std::uint64_t run = (std::uint64_t{1} << bits) - 1;
     if ((mask >> shift) != run) return Refusal{PictureError::Corrupt, "a colour mask is not contiguous"};
-    if (bitCount == 16 && mask > 0xFFFFu) return Refusal{PictureError::Corrupt, "a colour mask exceeds 16 bits"};
+    if (bitCount == 16 && mask > 0xFFFFu)
+        return Refusal{PictureError::Corrupt, "a colour mask exceeds 16 bits"};
     channel = Channel{mask, shift, bits};
     return std::nullopt;
 }
@@ -177,7 +194,8 @@ Step ReadMasks(Bytes bytes, Layout& layout) {
             }
         }
         for (int i = 0; i < 3; ++i) masks[i] = U32(bytes, at + 4 * i);
-        if ((masks[0] | masks[1] | masks[2]) == 0) return Refusal{PictureError::Corrupt, "all colour masks are 0"};
+        if ((masks[0] | masks[1] | masks[2]) == 0)
+            return Refusal{PictureError::Corrupt, "all colour masks are 0"};
     }
     for (auto step : {MakeChannel(masks[0], layout.bitCount, layout.red),
                       MakeChannel(masks[1], layout.bitCount, layout.green),
@@ -194,8 +212,9 @@ Step ReadPalette(Bytes bytes, Layout& layout, std::vector<std::uint32_t>& palett
     const std::uint64_t most = std::uint64_t{1} << layout.bitCount;
     const std::uint64_t count = layout.colorsUsed == 0 ? most : layout.colorsUsed;
     if (count > most) {
-        return Refusal{PictureError::Corrupt, "the palette claims " + std::to_string(count) + " colours for " +
-                                                  std::to_string(layout.bitCount) + "-bit pixels"};
+        return Refusal{PictureError::Corrupt, "the palette claims " + std::to_string(count) +
+                                                  " colours for " + std::to_string(layout.bitCount) +
+                                                  "-bit pixels"};
     }
     const std::uint64_t entryBytes = layout.headerBytes == kCoreHeaderBytes ? 3 : 4;
     layout.paletteEnd = layout.paletteAt + count * entryBytes;
@@ -205,7 +224,8 @@ Step ReadPalette(Bytes bytes, Layout& layout, std::vector<std::uint32_t>& palett
     palette.resize(count);
     for (std::uint64_t i = 0; i < count; ++i) {
         const auto at = layout.paletteAt + i * entryBytes;
-        palette[i] = kBlack | std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 1]} << 8 | bytes[at];
+        palette[i] =
+            kBlack | std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 1]} << 8 | bytes[at];
     }
     return std::nullopt;
 }
@@ -217,13 +237,22 @@ Step LocatePixels(Bytes bytes, Layout& layout) {
     if (layout.pixelsAt < layout.paletteEnd) {
         return Refusal{PictureError::Corrupt, "the pixel data would start inside the headers or palette"};
     }
+    if (layout.compression == kRle8 || layout.compression == kRle4) {
+        // Two bytes of codes cover at most 255 pixels (deltas aside), so a few bytes cannot stand for a
+        // huge picture; the codes themselves are checked as they are decoded.
+        const std::uint64_t codeBytes = bytes.size() - layout.pixelsAt;
+        if (static_cast<std::uint64_t>(layout.width * layout.height) > kRlePixelsPerByte * codeBytes) {
+            return Refusal{PictureError::Truncated, "too few run-length codes for the picture's size"};
+        }
+        return std::nullopt;
+    }
     // Width and height are at most kMaxPicturePixels each, so none of this overflows.
     layout.stride = (static_cast<std::uint64_t>(layout.width) * layout.bitCount + 31) / 32 * 4;
     const std::uint64_t needed = layout.stride * static_cast<std::uint64_t>(layout.height);
     if (needed > bytes.size() - layout.pixelsAt) {
-        return Refusal{PictureError::Truncated, "the file holds " + std::to_string(bytes.size() - layout.pixelsAt) +
-                                                    " bytes of pixel data, the header promises " +
-                                                    std::to_string(needed)};
+        return Refusal{PictureError::Truncated,
+                       "the file holds " + std::to_string(bytes.size() - layout.pixelsAt) +
+                           " bytes of pixel data, the header promises " + std::to_string(needed)};
     }
     return std::nullopt;
 }
@@ -253,7 +282,8 @@ void DecodeRow(const std::uint8_t* row, const Layout& layout, const std::vector<
             out[x] = fromMasks(std::uint32_t{row[2 * x]} | std::uint32_t{row[2 * x + 1]} << 8);
             break;
         case 24:
-            out[x] = kBlack | std::uint32_t{row[3 * x + 2]} << 16 | std::uint32_t{row[3 * x + 1]} << 8 | row[3 * x];
+            out[x] = kBlack | std::uint32_t{row[3 * x + 2]} << 16 | std::uint32_t{row[3 * x + 1]} << 8 |
+                     row[3 * x];
             break;
         default:  // 32
             out[x] = fromMasks(std::uint32_t{row[4 * x]} | std::uint32_t{row[4 * x + 1]} << 8 |
@@ -263,19 +293,27 @@ void DecodeRow(const std::uint8_t* row, const Layout& layout, const std::vector<
     }
 }
 
-Picture DecodePixels(Bytes bytes, const Layout& layout, const std::vector<std::uint32_t>& palette) {
-    Picture picture;
+Step DecodePixels(Bytes bytes, const Layout& layout, const std::vector<std::uint32_t>& palette,
+                  Picture& picture) {
     picture.width = static_cast<int>(layout.width);
     picture.height = static_cast<int>(layout.height);
     const auto width = static_cast<std::size_t>(layout.width);
     const auto height = static_cast<std::size_t>(layout.height);
+    if (layout.compression == kRle8 || layout.compression == kRle4) {
+        picture.pixels.assign(width * height, kBlack);  // the colour of pixels the runs skip
+        if (!DecodeRle(bytes.subspan(layout.pixelsAt), static_cast<int>(layout.bitCount), picture.width,
+                       picture.height, palette, picture.pixels)) {
+            return Refusal{PictureError::Truncated, "the file ends inside its run-length encoded pixels"};
+        }
+        return std::nullopt;
+    }
     picture.pixels.resize(width * height);
     for (std::size_t y = 0; y < height; ++y) {
         const std::size_t stored = layout.topDown ? y : height - 1 - y;
         const std::uint8_t* row = bytes.data() + layout.pixelsAt + stored * layout.stride;
         DecodeRow(row, layout, palette, picture.pixels.data() + y * width);
     }
-    return picture;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -291,8 +329,10 @@ DecodeResult DecodeBmp(std::span<const std::uint8_t> bytes) {
     if (!step) step = ReadMasks(bytes, layout);
     if (!step) step = ReadPalette(bytes, layout, palette);
     if (!step) step = LocatePixels(bytes, layout);
+    Picture picture;
+    if (!step) step = DecodePixels(bytes, layout, palette, picture);
     if (step) return {std::nullopt, step->error, std::move(step->reason)};
-    return {DecodePixels(bytes, layout, palette), PictureError::None, {}};
+    return {std::move(picture), PictureError::None, {}};
 }
 
 }  // namespace tessary

@@ -6,16 +6,20 @@
 // Accepted: a file header followed by a core (12-byte), info (40-byte),
 // V2/V3 (52/56-byte), V4 (108-byte) or V5 (124-byte) header; 1, 4 and 8 bits
 // with a palette, 16 and 32 bits plain or with bit-field masks, 24 bits;
-// rows stored bottom-up or top-down (negative height). Run-length encoded
-// and embedded JPEG/PNG pictures are refused as Unsupported.
+// rows stored bottom-up or top-down (negative height); 4- and 8-bit
+// run-length encoding. Embedded JPEG/PNG pictures are refused as Unsupported.
 //
 // Choices for the odd cases:
-// - A palette index beyond the palette gives a black pixel.
+// - A palette index beyond the palette gives a black pixel; so do pixels
+//   that run-length codes skip, and runs past a row's end are cut off.
 // - Every pixel comes out opaque (alpha 0xFF): alpha channels and alpha
 //   masks are ignored, as the preview area draws pictures without blending.
 // - The size field of the file header is ignored (many writers get it
 //   wrong); only the real length of the bytes counts.
 // - Bytes after the pixel array are ignored.
+// - Run-length encoded pictures may have at most 255 pixels per byte of codes,
+//   so a tiny file cannot make the decoder fill a huge picture; pictures
+//   that skip most of their area with delta codes are refused for it.
 
 #include <cstddef>
 #include <cstdint>
@@ -54,8 +58,9 @@ inline constexpr std::size_t kMaxPictureFileBytes = 64 * 1024 * 1024;
 inline constexpr std::int64_t kMaxPicturePixels = 16 * 1024 * 1024;
 
 // Decodes a whole BMP file held in memory. Never reads outside the bytes,
-// allocates only after the file is known to hold every pixel it announces,
-// and takes time linear in the file's pixel count.
+// allocates only after the file is known to hold every pixel it announces
+// (for run-length codes: enough bytes to describe them), and takes time
+// linear in the pixel count and the file's length.
 DecodeResult DecodeBmp(std::span<const std::uint8_t> bytes);
 
 }  // namespace tessary

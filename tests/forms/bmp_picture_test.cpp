@@ -20,7 +20,9 @@ using test::BmpSpec;
 using test::WriteBmp;
 using Row = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t Opaque(std::uint32_t rgb) { return 0xFF000000u | rgb; }
+constexpr std::uint32_t Opaque(std::uint32_t rgb) {
+    return 0xFF000000u | rgb;
+}
 
 // A colour that differs in every channel for every pixel of a small picture.
 constexpr std::uint32_t ColourAt(int x, int y) {
@@ -55,7 +57,9 @@ Row RowOfIndices(const std::vector<int>& indices, int bits) {
     return row;
 }
 
-DecodeResult Decode(const std::vector<std::uint8_t>& bytes) { return DecodeBmp(bytes); }
+DecodeResult Decode(const std::vector<std::uint8_t>& bytes) {
+    return DecodeBmp(bytes);
+}
 
 // Decodes and expects a picture of the given size and pixels (top row first).
 void ExpectPicture(const std::vector<std::uint8_t>& bytes, int width, int height,
@@ -110,8 +114,7 @@ TEST(BmpPalette, FourBitsWithAnOddWidth) {
     BmpSpec spec{.width = 3, .height = 2, .bitCount = 4, .colorsUsed = 4};
     spec.palette = {0x000001, 0x000002, 0x000003, 0x000004};
     spec.rows = {RowOfIndices({3, 2, 1}, 4), RowOfIndices({0, 1, 2}, 4)};
-    ExpectPicture(WriteBmp(spec), 3, 2,
-                  {Opaque(1), Opaque(2), Opaque(3), Opaque(4), Opaque(3), Opaque(2)});
+    ExpectPicture(WriteBmp(spec), 3, 2, {Opaque(1), Opaque(2), Opaque(3), Opaque(4), Opaque(3), Opaque(2)});
 }
 
 TEST(BmpPalette, OneBitAcrossAByteBoundary) {
@@ -165,6 +168,40 @@ TEST(BmpMasks, SixteenBitsPlainAre555) {
     ExpectPicture(WriteBmp(spec), 2, 1, {Opaque(0xFF0000), Opaque(0x0000FF)});
 }
 
+// Run-length codes for an 8-bit picture of 4 x 2 pixels with a 3-colour palette.
+BmpSpec Rle8(std::vector<std::uint8_t> codes) {
+    BmpSpec spec{.width = 4, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3};
+    spec.palette = {0x0000AA, 0x00BB00, 0xCC0000};
+    spec.raw = std::move(codes);
+    return spec;
+}
+
+TEST(BmpRunLength, EightBitRunsAbsoluteRunsDeltasAndClipping) {
+    BmpSpec spec = Rle8({
+        0x02, 0x01,                          // bottom row: two of colour 1,
+        0x00, 0x03, 0x02, 0x05, 0x00, 0x00,  // three stored pixels and a pad byte; 5 is beyond the
+                                             // palette and the last pixel falls off the row
+        0x00, 0x00,                          // end of line
+        0x00, 0x02, 0x02, 0x01,              // two pixels right, one row up: the middle row stays empty
+        0x01, 0x01,                          // one of colour 1
+        0x00, 0x01,                          // end of bitmap
+    });
+    spec.height = 3;
+    ExpectPicture(WriteBmp(spec), 4, 3,
+                  {Opaque(0), Opaque(0), Opaque(0x00BB00), Opaque(0),  //
+                   Opaque(0), Opaque(0), Opaque(0), Opaque(0),         //
+                   Opaque(0x00BB00), Opaque(0x00BB00), Opaque(0xCC0000), Opaque(0)});
+}
+
+TEST(BmpRunLength, FourBitRunsAlternateNibblesAndStopAtTheEndCode) {
+    BmpSpec spec{.width = 8, .height = 1, .bitCount = 4, .compression = 2};
+    for (std::uint32_t i = 0; i < 16; ++i) spec.palette.push_back(i);
+    // Five pixels alternating 1 and 2; three stored pixels 3, 4, 5; end of bitmap; junk after it.
+    spec.raw = {0x05, 0x12, 0x00, 0x03, 0x34, 0x50, 0x00, 0x01, 0x07, 0xFF};
+    ExpectPicture(WriteBmp(spec), 8, 1,
+                  {Opaque(1), Opaque(2), Opaque(1), Opaque(2), Opaque(1), Opaque(3), Opaque(4), Opaque(5)});
+}
+
 // A small valid picture, the base of the refusals below.
 BmpSpec Valid24() {
     BmpSpec spec{.width = 3, .height = 2};
@@ -178,9 +215,13 @@ struct Refused {
     PictureError error;
 };
 
-void PrintTo(const Refused& r, std::ostream* os) { *os << r.name; }
+void PrintTo(const Refused& r, std::ostream* os) {
+    *os << r.name;
+}
 
-std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
 
 std::vector<std::uint8_t> Prefix(std::vector<std::uint8_t> bytes, std::size_t size) {
     bytes.resize(size);
@@ -213,7 +254,9 @@ std::vector<Refused> RefusedFiles() {
     return {
         {"Empty", {}, E::NotABitmap},
         {"Garbage", Bytes("this is not a picture at all, just words"), E::NotABitmap},
-        {"PngSignature", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'}, E::NotABitmap},
+        {"PngSignature",
+         {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'},
+         E::NotABitmap},
         {"BmAlone", Bytes("BM"), E::Truncated},
         {"CutByOneByte", Prefix(valid, valid.size() - 1), E::Truncated},
         {"CutInsideHeader", Prefix(valid, 30), E::Truncated},
@@ -223,25 +266,44 @@ std::vector<Refused> RefusedFiles() {
         {"AreaOverflows32Bits", headerOnly(65536, 65536, 24), E::TooLarge},
         {"RowBitsOverflow32Bits", headerOnly(0x40000001, 1, 32), E::TooLarge},
         {"HeightIntMin", headerOnly(1, INT_MIN, 24), E::TooLarge},
-        {"PixelsBeyondFile", WriteBmp(With(Valid24(), [](auto& s) { s.pixelsAt = 0xFFFFFF00u; })), E::Truncated},
+        {"PixelsBeyondFile", WriteBmp(With(Valid24(), [](auto& s) { s.pixelsAt = 0xFFFFFF00u; })),
+         E::Truncated},
         {"PixelsInsideHeader", WriteBmp(With(Valid24(), [](auto& s) { s.pixelsAt = 20; })), E::Corrupt},
         {"PixelsInsidePalette", WriteBmp(With(spec8(), [](auto& s) { s.pixelsAt = 56; })), E::Corrupt},
         {"HugeColoursUsed", WriteBmp(With(spec8(), [](auto& s) { s.colorsUsed = 0xFFFFFFFFu; })), E::Corrupt},
-        {"MoreColoursThanIndices", WriteBmp(With(spec8(), [](auto& s) { s.bitCount = 1; s.colorsUsed = 3; })),
+        {"MoreColoursThanIndices",
+         WriteBmp(With(spec8(), [](auto& s) { s.bitCount = 1; s.colorsUsed = 3; })),
          E::Corrupt},
-        {"PaletteCutShort", WriteBmp({.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 200}), E::Truncated},
+        {"PaletteCutShort", WriteBmp({.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 200}),
+         E::Truncated},
         {"NegativeWidth", WriteBmp(With(Valid24(), [](auto& s) { s.width = -3; })), E::Corrupt},
         {"ZeroWidth", WriteBmp(With(Valid24(), [](auto& s) { s.width = 0; })), E::Corrupt},
         {"ZeroHeight", WriteBmp(With(Valid24(), [](auto& s) { s.height = 0; })), E::Corrupt},
         {"ZeroPlanes", WriteBmp(With(Valid24(), [](auto& s) { s.planes = 0; })), E::Corrupt},
         {"TwoPlanes", WriteBmp(With(Valid24(), [](auto& s) { s.planes = 2; })), E::Corrupt},
         {"BitCount7", WriteBmp(With(Valid24(), [](auto& s) { s.bitCount = 7; })), E::Corrupt},
-        {"CoreWith32Bits", WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 12; s.bitCount = 32; })),
+        {"CoreWith32Bits",
+         WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 12; s.bitCount = 32; })),
          E::Corrupt},
-        {"EmbeddedPng", WriteBmp(With(Valid24(), [](auto& s) { s.bitCount = 0; s.compression = 5; })),
+        {"EmbeddedPng",
+         WriteBmp(With(Valid24(), [](auto& s) { s.bitCount = 0; s.compression = 5; })),
          E::Unsupported},
-        {"RunLength8", WriteBmp(With(spec8(), [](auto& s) { s.compression = 1; })), E::Unsupported},
-        {"UnknownCompression", WriteBmp(With(Valid24(), [](auto& s) { s.compression = 77; })), E::Unsupported},
+        {"RunLengthCodesCutShort", WriteBmp(Rle8({0x02, 0x01, 0x00})), E::Truncated},
+        {"RunLengthWithoutEnd", WriteBmp(Rle8({0x02, 0x01, 0x00, 0x00})), E::Truncated},
+        {"RunLengthAbsoluteCutShort", WriteBmp(Rle8({0x00, 0x04, 0x01, 0x01, 0x01})), E::Truncated},
+        {"RunLengthDeltaCutShort", WriteBmp(Rle8({0x00, 0x02, 0x01})), E::Truncated},
+        {"RunLengthTooFewCodesForItsSize",
+         WriteBmp(With(Rle8({0x00, 0x01}),
+                       [](auto& s) {
+                           s.width = 4000;
+                           s.height = 4000;
+                       })),
+         E::Truncated},
+        {"RunLength8On4Bits", WriteBmp(With(Rle8({0, 1}), [](auto& s) { s.bitCount = 4; })), E::Corrupt},
+        {"RunLength4On8Bits", WriteBmp(With(Rle8({0, 1}), [](auto& s) { s.compression = 2; })), E::Corrupt},
+        {"RunLengthTopDown", WriteBmp(With(Rle8({0, 1}), [](auto& s) { s.height = -2; })), E::Corrupt},
+        {"UnknownCompression", WriteBmp(With(Valid24(), [](auto& s) { s.compression = 77; })),
+         E::Unsupported},
         {"Os2Header", WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 64; })), E::Unsupported},
         {"HeaderTooShort", WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 8; })), E::Corrupt},
         {"HeaderLongerThanFile", Prefix(WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 124; })), 100),
@@ -280,7 +342,8 @@ TEST(BmpRefusal, EveryPrefixOfAValidFileIsRefused) {
         for (std::size_t size = 0; size < bytes.size(); ++size) {
             SCOPED_TRACE(size);
             const auto result = DecodeBmp(std::span(bytes.data(), size));
-            EXPECT_EQ(result.error, size < 2 ? PictureError::NotABitmap : PictureError::Truncated) << result.reason;
+            EXPECT_EQ(result.error, size < 2 ? PictureError::NotABitmap : PictureError::Truncated)
+                << result.reason;
             EXPECT_FALSE(result.picture.has_value());
         }
     }

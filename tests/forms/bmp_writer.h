@@ -23,6 +23,8 @@ struct BmpSpec {
     std::vector<std::uint32_t> palette;
     // Pixel rows in file order, unpadded; each is padded to 4 bytes with 0xEE.
     std::vector<std::vector<std::uint8_t>> rows;
+    // Bytes written as they are after the rows, such as run-length codes.
+    std::vector<std::uint8_t> raw;
     // Where the pixels start; by default right after the palette.
     std::optional<std::uint32_t> pixelsAt;
 };
@@ -74,6 +76,7 @@ inline std::vector<std::uint8_t> WriteBmp(const BmpSpec& spec) {
         while (row.size() % 4 != 0) row.push_back(0xEE);
         out.insert(out.end(), row.begin(), row.end());
     }
+    out.insert(out.end(), spec.raw.begin(), spec.raw.end());
     Put32(out, 2, static_cast<std::uint32_t>(out.size()));
     return out;
 }
