@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Start-to-paint time of Tessary's map window (location cache present, so no
+# drive scan) beside a bare Qt program showing one window, under Xvfb.
+#   run.sh BUILD_DIR   (a Release build: cmake -DCMAKE_BUILD_TYPE=Release)
+# Each program runs RUNS times, alternating; median and min in milliseconds
+# from the launch (fork+exec included), from the kernel's process start
+# (whole 10 ms clock ticks) and from main().
+build=$(cd "${1:?usage: run.sh BUILD_DIR}" && pwd)
+top=$(cd "$(dirname "$0")/../.." && pwd)
+RUNS=${RUNS:-15}
+source "$top/tests/e2e/xvfb_lib.sh"
+start_xvfb
+
+bench="$build/bench/startup_paint"
+cmake --build "$build" --target bench_startup_paint bench_bare_window >/dev/null || fail "build failed"
+bash "$top/scripts/make-demo-prefix.sh" "$E2E_TMP/demo" >/dev/null
+app="$E2E_TMP/app"
+mkdir -p "$app"
+cp "$bench/bench_startup_paint" "$app/"
+printf '"%s"\r\n' "$E2E_TMP/demo/prefix/drive_c/Games/Fennock Marrowby/Home/Maps" > "$app/maplog.txt"
+touch -d 2000-01-01 "$app/maplog.txt"  # a drive scan would write it again
+export WINEPREFIX="$E2E_TMP/demo/prefix"
+
+# run NAME EXE: one run; appends "launch start main" to $E2E_TMP/NAME.
+run() {
+    local out
+    out=$(BENCH_LAUNCH_US=${EPOCHREALTIME/[.,]/} timeout 20 "$2" 2>/dev/null) || fail "$1 did not paint"
+    echo "$out" | awk '{print $2, $4, $6}' >> "$E2E_TMP/$1"
+}
+run tessary "$app/bench_startup_paint"; run bare "$bench/bench_bare_window"  # warm the caches
+rm -f "$E2E_TMP/tessary" "$E2E_TMP/bare"
+for _ in $(seq "$RUNS"); do
+    run tessary "$app/bench_startup_paint"
+    run bare "$bench/bench_bare_window"
+done
+[ "$(date -r "$app/maplog.txt" +%Y)" = 2000 ] || fail "the cache was rewritten: the drives were scanned"
+
+# summary NAME COLUMN: "median min" of one column.
+summary() {
+    cut -d' ' -f"$2" "$E2E_TMP/$1" | sort -g | awk '{v[NR] = $1} END {
+        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f %.1f", m, v[1] }'
+}
+echo "start-to-paint, $RUNS runs each (ms)      median    min"
+for column in 1 2 3; do
+    label=$(echo "from launch|from process start|from main()" | cut -d'|' -f"$column")
+    read -r tm tn <<<"$(summary tessary "$column")"
+    read -r bm bn <<<"$(summary bare "$column")"
+    printf '%-18s tessary %8.1f %6.1f\n' "$label" "$tm" "$tn"
+    printf '%-18s bare    %8.1f %6.1f\n' "" "$bm" "$bn"
+    printf '%-18s ratio   %8.2f %6.2f\n' "" "$(echo "$tm / $bm" | bc -l)" "$(echo "$tn / $bn" | bc -l)"
+done

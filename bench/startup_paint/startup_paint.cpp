@@ -1,0 +1,16 @@
+// Tessary started as src/main.cpp starts it, ended once the map window has
+// painted for the first time.
+#include <QApplication>
+
+#include "first_paint.h"
+#include "platform/qt/qt_program.h"
+#include "platform/qt/qt_resources.h"
+
+int main(int argc, char** argv) {
+    tessary::bench::FirstPaint firstPaint(QStringLiteral("Mover"));
+    QApplication app(argc, argv);
+    app.installEventFilter(&firstPaint);
+    tessary::InitResources();
+    tessary::QtProgram program;
+    return program.Run();
+}
