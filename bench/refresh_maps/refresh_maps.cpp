@@ -39,7 +39,8 @@ Timing Time(int runs, const std::function<void()>& step, const std::function<voi
         prepare();
         const auto start = std::chrono::steady_clock::now();
         step();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        const auto took = std::chrono::steady_clock::now() - start;
+        ms.push_back(std::chrono::duration<double, std::milli>(took).count());
     }
     std::sort(ms.begin(), ms.end());
     return {ms[ms.size() / 2], ms.front()};
@@ -89,7 +90,8 @@ void WithQtLists(const std::string& gameMaps, int count) {
     window->show();
     QApplication::processEvents();
     const Timing refresh = Time(kRuns, [&] { window->Behaviour().RefreshMapLists(); });
-    Check(messages.shown.empty() && window->File1().count() == count && window->File2().count() == count, "Qt");
+    Check(messages.shown.empty() && window->File1().count() == count && window->File2().count() == count,
+          "Qt");
     Report("Qt", count, load, refresh);
     const Timing painted = Time(kRuns, [&] {
         window->Behaviour().RefreshMapLists();

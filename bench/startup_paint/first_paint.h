@@ -44,7 +44,8 @@ public:
         : name_(std::move(name)), entryMs_(NowMs(CLOCK_BOOTTIME)), startMs_(ProcessStartMs()) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType() && watched->objectName() == name_) {
+        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            watched->objectName() == name_) {
             seen_ = true;
             QTimer::singleShot(0, [this] { Report(); });
         }
