@@ -126,7 +126,10 @@ void QtMoverWindow::PaintControl(QPainter& painter, std::size_t row) {
     if (control.kind == ControlKind::Label) {
         painter.setPen(ToQColor(kLabel1TextColour));
         painter.setFont(font());
-        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, ToQString(kLabel1Caption));
+        // The caption starts at the label's left edge; the default font may need
+        // a little more room than the label has, so it is not cut off.
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                         ToQString(kLabel1Caption));
         return;
     }
     if (control.kind != ControlKind::PictureArea) return;

@@ -61,11 +61,19 @@ std::string QtFileList::SelectedFileName() const { return model_.SelectedFileNam
 
 void QtFileList::ShowEntries() {
     const QSignalBlocker blocker(this);
-    clear();
-    for (const auto& name : model_.Entries()) {
-        // Names that are not valid text are shown as well as they can be;
-        // the entry's own bytes come from the model.
-        addItem(QFile::decodeName(QByteArray::fromStdString(name)));
+    const auto& entries = model_.Entries();
+    // Re-reading an unchanged folder leaves the shown entries alone.
+    if (shown_ != entries) {
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(entries.size()));
+        for (const auto& name : entries) {
+            // Names that are not valid text are shown as well as they can be;
+            // the entry's own bytes come from the model.
+            names.append(QFile::decodeName(QByteArray::fromStdString(name)));
+        }
+        clear();
+        addItems(names);
+        shown_ = entries;
     }
     const auto selected = model_.SelectedIndex();
     setCurrentRow(selected ? static_cast<int>(*selected) : -1);

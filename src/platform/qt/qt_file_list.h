@@ -47,6 +47,7 @@ private:
     void CurrentRowChanged(int row);
 
     ListedFileList model_;
+    std::vector<std::string> shown_;
     bool keyboardMove_ = false;
 };
 
