@@ -54,12 +54,16 @@ SetAside SetAsideReplaced(Files& files, const std::string& path, const std::stri
 
 bool PutBack(Files& files, const SetAside& aside, const std::string& path) {
     if (aside.path.empty()) return false;
+    // A move needs no room on the disk, which a failed copy may have lacked.
     try {
-        if (aside.place == SetAside::Place::ReplacedMaps) {
-            files.Move(aside.path, path);
-        } else {
-            files.Copy(aside.path, path);
-        }
+        files.Move(aside.path, path);
+        return true;
+    } catch (const RuntimeFailure&) {
+    }
+    // The trash's own entry may refuse to move; then a copy, which leaves it there.
+    if (aside.place != SetAside::Place::Trash) return false;
+    try {
+        files.Copy(aside.path, path);
         return true;
     } catch (const RuntimeFailure&) {
         return false;

@@ -27,9 +27,9 @@ struct SetAside {
 SetAside SetAsideReplaced(Files& files, const std::string& path, const std::string& replacedFolder);
 
 // Puts a set-aside file back at path after the copy meant to replace it
-// failed. From the trash it is copied back, so the trash keeps its entry;
-// from the replaced maps folder it is moved back. True when the file is at
-// path again; when not, it is still where it was put.
+// failed: moved back, or, out of the trash, copied back when it cannot be
+// moved. True when the file is at path again; when not, it is still where
+// it was put.
 bool PutBack(Files& files, const SetAside& aside, const std::string& path);
 
 // "name (n).ext" for the n-th file of the name "name.ext" (n >= 2); a name
