@@ -8,8 +8,10 @@
 // - a first line without a leading quote gives the whole line up to CR or LF;
 // - a value holding a NUL byte, or an empty or unreadable file, gives nothing.
 // A folder whose text would not read back exactly (one holding a double
-// quote, CR, LF or NUL) is never written: the old cache is removed instead,
+// quote, CR, LF or NUL, or one too long to be read whole) is never written: the old cache is removed instead,
 // so that it cannot send the next start to a stale folder.
+#include "startup/location_cache.h"
+
 #include <exception>
 #include <string_view>
 
@@ -20,12 +22,7 @@
 
 namespace tessary {
 
-namespace {
-
-// Far more than any folder path; a larger file is not read to its end.
-constexpr std::size_t kCacheReadLimit = 64 * 1024;
-
-std::string FirstField(std::string_view content) {
+std::string ParseLocationCache(std::string_view content) {
     const auto lineEnd = content.find_first_of("\r\n");
     const bool complete = lineEnd != std::string_view::npos || content.size() < kCacheReadLimit;
     const std::string_view line = content.substr(0, lineEnd);
@@ -42,11 +39,11 @@ std::string FirstField(std::string_view content) {
     return std::string(value);
 }
 
-bool ReadsBackExactly(std::string_view folder) {
+bool LocationCacheReadsBack(std::string_view folder) {
+    // The reader stops after kCacheReadLimit bytes, quotes and line end included.
+    if (folder.size() > kCacheReadLimit - 4) return false;
     return folder.find_first_of(std::string_view("\"\r\n\0", 4)) == std::string_view::npos;
 }
-
-}  // namespace
 
 std::string Module1::LocationCachePath() const {
     return JoinPath(services_.application.ProgramFolder(), kLocationCacheName);
@@ -54,19 +51,19 @@ std::string Module1::LocationCachePath() const {
 
 void Module1::ReadLocationCache() {
     try {
-        GameMapsFolder = FirstField(services_.textFiles.ReadStart(LocationCachePath(), kCacheReadLimit));
+        GameMapsFolder = ParseLocationCache(services_.textFiles.ReadStart(LocationCachePath(), kCacheReadLimit));
     } catch (const std::exception&) {
         GameMapsFolder.clear();
     }
 }
 
 void Module1::WriteLocationCache() {
-    if (!ReadsBackExactly(GameMapsFolder)) {
+    if (!LocationCacheReadsBack(GameMapsFolder)) {
         DeleteLocationCache();
         return;
     }
     try {
-        services_.textFiles.WriteWhole(LocationCachePath(), '"' + GameMapsFolder + "\"\r\n");
+        services_.textFiles.WriteWhole(LocationCachePath(), LocationCacheText(GameMapsFolder));
     } catch (const std::exception&) {
         // The next start scans the drives again.
     }
