@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const auto split = input.find('\0');
     const std::string_view pattern = input.substr(0, split);
-    const std::string_view name = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+    const std::string_view name =
+        split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
     const tessary::FilePattern patterns(pattern);
     const bool any = patterns.Matches(name);
     bool each = false;

@@ -32,7 +32,8 @@ SetAside MoveToReplacedMaps(Files& files, const std::string& path, const std::st
         files.Move(path, target);
         return {SetAside::Place::ReplacedMaps, target};
     }
-    throw RuntimeFailure(kFileAlreadyExists, "No free name for \"" + name + "\" in \"" + replacedFolder + "\"");
+    throw RuntimeFailure(kFileAlreadyExists,
+                         "No free name for \"" + name + "\" in \"" + replacedFolder + "\"");
 }
 
 }  // namespace

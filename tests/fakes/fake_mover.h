@@ -117,7 +117,7 @@ public:
         disk_.Check("move " + from);
         disk_.Check("move to " + to);
         if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
-        if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "Path not found: " + to);
+        if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "No folder: " + to);
         if (disk_.HasFile(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
         disk_.files[to] = disk_.files[from];
         disk_.files.erase(from);

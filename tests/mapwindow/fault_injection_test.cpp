@@ -127,7 +127,9 @@ void Check(const TransferRun& r) {
     // Nothing lost: the moving files are at their source or destination,
     // the replaced ones at the destination, in the trash or set aside.
     EXPECT_TRUE(r.Kept("new map", {r.SourceMap(), r.DestinationMap()}));
-    if (s.picture) EXPECT_TRUE(r.Kept("BM new picture", {r.SourcePicture(), r.DestinationPicture()}));
+    if (s.picture) {
+        EXPECT_TRUE(r.Kept("BM new picture", {r.SourcePicture(), r.DestinationPicture()}));
+    }
     if (s.sameName) {
         EXPECT_TRUE(r.Kept("old map", {r.DestinationMap()}));
         EXPECT_TRUE(r.Kept("BM old picture", {r.DestinationPicture()}));
@@ -144,7 +146,9 @@ void Check(const TransferRun& r) {
     EXPECT_TRUE(r.disk.HasFile(r.SourceMap()) || r.disk.files.at(r.DestinationMap()) == "new map");
     // A destination that held a map still holds a whole one, unless putting
     // the replaced map back failed as well (it is then kept as above).
-    if (s.sameName && s.failures.size() < 2) EXPECT_TRUE(r.disk.HasFile(r.DestinationMap()));
+    if (s.sameName && s.failures.size() < 2) {
+        EXPECT_TRUE(r.disk.HasFile(r.DestinationMap()));
+    }
     // Nothing is said, and the transfer ends as always.
     EXPECT_TRUE(r.messages.shown.empty());
     EXPECT_EQ(r.pointer.current, PointerShape::Default);

@@ -102,7 +102,8 @@ bool PosixFiles::FileExists(const std::string& path) const {
 }
 
 std::string PosixFiles::MoveToTrash(const std::string& path) {
-    throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + path + "\" to the trash: there is no trash");
+    throw RuntimeFailure(kPathFileAccessError,
+                         "Cannot move \"" + path + "\" to the trash: there is no trash");
 }
 
 void PosixFiles::Move(const std::string& from, const std::string& to) {
@@ -113,7 +114,9 @@ void PosixFiles::Move(const std::string& from, const std::string& to) {
     }
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
     const int error = errno;
-    if (error != EINVAL && error != ENOSYS && error != ENOTSUP) throw FailureFromErrno(error, "Cannot move", from);
+    if (error != EINVAL && error != ENOSYS && error != ENOTSUP) {
+        throw FailureFromErrno(error, "Cannot move", from);
+    }
     // A file system without a no-replace rename: a hard link never replaces
     // either, and the old name goes only once the new one is there.
     if (::link(from.c_str(), to.c_str()) != 0) throw FailureFromErrno(errno, "Cannot move", from);
