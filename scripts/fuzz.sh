@@ -42,8 +42,9 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   log="$out/$target.log"
   echo "Fuzzing $target for ${seconds}s"
-  if (cd "$out" && "./${target}_fuzz" -artifact_prefix="$out/$target-" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 "$work" "$top/fuzz/corpus/$target" >"$log" 2>&1); then
+  if (cd "$out" && "./${target}_fuzz" -artifact_prefix="$out/$target-" -max_total_time="$seconds" \
+        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work" "$top/fuzz/corpus/$target" \
+        >"$log" 2>&1); then
     status=ok
   else
     status=FAILED
