@@ -19,6 +19,15 @@ public:
     virtual void CreateFolder(const std::string& path) = 0;
     // True when a file (not a folder) exists at the path.
     virtual bool FileExists(const std::string& path) const = 0;
+    // Move a file into the desktop's trash, from where the user can put it
+    // back; fails when the trash cannot take it (none on that file system).
+    // Returns the file's path inside the trash, or "" when the trash does
+    // not tell.
+    virtual std::string MoveToTrash(const std::string& path) = 0;
+    // Give a file a new full path on the same file system in one step.
+    // Fails when a file of the new name is already there (never replaces
+    // it) and when the two paths are on different file systems.
+    virtual void Move(const std::string& from, const std::string& to) = 0;
 };
 
 // Whole-file text access for small files such as the location cache.

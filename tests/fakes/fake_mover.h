@@ -27,7 +27,9 @@ namespace tessary::fakes {
 
 // Folders and files by full path ('/' separated). A failure can be planted
 // for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
-// "create <path>", "list <folder>" (the last only for a folder that exists).
+// "create <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
+// (the last only for a folder that exists). The desktop trash is the folder
+// kTrash, present only while trashAvailable.
 class FakeDisk {
 public:
     static std::string Trimmed(std::string path) {
@@ -62,9 +64,12 @@ public:
         if (it != failures.end()) throw RuntimeFailure(it->second, "planted failure: " + operation);
     }
 
+    static constexpr const char* kTrash = "/trash";
+
     std::set<std::string> folders;
     std::map<std::string, std::string> files;
     std::map<std::string, int> failures;
+    bool trashAvailable = true;
 };
 
 class FakeFiles : public Files {
@@ -92,6 +97,31 @@ public:
         disk_.AddFolder(path);
     }
     bool FileExists(const std::string& path) const override { return disk_.HasFile(path); }
+    // Trashed files keep their name, numbered when it is taken.
+    std::string MoveToTrash(const std::string& path) override {
+        log_.push_back("trash " + path);
+        disk_.Check("trash " + path);
+        if (!disk_.trashAvailable) throw RuntimeFailure(kPathFileAccessError, "No trash: " + path);
+        if (!disk_.HasFile(path)) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+        const std::string name = path.substr(path.rfind('/') + 1);
+        const std::string trash = FakeDisk::kTrash;
+        std::string target = trash + "/" + name;
+        for (int n = 2; disk_.HasFile(target); ++n) target = trash + "/" + std::to_string(n) + name;
+        disk_.AddFolder(FakeDisk::kTrash);
+        disk_.files[target] = disk_.files[path];
+        disk_.files.erase(path);
+        return target;
+    }
+    void Move(const std::string& from, const std::string& to) override {
+        log_.push_back("move " + from + " -> " + to);
+        disk_.Check("move " + from);
+        disk_.Check("move to " + to);
+        if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
+        if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "No folder: " + to);
+        if (disk_.HasFile(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
+        disk_.files[to] = disk_.files[from];
+        disk_.files.erase(from);
+    }
 
 private:
     FakeDisk& disk_;

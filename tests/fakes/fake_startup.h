@@ -103,6 +103,8 @@ public:
         if (contents.erase(path) == 0) throw RuntimeFailure(kFileNotFound, "File not found");
     }
     void CreateFolder(const std::string&) override { throw std::logic_error("not used"); }
+    std::string MoveToTrash(const std::string&) override { throw std::logic_error("not used"); }
+    void Move(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
 
     std::map<std::string, std::string> contents;

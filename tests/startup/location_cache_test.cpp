@@ -4,6 +4,7 @@
 
 #include "fakes/fake_startup.h"
 #include "platform/path.h"
+#include "startup/location_cache.h"
 #include "startup/module1.h"
 
 namespace tessary {
@@ -76,13 +77,17 @@ TEST_F(LocationCacheTest, MissingOrHugeFileGivesNothingAndReadsAtMostALittle) {
 TEST_F(LocationCacheTest, RefusesFoldersThatWouldNotReadBackAndDropsTheOldCache) {
     for (const std::string& folder :
          {std::string("D:\\a\"b\\Home\\Maps"), std::string("D:\\a\rb"), std::string("D:\\a\nb"),
-          std::string("D:\\a\0b", 6)}) {
+          std::string("D:\\a\0b", 6), "/" + std::string(kCacheReadLimit - 4, 'a')}) {
         fakes.files.contents[CachePath()] = "\"E:\\Old\\Home\\Maps\"\r\n";
         module.GameMapsFolder = folder;
         module.WriteLocationCache();
         EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
         EXPECT_EQ(fakes.files.writes, 0);
     }
+    // The longest folder that is written reads back whole.
+    const std::string longest(kCacheReadLimit - 4, 'a');
+    EXPECT_TRUE(LocationCacheReadsBack(longest));
+    EXPECT_EQ(ParseLocationCache(LocationCacheText(longest).substr(0, kCacheReadLimit)), longest);
 }
 
 TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {

@@ -1,6 +1,7 @@
 #include "platform/posix/posix_files.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,6 +99,32 @@ void PosixFiles::CreateFolder(const std::string& path) {
 bool PosixFiles::FileExists(const std::string& path) const {
     struct stat info{};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string PosixFiles::MoveToTrash(const std::string& path) {
+    throw RuntimeFailure(kPathFileAccessError,
+                         "Cannot move \"" + path + "\" to the trash: there is no trash");
+}
+
+void PosixFiles::Move(const std::string& from, const std::string& to) {
+    struct stat source{};
+    if (::lstat(from.c_str(), &source) != 0) throw FailureFromErrno(errno, "Cannot move", from);
+    if (!S_ISREG(source.st_mode)) {
+        throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + from + "\": not a regular file");
+    }
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS && error != ENOTSUP) {
+        throw FailureFromErrno(error, "Cannot move", from);
+    }
+    // A file system without a no-replace rename: a hard link never replaces
+    // either, and the old name goes only once the new one is there.
+    if (::link(from.c_str(), to.c_str()) != 0) throw FailureFromErrno(errno, "Cannot move", from);
+    if (::unlink(from.c_str()) != 0) {
+        const int unlinkError = errno;
+        ::unlink(to.c_str());
+        throw FailureFromErrno(unlinkError, "Cannot move", from);
+    }
 }
 
 std::string PosixFiles::ReadStart(const std::string& path, std::size_t maxBytes) {

@@ -11,6 +11,10 @@ public:
     void Delete(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
     bool FileExists(const std::string& path) const override;
+    // There is no desktop trash without a desktop toolkit: always fails. The
+    // front that has one wraps these files and moves to its trash itself.
+    std::string MoveToTrash(const std::string& path) override;
+    void Move(const std::string& from, const std::string& to) override;
 
     std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
     void WriteWhole(const std::string& path, const std::string& bytes) override;

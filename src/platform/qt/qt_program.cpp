@@ -23,7 +23,7 @@ int QtProgram::Run() {
 void QtProgram::LoadMover(QWidget& frame) {
     // The map window lives in front of the frame and goes with it.
     mover_ = std::make_unique<QtMoverWindow>(
-        module1_, MoverWindowServices{screen_, pointer_, messages_, files_, shell_, application_}, &frame);
+        module1_, MoverWindowServices{screen_, pointer_, messages_, moverFiles_, shell_, application_}, &frame);
     mover_->LoadAndShow();
 }
 

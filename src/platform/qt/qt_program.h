@@ -9,6 +9,7 @@
 #include "platform/posix/wine_drives.h"
 #include "platform/qt/main_frame.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/qt_trash_files.h"
 #include "platform/qt/splash_window.h"
 #include "startup/module1.h"
 
@@ -38,6 +39,8 @@ private:
     QtApplication application_;
     QtMessageBoxes messages_;
     PosixFiles files_;
+    // The map window's files: a file a transfer replaces goes to the trash.
+    QtTrashFiles moverFiles_{files_};
     WineDrives drives_;
     PosixTreeSearch treeSearch_;
     QtSplashWindow splash_;

@@ -156,3 +156,32 @@ TEST_F(PosixFilesTest, TextFilesFailCleanly) {
 
 }  // namespace
 }  // namespace tessary
+
+namespace tessary {
+namespace {
+
+TEST_F(PosixFilesTest, MoveRenamesButNeverReplaces) {
+    const std::string from = folder.Write("maps/a.gmx", "map a");
+    const std::string taken = folder.Write("maps/Replaced Maps/a.gmx", "older a");
+    EXPECT_EQ(FailureNumber([&] { files.Move(from, taken); }), kFileAlreadyExists);
+    EXPECT_EQ(ReadAll(taken), "older a");
+    EXPECT_EQ(ReadAll(from), "map a");
+
+    const std::string to = folder / "maps/Replaced Maps/a (2).gmx";
+    files.Move(from, to);
+    EXPECT_EQ(ReadAll(to), "map a");
+    EXPECT_FALSE(files.FileExists(from));
+    EXPECT_EQ(FailureNumber([&] { files.Move(from, to + "x"); }), kPathNotFound);
+    EXPECT_EQ(FailureNumber([&] { files.Move(to, folder / "missing/a.gmx"); }), kPathNotFound);
+    EXPECT_EQ(FailureNumber([&] { files.Move(folder / "maps", folder / "moved"); }), kPathFileAccessError);
+    EXPECT_TRUE(files.FileExists(to));
+}
+
+TEST_F(PosixFilesTest, ThereIsNoTrashWithoutADesktop) {
+    const std::string path = folder.Write("a.gmx", "map a");
+    EXPECT_NE(FailureNumber([&] { files.MoveToTrash(path); }), 0);
+    EXPECT_EQ(ReadAll(path), "map a");
+}
+
+}  // namespace
+}  // namespace tessary

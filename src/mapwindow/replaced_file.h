@@ -1,0 +1,39 @@
+#pragma once
+// A file that a transfer is about to replace is never destroyed: it goes to
+// the desktop's trash, or, where there is none, into the "Replaced Maps"
+// folder inside the stored maps folder, which the lists never show (they
+// show only the files directly in their own folder).
+
+#include <string>
+
+namespace tessary {
+
+class Files;
+
+inline constexpr const char* kReplacedMapsName = "Replaced Maps";
+
+// Where a replaced file was put.
+struct SetAside {
+    enum class Place { Trash, ReplacedMaps };
+    Place place;
+    // Its path there; empty when the trash did not say.
+    std::string path;
+};
+
+// Moves the file at path out of the way: to the trash, else into
+// replacedFolder (made when missing) under its own name, or a numbered one
+// when that name is taken. A RuntimeFailure when neither can take it; the
+// file is then still at path.
+SetAside SetAsideReplaced(Files& files, const std::string& path, const std::string& replacedFolder);
+
+// Puts a set-aside file back at path after the copy meant to replace it
+// failed: moved back, or, out of the trash, copied back when it cannot be
+// moved. True when the file is at path again; when not, it is still where
+// it was put.
+bool PutBack(Files& files, const SetAside& aside, const std::string& path);
+
+// "name (n).ext" for the n-th file of the name "name.ext" (n >= 2); a name
+// without an extension gets " (n)" at its end.
+std::string NumberedName(const std::string& name, int n);
+
+}  // namespace tessary

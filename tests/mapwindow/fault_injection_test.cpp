@@ -1,0 +1,188 @@
+// Every transfer under every failure the file services and lists can raise,
+// at every step: nothing that existed before is lost, nothing half-written
+// is left, and a destination that held a map still holds one.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <set>
+
+#include "fakes/fake_mover.h"
+#include "mapwindow/replaced_file.h"
+
+namespace tessary {
+namespace {
+
+using fakes::FakeDisk;
+using fakes::MoverFakes;
+
+struct Scenario {
+    bool install;
+    bool picture;            // the moving map has a picture
+    bool sameName;           // the destination holds a map and a picture of that name
+    bool trash;              // the desktop trash takes files
+    bool replacedTaken;      // "Replaced Maps" already holds files of that name
+    std::vector<std::string> failures;
+    int number;
+
+    std::string Describe() const {
+        std::string text = install ? "install" : "store";
+        text += picture ? ", picture" : ", no picture";
+        text += sameName ? ", same name at destination" : "";
+        text += trash ? ", trash" : ", no trash";
+        text += replacedTaken ? ", replaced name taken" : "";
+        for (const auto& failure : failures) text += ", fail '" + failure + "'";
+        return text + " (" + std::to_string(number) + ")";
+    }
+};
+
+struct TransferRun : MoverFakes {
+    explicit TransferRun(const Scenario& s) : scenario(s) {
+        disk.AddFolder(kStored);
+        sourceFolder = s.install ? kStored : kGame;
+        destinationFolder = s.install ? kGame : kStored;
+        replacedFolder = std::string(kStored) + "/" + kReplacedMapsName;
+        disk.AddFile(SourceMap(), "new map");
+        if (s.picture) disk.AddFile(SourcePicture(), "BM new picture");
+        if (s.sameName) {
+            disk.AddFile(DestinationMap(), "old map");
+            disk.AddFile(DestinationPicture(), "BM old picture");
+        }
+        if (s.replacedTaken) {
+            disk.AddFolder(replacedFolder);
+            disk.AddFile(replacedFolder + "/Lake.gmx", "older map");
+            disk.AddFile(replacedFolder + "/Lake.bmp", "BM older picture");
+        }
+        disk.trashAvailable = s.trash;
+        mover.Form_Load();
+        if (s.install) {
+            File2.selected = "Lake.gmx";
+            mover.File2_Click();
+        } else {
+            File1.selected = "Lake.gmx";
+            mover.File1_Click();
+        }
+        before = disk.files;
+        for (const auto& failure : s.failures) disk.FailOn(failure, s.number);
+    }
+
+    std::string SourceMap() const { return sourceFolder + "/Lake.gmx"; }
+    std::string SourcePicture() const { return sourceFolder + "/Lake.bmp"; }
+    std::string DestinationMap() const { return destinationFolder + "/Lake.gmx"; }
+    std::string DestinationPicture() const { return destinationFolder + "/Lake.bmp"; }
+
+    void Transfer() {
+        if (scenario.install) {
+            mover.Image12_MouseDown();
+        } else {
+            mover.Image13_MouseDown();
+        }
+    }
+
+    // True when bytes are found at one of the paths or anywhere in the
+    // trash or the replaced maps folder.
+    bool Kept(const std::string& bytes, std::initializer_list<std::string> paths) const {
+        for (const auto& path : paths) {
+            if (disk.HasFile(path) && disk.files.at(path) == bytes) return true;
+        }
+        for (const auto& [path, held] : disk.files) {
+            const std::string folder = FakeDisk::Parent(path);
+            if ((folder == FakeDisk::kTrash || folder == replacedFolder) && held == bytes) return true;
+        }
+        return false;
+    }
+
+    Scenario scenario;
+    std::string sourceFolder, destinationFolder, replacedFolder;
+    std::map<std::string, std::string> before;
+};
+
+std::vector<std::string> FailureSites(const TransferRun& r) {
+    const std::string trashed = std::string(FakeDisk::kTrash) + "/Lake.gmx";
+    return {"copy " + r.SourceMap(),          "copy to " + r.DestinationMap(),
+            "copy " + r.SourcePicture(),      "copy to " + r.DestinationPicture(),
+            "delete " + r.SourceMap(),        "delete " + r.SourcePicture(),
+            "trash " + r.DestinationMap(),    "trash " + r.DestinationPicture(),
+            "move " + r.DestinationMap(),     "move " + r.DestinationPicture(),
+            "move to " + r.DestinationMap(),  "move to " + r.DestinationPicture(),
+            "copy " + trashed,                "create " + r.replacedFolder,
+            "list " + std::string(r.kGame),   "list " + std::string(r.kStored)};
+}
+
+// Every failure alone, and the pairs where the copy fails and so does
+// putting the replaced file back.
+std::vector<std::vector<std::string>> FailureSets(const TransferRun& r) {
+    std::vector<std::vector<std::string>> sets{{}};
+    for (const auto& site : FailureSites(r)) sets.push_back({site});
+    const std::string trashedMap = std::string(FakeDisk::kTrash) + "/Lake.gmx";
+    const std::string trashedPicture = std::string(FakeDisk::kTrash) + "/Lake.bmp";
+    sets.push_back({"copy " + r.SourceMap(), "copy " + trashedMap});
+    sets.push_back({"copy " + r.SourceMap(), "move to " + r.DestinationMap()});
+    sets.push_back({"copy " + r.SourcePicture(), "copy " + trashedPicture});
+    sets.push_back({"copy " + r.SourcePicture(), "move to " + r.DestinationPicture()});
+    return sets;
+}
+
+void Check(const TransferRun& r) {
+    const Scenario& s = r.scenario;
+    // Nothing lost: the moving files are at their source or destination,
+    // the replaced ones at the destination, in the trash or set aside.
+    EXPECT_TRUE(r.Kept("new map", {r.SourceMap(), r.DestinationMap()}));
+    if (s.picture) {
+        EXPECT_TRUE(r.Kept("BM new picture", {r.SourcePicture(), r.DestinationPicture()}));
+    }
+    if (s.sameName) {
+        EXPECT_TRUE(r.Kept("old map", {r.DestinationMap()}));
+        EXPECT_TRUE(r.Kept("BM old picture", {r.DestinationPicture()}));
+    }
+    if (s.replacedTaken) {
+        EXPECT_TRUE(r.Kept("older map", {}));
+        EXPECT_TRUE(r.Kept("BM older picture", {}));
+    }
+    // Nothing half-written: every file holds the whole bytes of a file from before.
+    std::set<std::string> known;
+    for (const auto& [path, bytes] : r.before) known.insert(bytes);
+    for (const auto& [path, bytes] : r.disk.files) EXPECT_EQ(known.count(bytes), 1u) << path;
+    // The moving map never sits only in the trash or the replaced maps folder.
+    EXPECT_TRUE(r.disk.HasFile(r.SourceMap()) || r.disk.files.at(r.DestinationMap()) == "new map");
+    // A destination that held a map still holds a whole one, unless putting
+    // the replaced map back failed as well (it is then kept as above).
+    if (s.sameName && s.failures.size() < 2) {
+        EXPECT_TRUE(r.disk.HasFile(r.DestinationMap()));
+    }
+    // Nothing is said, and the transfer ends as always.
+    EXPECT_TRUE(r.messages.shown.empty());
+    EXPECT_EQ(r.pointer.current, PointerShape::Default);
+    EXPECT_EQ(const_cast<TransferRun&>(r).Looks(), "2 3");
+}
+
+TEST(FaultInjection, EveryTransferUnderEveryFailureKeepsEveryFile) {
+    int scenarios = 0;
+    for (const bool install : {true, false}) {
+        for (const bool picture : {true, false}) {
+            for (const bool sameName : {true, false}) {
+                for (const bool trash : {true, false}) {
+                    for (const bool replacedTaken : {false, true}) {
+                        const Scenario plain{install, picture, sameName, trash, replacedTaken, {}, 0};
+                        for (const auto& failures : FailureSets(TransferRun(plain))) {
+                            for (const int number : {kPermissionDenied, kPathNotFound, kDiskFull}) {
+                                const Scenario s{install, picture, sameName, trash, replacedTaken, failures,
+                                                 number};
+                                SCOPED_TRACE(s.Describe());
+                                TransferRun run(s);
+                                run.Transfer();
+                                Check(run);
+                                ++scenarios;
+                                if (::testing::Test::HasFailure()) return;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    std::cout << "Fault injection: " << scenarios << " scenarios\n";
+    ::testing::Test::RecordProperty("scenarios", scenarios);
+}
+
+}  // namespace
+}  // namespace tessary
