@@ -19,5 +19,8 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$top/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+# Every reader of outside data, fuzzed for a bounded time.
+bash scripts/fuzz.sh "${TESSARY_FUZZ_SECONDS:-60}"
+
 run_build build/test-plain
 run_build build/test-sanitize -DTESSARY_SANITIZE=ON
