@@ -23,5 +23,15 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 # Keep the wine server up between tests (each start then costs ~0.1 s); it
 # leaves 30 s after the last program ends.
-wineserver -p30 2>/dev/null || true
-exec wine "$@"
+wineserver -p30 </dev/null >/dev/null 2>&1 || true
+# Wine starts its helper processes (services, devices) from the first
+# program; they would inherit our output and keep a caller that waits for
+# the end of it (CTest) waiting long after the program has ended. So the
+# program writes to files, passed on when it ends.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+status=0
+wine "$@" >"$out" 2>"$err" </dev/null || status=$?
+cat "$out"
+cat "$err" >&2
+exit "$status"
