@@ -22,6 +22,7 @@ std::wstring TemporaryName() {
 
 Win32ReplacingFile::Win32ReplacingFile(std::string target)
     : target_(std::move(target)), targetLong_(LongPath(target_)) {
+    RefuseReadOnlyTarget();
     const std::wstring folder = targetLong_.substr(0, targetLong_.find_last_of(L'\\') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary_ = folder + TemporaryName();
@@ -41,6 +42,15 @@ Win32ReplacingFile::~Win32ReplacingFile() {
     DeleteFileW(temporary_.c_str());
 }
 
+void Win32ReplacingFile::RefuseReadOnlyTarget() const {
+    // Windows refuses to replace a read-only file; Wine's MoveFileExW does
+    // not, so the program asks first.
+    const DWORD attributes = GetFileAttributesW(targetLong_.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        throw FailureFromError(ERROR_ACCESS_DENIED, "Cannot replace", target_);
+    }
+}
+
 void Win32ReplacingFile::WriteAll(const char* data, std::size_t size) {
     while (size > 0) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
@@ -55,6 +65,7 @@ void Win32ReplacingFile::WriteAll(const char* data, std::size_t size) {
 void Win32ReplacingFile::Commit() {
     if (!FlushFileBuffers(file_.Get())) throw LastFailure("Cannot write", target_);
     if (!file_.Close()) throw LastFailure("Cannot write", target_);
+    RefuseReadOnlyTarget();
     if (!MoveFileExW(temporary_.c_str(), targetLong_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throw LastFailure("Cannot replace", target_);
     }

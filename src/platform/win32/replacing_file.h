@@ -22,6 +22,9 @@ public:
     void Commit();
 
 private:
+    // Fails when the target is a read-only file.
+    void RefuseReadOnlyTarget() const;
+
     std::string target_;
     std::wstring targetLong_;
     std::wstring temporary_;
