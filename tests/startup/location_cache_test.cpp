@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(LocationCacheTest, WritesTheFolderAsOneQuotedLine) {
-    EXPECT_EQ(module.LocationCachePath(), "/opt/tessary/maplog.txt");
+    EXPECT_EQ(module.LocationCachePath(), "/opt/tessary" + std::string(1, kPathSeparator) + "maplog.txt");
     module.GameMapsFolder = "D:\\Games\\Hunt\\Home\\Maps";
     module.WriteLocationCache();
     const std::string& bytes = fakes.files.contents[CachePath()];

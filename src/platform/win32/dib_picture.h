@@ -1,0 +1,39 @@
+#pragma once
+// An uncompressed BMP held in memory (the pictures built into the program),
+// drawn pixel for pixel with SetDIBitsToDevice.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tessary {
+
+class DibPicture {
+public:
+    // The picture in the bytes of a BMP file, or nothing when they are not
+    // an uncompressed 1-, 4-, 8- or 24-bit BMP whose pixels all lie within
+    // the bytes.
+    static std::optional<DibPicture> FromBmpBytes(const unsigned char* bytes, std::size_t size);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Draws the whole picture, unscaled, with its top-left pixel at (x, y).
+    void Draw(HDC dc, int x, int y) const;
+
+private:
+    // The header and palette, copied so that GDI reads them aligned.
+    std::vector<std::uint32_t> info_;
+    const void* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// The program's two window pictures, from the data built into it; an empty
+// picture when the data is broken.
+const DibPicture* SplashPicture();
+const DibPicture* FramePicture();
+
+}  // namespace tessary

@@ -1,0 +1,35 @@
+#pragma once
+// A new file that replaces a target path in one step: the bytes go to a
+// temporary file in the target's folder, and Commit flushes it to the disk
+// and moves it over the target (MoveFileExW, replacing, write-through).
+// Without Commit the temporary file is removed and the target is untouched.
+
+#include <string>
+
+#include "platform/win32/handle.h"
+
+namespace tessary {
+
+class Win32ReplacingFile {
+public:
+    // Fails (RuntimeFailure) when no file can be made in the target's folder.
+    explicit Win32ReplacingFile(std::string target);
+    ~Win32ReplacingFile();
+    Win32ReplacingFile(const Win32ReplacingFile&) = delete;
+    Win32ReplacingFile& operator=(const Win32ReplacingFile&) = delete;
+
+    void WriteAll(const char* data, std::size_t size);
+    void Commit();
+
+private:
+    // Fails when the target is a read-only file.
+    void RefuseReadOnlyTarget() const;
+
+    std::string target_;
+    std::wstring targetLong_;
+    std::wstring temporary_;
+    Handle file_;
+    bool committed_ = false;
+};
+
+}  // namespace tessary

@@ -1,0 +1,117 @@
+#include "platform/win32/splash_window.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "platform/screen.h"
+#include "platform/win32/dib_picture.h"
+#include "platform/win32/win32_services.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"TessaryStartup";
+constexpr int kClientWidth = 630;
+constexpr int kClientHeight = 386;
+constexpr RECT kProgressBar1{158, 311, 158 + 314, 311 + 10};
+constexpr int kProgressBar1Id = 1;
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
+
+}  // namespace
+
+Win32SplashWindow::Win32SplashWindow(const Screen& screen) : screen_(screen) {}
+
+Win32SplashWindow::~Win32SplashWindow() { Unload(); }
+
+HWND Win32SplashWindow::Load() {
+    if (window_ != nullptr) return window_;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    const SIZE outer = OuterSize(kStyle, 0, kClientWidth, kClientHeight);
+    window_ = CreateObjectWindow(*this, kClassName, L"Tessary", kStyle, 0, 0, 0, outer.cx, outer.cy);
+    if (window_ == nullptr) return nullptr;
+    progressBar_ = CreateWindowExW(0, PROGRESS_CLASSW, L"ProgressBar1", WS_CHILD | WS_VISIBLE, kProgressBar1.left,
+                                   kProgressBar1.top, kProgressBar1.right - kProgressBar1.left,
+                                   kProgressBar1.bottom - kProgressBar1.top, window_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kProgressBar1Id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(progressBar_, PBM_SETRANGE32, 0, 100);
+    SendMessageW(progressBar_, PBM_SETPOS, 0, 0);
+    return window_;
+}
+
+void Win32SplashWindow::SetTopLeft(double topTwips, double leftTwips) {
+    const HWND window = Load();
+    const int x = static_cast<int>(std::lround(leftTwips / screen_.TwipsPerPixelX()));
+    const int y = static_cast<int>(std::lround(topTwips / screen_.TwipsPerPixelY()));
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32SplashWindow::SetProgress(float value) {
+    Load();
+    value_ = value;
+    SendMessageW(progressBar_, PBM_SETPOS, static_cast<WPARAM>(std::lround(value)), 0);
+}
+
+float Win32SplashWindow::Progress() const { return value_; }
+
+void Win32SplashWindow::Show() {
+    const HWND window = Load();
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+}
+
+void Win32SplashWindow::Unload() {
+    if (window_ == nullptr) return;
+    // Unloading is not the user closing it: it must not end the program.
+    unloading_ = true;
+    DestroyWindow(window_);
+    window_ = nullptr;
+    progressBar_ = nullptr;
+    unloading_ = false;
+}
+
+void Win32SplashWindow::Paint(HWND window) {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(window, &paint);
+    RECT client{};
+    GetClientRect(window, &client);
+    const DibPicture* picture = SplashPicture();
+    if (picture != nullptr) {
+        picture->Draw(dc, 0, 0);
+        ExcludeClipRect(dc, 0, 0, picture->Width(), picture->Height());
+    }
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EndPaint(window, &paint);
+}
+
+LRESULT Win32SplashWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: Paint(window); return 0;
+    case WM_SETCURSOR:
+        if (ApplyPointer(lParam)) return TRUE;
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        // Closed by the user (after a failed start): the program ends.
+        if (!unloading_) {
+            window_ = nullptr;
+            progressBar_ = nullptr;
+            PostQuitMessage(0);
+        }
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace tessary

@@ -1,0 +1,41 @@
+#pragma once
+// The splash window "Startup": a popup of 630 x 386 pixels without frame,
+// its picture at the top-left on black, and the progress bar "ProgressBar1"
+// (comctl32) at 158, 311, 314 x 10 with the range 0 to 100.
+
+#include <windows.h>
+
+#include "platform/startup_windows.h"
+#include "platform/win32/window_class.h"
+
+namespace tessary {
+
+class Screen;
+
+class Win32SplashWindow : public SplashWindow, private WindowObject {
+public:
+    explicit Win32SplashWindow(const Screen& screen);
+    ~Win32SplashWindow() override;
+
+    void SetTopLeft(double topTwips, double leftTwips) override;
+    void SetProgress(float value) override;
+    float Progress() const override;
+    void Show() override;
+    void Unload() override;
+
+    HWND Window() const { return window_; }
+    HWND ProgressBar1() const { return progressBar_; }
+
+private:
+    HWND Load();
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HWND window);
+
+    const Screen& screen_;
+    HWND window_ = nullptr;
+    HWND progressBar_ = nullptr;
+    float value_ = 0;
+    bool unloading_ = false;
+};
+
+}  // namespace tessary

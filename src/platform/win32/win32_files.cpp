@@ -1,0 +1,119 @@
+#include "platform/win32/win32_files.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/handle.h"
+#include "platform/win32/long_path.h"
+#include "platform/win32/replacing_file.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_failure.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Opens an existing file (not a folder) for reading.
+Handle OpenForReading(const std::string& path, const char* what, BY_HANDLE_FILE_INFORMATION& info) {
+    Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) throw LastFailure(what, path);
+    if (!GetFileInformationByHandle(file.Get(), &info)) throw LastFailure(what, path);
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        throw RuntimeFailure(kPathFileAccessError, std::string(what) + " \"" + path + "\": a folder, not a file");
+    }
+    return file;
+}
+
+// Reads up to size bytes; fewer only at the end of the file.
+std::size_t ReadFully(HANDLE file, char* data, std::size_t size, const std::string& path) {
+    std::size_t done = 0;
+    while (done < size) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
+        DWORD got = 0;
+        if (!ReadFile(file, data + done, chunk, &got, nullptr)) throw LastFailure("Cannot read", path);
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+}
+
+// True when the path names the file whose information is given, by any
+// name (another spelling, a link).
+bool IsSameFile(const std::string& path, const BY_HANDLE_FILE_INFORMATION& source) {
+    Handle other(CreateFileW(LongPath(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    return other.Valid() && GetFileInformationByHandle(other.Get(), &info) && SameFile(info, source);
+}
+
+}  // namespace
+
+void Win32Files::Copy(const std::string& from, const std::string& to) {
+    BY_HANDLE_FILE_INFORMATION source{};
+    const Handle in = OpenForReading(from, "Cannot copy", source);
+    if (IsSameFile(to, source)) throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
+    const std::uint64_t size = (std::uint64_t(source.nFileSizeHigh) << 32) | source.nFileSizeLow;
+
+    Win32ReplacingFile out(to);
+    std::vector<char> buffer(256 * 1024);
+    std::uint64_t copied = 0;
+    while (true) {
+        const std::size_t got = ReadFully(in.Get(), buffer.data(), buffer.size(), from);
+        if (got == 0) break;
+        out.WriteAll(buffer.data(), got);
+        copied += got;
+    }
+    if (copied != size) throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
+    out.Commit();
+}
+
+void Win32Files::Delete(const std::string& path) {
+    if (!DeleteFileW(LongPath(path).c_str())) throw LastFailure("Cannot delete", path);
+}
+
+void Win32Files::CreateFolder(const std::string& path) {
+    if (!CreateDirectoryW(LongPath(path).c_str(), nullptr)) throw LastFailure("Cannot create the folder", path);
+}
+
+bool Win32Files::FileExists(const std::string& path) const {
+    try {
+        const DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
+}
+
+std::string Win32Files::ReadStart(const std::string& path, std::size_t maxBytes) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    const Handle in = OpenForReading(path, "Cannot read", info);
+    const std::uint64_t size = (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(size, maxBytes)), '\0');
+    bytes.resize(ReadFully(in.Get(), bytes.data(), bytes.size(), path));
+    const std::optional<std::wstring> text = FromAnsi(bytes);
+    if (!text) {
+        throw RuntimeFailure(kPathFileAccessError, "Cannot read \"" + path + "\": not text of this code page");
+    }
+    return Narrow(*text);
+}
+
+void Win32Files::WriteWhole(const std::string& path, const std::string& bytes) {
+    const std::optional<std::string> ansi = ToAnsiExactly(Widen(bytes));
+    if (!ansi) {
+        throw RuntimeFailure(kPathFileAccessError,
+                             "Cannot write \"" + path + "\": the text does not fit this system's code page");
+    }
+    Win32ReplacingFile out(path);
+    out.WriteAll(ansi->data(), ansi->size());
+    out.Commit();
+}
+
+}  // namespace tessary

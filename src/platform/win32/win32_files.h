@@ -1,0 +1,26 @@
+#pragma once
+// File operations and the 8-bit text files on the Windows API. Paths are
+// UTF-8 and reach the system as UTF-16 long paths, so every name works.
+// Text files hold text in the system's ANSI code page: a text that the code
+// page cannot hold exactly is not written at all.
+
+#include "platform/files.h"
+
+namespace tessary {
+
+class Win32Files : public Files, public TextFiles {
+public:
+    void Copy(const std::string& from, const std::string& to) override;
+    void Delete(const std::string& path) override;
+    void CreateFolder(const std::string& path) override;
+    bool FileExists(const std::string& path) const override;
+
+    // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
+    // when they are not valid in the code page.
+    std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
+    // Writes UTF-8 text as ANSI text; fails, writing nothing, when the code
+    // page cannot hold it exactly.
+    void WriteWhole(const std::string& path, const std::string& bytes) override;
+};
+
+}  // namespace tessary

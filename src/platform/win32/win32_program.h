@@ -1,0 +1,45 @@
+#pragma once
+// The whole program on the Windows front: the platform services, the
+// program-wide module and the windows, wired together.
+
+#include <windows.h>
+
+#include "platform/win32/main_frame.h"
+#include "platform/win32/splash_window.h"
+#include "platform/win32/tree_search.h"
+#include "platform/win32/win32_drives.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_services.h"
+#include "startup/module1.h"
+
+namespace tessary {
+
+class Win32Program {
+public:
+    Win32Program();
+
+    // Runs the start-up sequence, then the message loop; returns the exit code.
+    int Run();
+
+    Module1& Program() { return module1_; }
+    Win32MainFrame& Frame() { return mainFrame_; }
+
+private:
+    // The main frame's load step: it loads and shows the map window "Mover"
+    // in front of the frame.
+    void LoadMover(HWND frame, HWND client);
+
+    Win32Screen screen_;
+    Win32Pointer pointer_;
+    Win32Application application_;
+    Win32MessageBoxes messages_;
+    Win32Files files_;
+    Win32Drives drives_;
+    Win32TreeSearch treeSearch_;
+    Win32SplashWindow splash_;
+    Win32MainFrame mainFrame_;
+    Win32Shell shell_;
+    Module1 module1_;
+};
+
+}  // namespace tessary

@@ -1,0 +1,56 @@
+// The location cache on Windows: 8-bit text in the ANSI code page, and no
+// cache at all for a folder the code page cannot hold exactly. Wine gives
+// code page 1252 under an English or C locale.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_startup.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win_temp_folder.h"
+#include "startup/module1.h"
+
+namespace tessary {
+namespace {
+
+using testing::WinTempFolder;
+
+class AnsiCacheTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (GetACP() != 1252) GTEST_SKIP() << "the cases are written for code page 1252, not " << GetACP();
+        fakes.application.programFolder = folder.Path();
+    }
+    StartupServices Services() {
+        StartupServices services = fakes.Services();
+        return StartupServices{services.screen, services.pointer,    services.application, services.messages,
+                               files,           services.drives,     services.treeSearch,  services.splash,
+                               services.mainFrame, files};
+    }
+    std::string CacheBytes() const { return WinTempFolder::ReadBytes(folder / "maplog.txt"); }
+
+    WinTempFolder folder;
+    Win32Files files;
+    fakes::StartupFakes fakes;
+    Module1 module{Services()};
+};
+
+TEST_F(AnsiCacheTest, FolderInTheCodePageIsWrittenAsAnsiBytesAndReadBack) {
+    module.GameMapsFolder = "G:\\Jeux\\For\xc3\xaat \xe2\x82\xac\\Home\\Maps";  // "Forêt €"
+    module.WriteLocationCache();
+    EXPECT_EQ(CacheBytes(), "\"G:\\Jeux\\For\xeat \x80\\Home\\Maps\"\r\n");
+    module.GameMapsFolder.clear();
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\Jeux\\For\xc3\xaat \xe2\x82\xac\\Home\\Maps");
+}
+
+TEST_F(AnsiCacheTest, FolderOutsideTheCodePageIsNotWritten) {
+    // "ā" would best-fit to "a"; "Ω" and "中" have no byte at all.
+    for (const std::string folderText : {"G:\\M\xc4\x81ps\\Home\\Maps", "G:\\\xce\xa9\\Home\\Maps",
+                                         "G:\\\xe4\xb8\xad\\Home\\Maps"}) {
+        module.GameMapsFolder = folderText;
+        module.WriteLocationCache();
+        EXPECT_EQ(CacheBytes(), "<missing>") << folderText;
+    }
+}
+
+}  // namespace
+}  // namespace tessary

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Runs the Win32 cases that need a prepared Wine prefix: drive letters as
+# dosdevices links with types in system.reg, and a folder tree with Unix
+# links that loop.   prefix_test.sh test_win32.exe
+set -euo pipefail
+exe=${1:?usage: prefix_test.sh test_win32.exe}
+here=$(cd "$(dirname "$0")" && pwd)
+run=$here/../../../cmake/wine-run.sh
+tmp=$(mktemp -d /tmp/tessary-win32.XXXXXX)
+export WINEPREFIX=$tmp/prefix
+cleanup() { wineserver -k 2>/dev/null || true; rm -rf "$tmp"; }
+trap cleanup EXIT
+
+# A fresh prefix, made once by the runner, then stopped so that the
+# registry can be changed: Wine reads it when its server starts.
+"$run" cmd /c exit >/dev/null 2>&1 || true
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+
+mkdir -p "$tmp/drive"
+dos=$WINEPREFIX/dosdevices
+# c: stays the prefix's own drive, with Windows on it.
+for letter in a b d e f g h i j; do rm -f "$dos/$letter:"; ln -s "$tmp/drive" "$dos/$letter:"; done
+rm -f "$dos"/[k-o]:
+ln -s "$tmp/missing" "$dos/l:"
+cat >> "$WINEPREFIX/system.reg" <<'REG'
+
+[Software\\Wine\\Drives]
+"d:"="cdrom"
+"e:"="network"
+"f:"="hd"
+"g:"="weird"
+"h:"="ramdisk"
+"i:"="floppy"
+REG
+
+# loop/sub/back leads back to loop; linked/a-link leads to a folder with the game.
+mkdir -p "$tmp/tree/loop/sub" "$tmp/tree/real" "$tmp/tree/linked"
+ln -s ../../loop "$tmp/tree/loop/sub/back"
+ln -s ../real "$tmp/tree/linked/a-link"
+printf 'MZ' > "$tmp/tree/real/Marrowby.exe"
+
+export TESSARY_PREPARED_PREFIX=1
+export TESSARY_LINK_TREE="Z:${tmp//\//\\}\\tree"
+"$run" "$exe" --gtest_filter='*Prepared*'
