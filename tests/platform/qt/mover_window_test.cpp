@@ -140,6 +140,23 @@ TEST_F(MoverWindowTest, ShowsThePreviewAtItsOwnSize) {
     EXPECT_TRUE(window->Layout().Visible("Label1"));
 }
 
+TEST_F(MoverWindowTest, RefusesBrokenPreviewPicturesCalmly) {
+    const std::string good = SmallBmp(200, 120);
+    std::string enormous = good;
+    enormous[18] = enormous[22] = '\x60';  // 60000 x 60000
+    enormous[19] = enormous[23] = '\xea';
+    for (const std::string& bytes : {good.substr(0, good.size() - 1), std::string("not a picture at all"),
+                                     std::string("\x89PNG\r\n\x1a\n"), enormous}) {
+        temp.Write("Game/Home/Maps/Birch.bmp", bytes);
+        ClickEntry(window->File1(), 0);  // a good picture first
+        ASSERT_TRUE(window->Layout().PreviewPictureSize().has_value());
+        ClickEntry(window->File1(), 1);
+        EXPECT_FALSE(window->Layout().PreviewPictureSize().has_value());
+        EXPECT_TRUE(window->Image(1).Picture().isNull());
+        EXPECT_TRUE(window->Layout().Visible("Label1"));
+    }
+}
+
 TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) {
     ClickEntry(window->File1(), 0);
     ClickSurface(QPoint(228 + 60, 210 + 17), Qt::RightButton);  // the green Store face
