@@ -116,4 +116,16 @@ void Win32Files::WriteWhole(const std::string& path, const std::string& bytes) {
     out.Commit();
 }
 
+void Win32Files::Move(const std::string& from, const std::string& to) {
+    // Without MOVEFILE_REPLACE_EXISTING an existing destination fails the
+    // move, and without MOVEFILE_COPY_ALLOWED so does another volume.
+    if (!MoveFileExW(LongPath(from).c_str(), LongPath(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
+        throw LastFailure("Cannot move", from);
+    }
+}
+
+std::string Win32Files::MoveToTrash(const std::string& path) {
+    throw RuntimeFailure(kPathFileAccessError, "No Recycle Bin is available for \"" + path + "\"");
+}
+
 }  // namespace tessary

@@ -14,6 +14,11 @@ public:
     void Delete(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
     bool FileExists(const std::string& path) const override;
+    // Same volume only; never replaces a file already there.
+    void Move(const std::string& from, const std::string& to) override;
+    // The Recycle Bin is not reached from here yet: this always fails, so a
+    // replaced map is kept in the "Replaced Maps" folder instead.
+    std::string MoveToTrash(const std::string& path) override;
 
     // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
     // when they are not valid in the code page.
