@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "fakes/fake_startup.h"
+#include "fakes/native_path.h"
 #include "mapwindow/mover.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/mover_window.h"
+#include "platform/path.h"
 #include "platform/pattern.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
@@ -25,7 +27,7 @@
 
 namespace tessary::fakes {
 
-// Folders and files by full path ('/' separated). A failure can be planted
+// Folders and files by full path, separated by kPathSeparator. A failure can be planted
 // for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
 // "create <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
 // (the last only for a folder that exists). The desktop trash is the folder
@@ -33,11 +35,11 @@ namespace tessary::fakes {
 class FakeDisk {
 public:
     static std::string Trimmed(std::string path) {
-        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        while (path.size() > 1 && path.back() == kPathSeparator) path.pop_back();
         return path;
     }
     static std::string Parent(const std::string& path) {
-        const auto slash = path.rfind('/');
+        const auto slash = path.rfind(kPathSeparator);
         return slash == std::string::npos ? std::string() : path.substr(0, slash);
     }
 
@@ -50,7 +52,7 @@ public:
         std::vector<std::string> names;
         const std::string trimmed = Trimmed(folder);
         for (const auto& [path, bytes] : files) {
-            const std::string name = path.substr(path.rfind('/') + 1);
+            const std::string name = path.substr(path.rfind(kPathSeparator) + 1);
             if (Parent(path) == trimmed && pattern.Matches(name)) names.push_back(name);
         }
         return names;
@@ -64,7 +66,7 @@ public:
         if (it != failures.end()) throw RuntimeFailure(it->second, "planted failure: " + operation);
     }
 
-    static constexpr const char* kTrash = "/trash";
+    static inline const std::string kTrash = NativePath("/trash");
 
     std::set<std::string> folders;
     std::map<std::string, std::string> files;
@@ -103,10 +105,11 @@ public:
         disk_.Check("trash " + path);
         if (!disk_.trashAvailable) throw RuntimeFailure(kPathFileAccessError, "No trash: " + path);
         if (!disk_.HasFile(path)) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
-        const std::string name = path.substr(path.rfind('/') + 1);
-        const std::string trash = FakeDisk::kTrash;
-        std::string target = trash + "/" + name;
-        for (int n = 2; disk_.HasFile(target); ++n) target = trash + "/" + std::to_string(n) + name;
+        const std::string name = path.substr(path.rfind(kPathSeparator) + 1);
+        std::string target = JoinPath(FakeDisk::kTrash, name);
+        for (int n = 2; disk_.HasFile(target); ++n) {
+            target = JoinPath(FakeDisk::kTrash, std::to_string(n) + name);
+        }
         disk_.AddFolder(FakeDisk::kTrash);
         disk_.files[target] = disk_.files[path];
         disk_.files.erase(path);
@@ -260,21 +263,21 @@ public:
 
 // The map window with every fake, over a game at /games/fm.
 struct MoverFakes {
-    static constexpr const char* kGame = "/games/fm/Home/Maps";
-    static constexpr const char* kStored = "/games/fm/Home/Maps/Stored Maps";
+    static inline const std::string kGame = NativePath("/games/fm/Home/Maps");
+    static inline const std::string kStored = JoinPath(kGame, "Stored Maps");
 
     MoverFakes() {
         program.GameMapsFolder = kGame;
-        disk.AddFolder("/");
-        disk.AddFolder("/games");
-        disk.AddFolder("/games/fm");
-        disk.AddFolder("/games/fm/Home");
+        disk.AddFolder(NativePath("/"));
+        disk.AddFolder(NativePath("/games"));
+        disk.AddFolder(NativePath("/games/fm"));
+        disk.AddFolder(NativePath("/games/fm/Home"));
         disk.AddFolder(kGame);
     }
 
     FakePictureArea& Image(int k) { return *images.at(static_cast<std::size_t>(k - 1)); }
-    std::string Game(const std::string& name) const { return std::string(kGame) + "/" + name; }
-    std::string Stored(const std::string& name) const { return std::string(kStored) + "/" + name; }
+    std::string Game(const std::string& name) const { return JoinPath(kGame, name); }
+    std::string Stored(const std::string& name) const { return JoinPath(kStored, name); }
     static std::vector<std::unique_ptr<FakePictureArea>> MakeImages(const FakeDisk& disk, EventLog& log) {
         std::vector<std::unique_ptr<FakePictureArea>> made;
         for (int k = 1; k <= 22; ++k) {

@@ -8,6 +8,7 @@
 
 #include "fakes/fake_mover.h"
 #include "mapwindow/replaced_file.h"
+#include "platform/path.h"
 
 namespace tessary {
 namespace {
@@ -40,7 +41,7 @@ struct TransferRun : MoverFakes {
         disk.AddFolder(kStored);
         sourceFolder = s.install ? kStored : kGame;
         destinationFolder = s.install ? kGame : kStored;
-        replacedFolder = std::string(kStored) + "/" + kReplacedMapsName;
+        replacedFolder = JoinPath(kStored, kReplacedMapsName);
         disk.AddFile(SourceMap(), "new map");
         if (s.picture) disk.AddFile(SourcePicture(), "BM new picture");
         if (s.sameName) {
@@ -49,8 +50,8 @@ struct TransferRun : MoverFakes {
         }
         if (s.replacedTaken) {
             disk.AddFolder(replacedFolder);
-            disk.AddFile(replacedFolder + "/Lake.gmx", "older map");
-            disk.AddFile(replacedFolder + "/Lake.bmp", "BM older picture");
+            disk.AddFile(JoinPath(replacedFolder, "Lake.gmx"), "older map");
+            disk.AddFile(JoinPath(replacedFolder, "Lake.bmp"), "BM older picture");
         }
         disk.trashAvailable = s.trash;
         mover.Form_Load();
@@ -65,10 +66,10 @@ struct TransferRun : MoverFakes {
         for (const auto& failure : s.failures) disk.FailOn(failure, s.number);
     }
 
-    std::string SourceMap() const { return sourceFolder + "/Lake.gmx"; }
-    std::string SourcePicture() const { return sourceFolder + "/Lake.bmp"; }
-    std::string DestinationMap() const { return destinationFolder + "/Lake.gmx"; }
-    std::string DestinationPicture() const { return destinationFolder + "/Lake.bmp"; }
+    std::string SourceMap() const { return JoinPath(sourceFolder, "Lake.gmx"); }
+    std::string SourcePicture() const { return JoinPath(sourceFolder, "Lake.bmp"); }
+    std::string DestinationMap() const { return JoinPath(destinationFolder, "Lake.gmx"); }
+    std::string DestinationPicture() const { return JoinPath(destinationFolder, "Lake.bmp"); }
 
     void Transfer() {
         if (scenario.install) {
@@ -97,7 +98,7 @@ struct TransferRun : MoverFakes {
 };
 
 std::vector<std::string> FailureSites(const TransferRun& r) {
-    const std::string trashed = std::string(FakeDisk::kTrash) + "/Lake.gmx";
+    const std::string trashed = JoinPath(FakeDisk::kTrash, "Lake.gmx");
     return {"copy " + r.SourceMap(),          "copy to " + r.DestinationMap(),
             "copy " + r.SourcePicture(),      "copy to " + r.DestinationPicture(),
             "delete " + r.SourceMap(),        "delete " + r.SourcePicture(),
@@ -113,8 +114,8 @@ std::vector<std::string> FailureSites(const TransferRun& r) {
 std::vector<std::vector<std::string>> FailureSets(const TransferRun& r) {
     std::vector<std::vector<std::string>> sets{{}};
     for (const auto& site : FailureSites(r)) sets.push_back({site});
-    const std::string trashedMap = std::string(FakeDisk::kTrash) + "/Lake.gmx";
-    const std::string trashedPicture = std::string(FakeDisk::kTrash) + "/Lake.bmp";
+    const std::string trashedMap = JoinPath(FakeDisk::kTrash, "Lake.gmx");
+    const std::string trashedPicture = JoinPath(FakeDisk::kTrash, "Lake.bmp");
     sets.push_back({"copy " + r.SourceMap(), "copy " + trashedMap});
     sets.push_back({"copy " + r.SourceMap(), "move to " + r.DestinationMap()});
     sets.push_back({"copy " + r.SourcePicture(), "copy " + trashedPicture});

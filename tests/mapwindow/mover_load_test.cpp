@@ -2,6 +2,7 @@
 
 #include "fakes/fake_mover.h"
 #include "mapwindow/mover_messages.h"
+#include "platform/path.h"
 
 namespace tessary {
 namespace {
@@ -9,6 +10,9 @@ namespace {
 using fakes::EventLog;
 using fakes::MoverFakes;
 using Names = std::vector<std::string>;
+
+// The stored maps folder as the load step first names it, with a closing separator.
+const std::string kStoredWithSeparator = JoinPath(MoverFakes::kStored, "");
 
 const std::string kPattern = "File1 pattern *.gmx; *.GMX";
 const EventLog kShapePlaceAndLooks = {
@@ -26,14 +30,14 @@ TEST(MoverLoad, FirstRunShapesPlacesAndCreatesTheStoredMapsFolderSilently) {
     for (const char* name : {"Lake.gmx", "PINES.GMX", "notes.txt", "Lake.bmp"}) f.disk.AddFile(f.Game(name), "x");
     f.mover.Form_Load();
     EXPECT_EQ(f.log, Concat(kShapePlaceAndLooks,
-                            {"File1 folder /games/fm/Home/Maps", "File1 pattern *.gmx; *.GMX",
-                             "File2 folder /games/fm/Home/Maps/Stored Maps/",
-                             "create /games/fm/Home/Maps/Stored Maps",
-                             "File2 folder /games/fm/Home/Maps/Stored Maps/", "File2 pattern *.gmx; *.GMX"}));
+                            {"File1 folder " + MoverFakes::kGame, "File1 pattern *.gmx; *.GMX",
+                             "File2 folder " + kStoredWithSeparator,
+                             "create " + MoverFakes::kStored,
+                             "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX"}));
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx", "PINES.GMX"}));
     EXPECT_TRUE(f.File2.Entries().empty());
-    EXPECT_EQ(f.program.StoredMapsFolder, "/games/fm/Home/Maps/Stored Maps/");
+    EXPECT_EQ(f.program.StoredMapsFolder, kStoredWithSeparator);
     EXPECT_EQ(f.Looks(), "2 3");
     EXPECT_EQ(f.mover.SelectedGameMap, "");
     EXPECT_EQ(f.mover.SelectedStoredMap, "");
@@ -70,19 +74,19 @@ TEST(MoverLoad, PlacementUsesTheScreenInSinglePrecision) {
 TEST(MoverLoad, OtherFailuresShowNumberThenDescriptionAndStop) {
     MoverFakes f;
     f.disk.AddFolder(f.kStored);
-    f.disk.FailOn("list /games/fm/Home/Maps/Stored Maps/", kPermissionDenied);
+    f.disk.FailOn("list " + kStoredWithSeparator, kPermissionDenied);
     f.mover.Form_Load();
     ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].first, "70, planted failure: list /games/fm/Home/Maps/Stored Maps/");
+    EXPECT_EQ(f.messages.shown[0].first, "70, planted failure: list " + kStoredWithSeparator);
     EXPECT_EQ(f.messages.shown[0].second, kApplicationTitle);
-    EXPECT_EQ(f.log.back(), "message 70, planted failure: list /games/fm/Home/Maps/Stored Maps/");
+    EXPECT_EQ(f.log.back(), "message 70, planted failure: list " + kStoredWithSeparator);
     EXPECT_EQ(f.File2.Folder(), "");
 
     MoverFakes game;
-    game.disk.FailOn("list /games/fm/Home/Maps", kDeviceIOError);
+    game.disk.FailOn("list " + MoverFakes::kGame, kDeviceIOError);
     game.mover.Form_Load();
     ASSERT_EQ(game.messages.shown.size(), 1u);
-    EXPECT_EQ(game.messages.shown[0].first, "57, planted failure: list /games/fm/Home/Maps");
+    EXPECT_EQ(game.messages.shown[0].first, "57, planted failure: list " + MoverFakes::kGame);
     for (const auto& event : game.log) EXPECT_EQ(event.find("File2"), std::string::npos) << event;
     EXPECT_EQ(game.program.StoredMapsFolder, "");
 }
@@ -108,19 +112,19 @@ TEST(MoverLoad, MissingGameFolderIsExplainedAndForgotten) {
 
 TEST(MoverLoad, StoredMapsFolderThatCannotBeMadeOrReadIsExplained) {
     MoverFakes f;
-    f.disk.FailOn("create /games/fm/Home/Maps/Stored Maps");
+    f.disk.FailOn("create " + MoverFakes::kStored);
     f.mover.Form_Load();
     ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].first, StoredMapsFolderNotCreatedText("/games/fm/Home/Maps/Stored Maps"));
+    EXPECT_EQ(f.messages.shown[0].first, StoredMapsFolderNotCreatedText(MoverFakes::kStored));
     EXPECT_EQ(f.File2.Folder(), "");
-    EXPECT_EQ(f.File1.Folder(), "/games/fm/Home/Maps");
+    EXPECT_EQ(f.File1.Folder(), MoverFakes::kGame);
 
     MoverFakes unreadable;
-    unreadable.disk.FailOn("list /games/fm/Home/Maps/Stored Maps/");
+    unreadable.disk.FailOn("list " + kStoredWithSeparator);
     unreadable.mover.Form_Load();
     ASSERT_EQ(unreadable.messages.shown.size(), 1u);
     EXPECT_EQ(unreadable.messages.shown[0].first,
-              StoredMapsFolderNotReadText("/games/fm/Home/Maps/Stored Maps"));
+              StoredMapsFolderNotReadText(MoverFakes::kStored));
     EXPECT_TRUE(unreadable.disk.IsFolder(unreadable.kStored));
     EXPECT_EQ(unreadable.messages.shown[0].second, kApplicationTitle);
 }
@@ -152,10 +156,10 @@ TEST(MoverRefresh, RePointsAndReReadsBothLists) {
     EXPECT_TRUE(f.File1.Entries().empty());
     f.ClearLog();
     f.mover.RefreshMapLists();
-    EXPECT_EQ(f.log, (EventLog{"File1 folder /games/fm/Home/Maps", kPattern, "File1 refresh",
-                               "File2 folder /games/fm/Home/Maps/Stored Maps", "File2 pattern *.gmx; *.GMX",
+    EXPECT_EQ(f.log, (EventLog{"File1 folder " + MoverFakes::kGame, kPattern, "File1 refresh",
+                               "File2 folder " + MoverFakes::kStored, "File2 pattern *.gmx; *.GMX",
                                "File2 refresh"}));
-    EXPECT_EQ(f.program.StoredMapsFolder, "/games/fm/Home/Maps/Stored Maps");
+    EXPECT_EQ(f.program.StoredMapsFolder, MoverFakes::kStored);
     EXPECT_EQ(f.File1.Entries(), (Names{"New.gmx"}));
     EXPECT_EQ(f.File2.Entries(), (Names{"Old.GMX"}));
 
@@ -163,7 +167,7 @@ TEST(MoverRefresh, RePointsAndReReadsBothLists) {
     f.disk.folders.erase(f.kStored);
     f.ClearLog();
     EXPECT_THROW(f.mover.RefreshMapLists(), RuntimeFailure);
-    EXPECT_EQ(f.log.back(), "File2 folder /games/fm/Home/Maps/Stored Maps");
+    EXPECT_EQ(f.log.back(), "File2 folder " + MoverFakes::kStored);
     EXPECT_FALSE(f.disk.IsFolder(f.kStored));
 }
 

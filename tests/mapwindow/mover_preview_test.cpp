@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_mover.h"
+#include "platform/path.h"
 
 namespace tessary {
 namespace {
@@ -86,13 +87,13 @@ TEST(MoverPreview, NamesThatGiveNoPictureNameNeverCrash) {
     EXPECT_TRUE(f.Label1.Visible());
 
     // A path too long for the 16-bit working length.
-    const std::string deep = std::string(f.kGame) + "/" + std::string(40000, 'd');
+    const std::string deep = JoinPath(f.kGame, std::string(40000, 'd'));
     f.disk.AddFolder(deep);
     f.File1.SetFolder(deep);
     f.File1.selected = "Far.gmx";
     f.ClearLog();
     f.mover.File1_Click();
-    EXPECT_EQ(f.mover.SelectedGameMap, deep + "/Far.gmx");
+    EXPECT_EQ(f.mover.SelectedGameMap, JoinPath(deep, "Far.gmx"));
     EXPECT_EQ(f.mover.PreviewPicturePath, "");
     EXPECT_EQ(f.mover.NameLength, before);
     EXPECT_EQ(f.log.back(), "Label1 shown");

@@ -51,8 +51,8 @@ TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
                               "copy " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx"),
                               "copy " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"),
                               "delete " + f.Stored("Lake.gmx"), "delete " + f.Stored("Lake.bmp"),
-                              "pointer default", "File1 folder /games/fm/Home/Maps", "File1 pattern *.gmx; *.GMX",
-                              "File1 refresh", "File2 folder /games/fm/Home/Maps/Stored Maps",
+                              "pointer default", "File1 folder " + f.kGame, "File1 pattern *.gmx; *.GMX",
+                              "File1 refresh", "File2 folder " + f.kStored,
                               "File2 pattern *.gmx; *.GMX", "File2 refresh"},
                              kIdle}));
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "lake map");

@@ -2,10 +2,12 @@
 
 #include "fakes/fake_mover.h"
 #include "mapwindow/replaced_file.h"
+#include "platform/path.h"
 
 namespace tessary {
 namespace {
 
+using fakes::FakeDisk;
 using fakes::MoverFakes;
 using Names = std::vector<std::string>;
 
@@ -22,7 +24,7 @@ struct Replacing : MoverFakes {
         File2.selected = "Lake.gmx";
         mover.File2_Click();
     }
-    std::string Replaced(const std::string& name) const { return Stored(kReplacedMapsName) + "/" + name; }
+    std::string Replaced(const std::string& name) const { return JoinPath(Stored(kReplacedMapsName), name); }
 };
 
 TEST(ReplacedFiles, GoToTheTrashAndTheListsLookAsWithoutIt) {
@@ -30,8 +32,8 @@ TEST(ReplacedFiles, GoToTheTrashAndTheListsLookAsWithoutIt) {
     f.mover.Image12_MouseDown();
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "new map");
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM new");
-    EXPECT_EQ(f.disk.files.at("/trash/Lake.gmx"), "old map");
-    EXPECT_EQ(f.disk.files.at("/trash/Lake.bmp"), "BM old");
+    EXPECT_EQ(f.disk.files.at(JoinPath(FakeDisk::kTrash, "Lake.gmx")), "old map");
+    EXPECT_EQ(f.disk.files.at(JoinPath(FakeDisk::kTrash, "Lake.bmp")), "BM old");
     EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx"}));
     EXPECT_TRUE(f.File2.Entries().empty());
     EXPECT_TRUE(f.messages.shown.empty());
@@ -95,7 +97,7 @@ TEST(ReplacedFiles, AFailedCopyPutsTheReplacedFileBack) {
         f.mover.Image12_MouseDown();
         EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "old map");
         EXPECT_EQ(f.disk.files.at(f.Stored("Lake.gmx")), "new map");
-        EXPECT_FALSE(f.disk.HasFile(trash ? "/trash/Lake.gmx" : f.Replaced("Lake.gmx")));
+        EXPECT_FALSE(f.disk.HasFile(trash ? JoinPath(FakeDisk::kTrash, "Lake.gmx") : f.Replaced("Lake.gmx")));
     }
 }
 
