@@ -27,9 +27,9 @@ cmake --build --preset windows
 exe=build/windows/Tessary.exe
 size=$(stat -c %s "$exe")
 [ "$size" -lt $((4 * 1024 * 1024)) ] || { echo "Tessary.exe is $size bytes" >&2; exit 1; }
-i686-w64-mingw32-objdump -p "$exe" | grep -q 'Magic.*010b' || { echo "Tessary.exe is not 32-bit" >&2; exit 1; }
-if i686-w64-mingw32-objdump -p "$exe" | grep 'DLL Name' |
-   grep -viE 'kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32'; then
+headers=$(i686-w64-mingw32-objdump -p "$exe")
+grep -q 'Magic.*010b' <<<"$headers" || { echo "Tessary.exe is not 32-bit" >&2; exit 1; }
+if grep 'DLL Name' <<<"$headers" | grep -viE 'kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32'; then
   echo "Tessary.exe imports a DLL that is not Windows' own" >&2; exit 1
 fi
 ctest --preset windows

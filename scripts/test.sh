@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tessary twice (plain, and with address and
-# undefined-behaviour sanitizers) and runs every test in both builds.
+# Installs what is missing, fuzzes every reader of outside data for a bounded
+# time, cross-builds and tests the Windows front under Wine, builds Tessary
+# twice (plain, and with address and undefined-behaviour sanitizers) and runs
+# every test in both builds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -21,6 +23,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # Every reader of outside data, fuzzed for a bounded time.
 bash scripts/fuzz.sh "${TESSARY_FUZZ_SECONDS:-60}"
+
+# The 32-bit Windows front, cross-built and tested under Wine.
+bash scripts/test-windows.sh
 
 run_build build/test-plain
 run_build build/test-sanitize -DTESSARY_SANITIZE=ON
