@@ -6,13 +6,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "shape/region_ops.h"
+#include "shape/region_table.h"
 
 namespace tessary {
 
@@ -99,12 +99,6 @@ private:
     SoftwareRegion region_;
 };
 
-// The values CombineRgn returns, as the window system numbers them.
-inline constexpr int kRegionError = 0;
-inline constexpr int kNullRegion = 1;
-inline constexpr int kSimpleRegion = 2;
-inline constexpr int kComplexRegion = 3;
-
 int RegionComplexity(const SoftwareRegion& region);
 
 // Region operations on software regions, kept by handle. A failed creation
@@ -122,14 +116,13 @@ public:
 
     // The region behind a live handle; throws std::out_of_range for any other.
     const SoftwareRegion& Region(RegionHandle region) const;
-    bool IsLive(RegionHandle region) const { return regions_.count(region) != 0; }
-    std::size_t LiveRegionCount() const { return regions_.size(); }
+    bool IsLive(RegionHandle region) const { return regions_.IsLive(region); }
+    std::size_t LiveRegionCount() const { return regions_.Size(); }
 
 private:
     RegionHandle Keep(std::optional<SoftwareRegion> region);
 
-    std::map<RegionHandle, SoftwareRegion> regions_;
-    RegionHandle next_ = 1;
+    RegionTable<SoftwareRegion> regions_;
 };
 
 }  // namespace tessary

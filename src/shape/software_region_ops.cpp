@@ -10,9 +10,7 @@ RegionHandle SoftwareRegionOps::Keep(std::optional<SoftwareRegion> region) {
     if (!region) {
         return kNoRegion;
     }
-    const RegionHandle handle = next_++;
-    regions_.emplace(handle, std::move(*region));
-    return handle;
+    return regions_.Keep(std::move(*region));
 }
 
 RegionHandle SoftwareRegionOps::CreateRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -31,40 +29,20 @@ RegionHandle SoftwareRegionOps::CreatePolygonRgn(const RegionPoint* points, int 
 
 int SoftwareRegionOps::CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,
                                   CombineMode mode) {
-    const auto target = regions_.find(destination);
-    const auto first = regions_.find(source1);
-    const auto second = regions_.find(source2);
-    if (target == regions_.end() || first == regions_.end()) {
-        return kRegionError;
-    }
-    if (mode == CombineMode::Copy) {
-        target->second = first->second;
-        return RegionComplexity(target->second);
-    }
-    if (second == regions_.end()) {
-        return kRegionError;
-    }
-    switch (mode) {
-    case CombineMode::Or:
-        target->second = first->second.United(second->second);
-        break;
-    case CombineMode::Diff:
-        target->second = first->second.Subtracted(second->second);
-        break;
-    default:
-        return kRegionError;
-    }
-    return RegionComplexity(target->second);
+    return regions_.Combine(
+        destination, source1, source2, mode,
+        [](const SoftwareRegion& a, const SoftwareRegion& b) { return a.United(b); },
+        [](const SoftwareRegion& a, const SoftwareRegion& b) { return a.Subtracted(b); }, RegionComplexity);
 }
 
-bool SoftwareRegionOps::DeleteObject(RegionHandle region) { return regions_.erase(region) != 0; }
+bool SoftwareRegionOps::DeleteObject(RegionHandle region) { return regions_.Erase(region); }
 
 const SoftwareRegion& SoftwareRegionOps::Region(RegionHandle region) const {
-    const auto found = regions_.find(region);
-    if (found == regions_.end()) {
+    const SoftwareRegion* found = regions_.Find(region);
+    if (found == nullptr) {
         throw std::out_of_range("no live region " + std::to_string(region));
     }
-    return found->second;
+    return *found;
 }
 
 }  // namespace tessary

@@ -36,64 +36,37 @@ QRegion ToQRegion(const SoftwareRegion& region) {
     return result;
 }
 
-RegionHandle QtRegionOps::Keep(const QRegion& region) {
-    const RegionHandle handle = next_++;
-    regions_.emplace(handle, region);
-    return handle;
-}
-
 RegionHandle QtRegionOps::CreateRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
                                         std::int32_t bottom) {
     if (right <= left || bottom <= top) {
-        return Keep(QRegion());
+        return regions_.Keep(QRegion());
     }
-    return Keep(QRegion(ToQRect({left, top, right, bottom})));
+    return regions_.Keep(QRegion(ToQRect({left, top, right, bottom})));
 }
 
 RegionHandle QtRegionOps::CreateEllipticRgn(std::int32_t left, std::int32_t top, std::int32_t right,
                                             std::int32_t bottom) {
     const std::optional<SoftwareRegion> ellipse = SoftwareRegion::Ellipse(left, top, right, bottom);
-    return ellipse ? Keep(tessary::ToQRegion(*ellipse)) : kNoRegion;
+    return ellipse ? regions_.Keep(tessary::ToQRegion(*ellipse)) : kNoRegion;
 }
 
 RegionHandle QtRegionOps::CreatePolygonRgn(const RegionPoint* points, int count, PolygonFill fill) {
     const std::optional<SoftwareRegion> polygon = SoftwareRegion::Polygon(points, count, fill);
-    return polygon ? Keep(tessary::ToQRegion(*polygon)) : kNoRegion;
+    return polygon ? regions_.Keep(tessary::ToQRegion(*polygon)) : kNoRegion;
 }
 
 int QtRegionOps::CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,
                             CombineMode mode) {
-    const auto target = regions_.find(destination);
-    const auto first = regions_.find(source1);
-    const auto second = regions_.find(source2);
-    if (target == regions_.end() || first == regions_.end()) {
-        return kRegionError;
-    }
-    if (mode == CombineMode::Copy) {
-        target->second = first->second;
-        return Complexity(target->second);
-    }
-    if (second == regions_.end()) {
-        return kRegionError;
-    }
-    switch (mode) {
-    case CombineMode::Or:
-        target->second = first->second.united(second->second);
-        break;
-    case CombineMode::Diff:
-        target->second = first->second.subtracted(second->second);
-        break;
-    default:
-        return kRegionError;
-    }
-    return Complexity(target->second);
+    return regions_.Combine(
+        destination, source1, source2, mode, [](const QRegion& a, const QRegion& b) { return a.united(b); },
+        [](const QRegion& a, const QRegion& b) { return a.subtracted(b); }, Complexity);
 }
 
-bool QtRegionOps::DeleteObject(RegionHandle region) { return regions_.erase(region) != 0; }
+bool QtRegionOps::DeleteObject(RegionHandle region) { return regions_.Erase(region); }
 
 QRegion QtRegionOps::ToQRegion(RegionHandle region) const {
-    const auto found = regions_.find(region);
-    return found == regions_.end() ? QRegion() : found->second;
+    const QRegion* found = regions_.Find(region);
+    return found == nullptr ? QRegion() : *found;
 }
 
 }  // namespace tessary

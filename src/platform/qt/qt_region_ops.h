@@ -4,11 +4,11 @@
 // as rectangles, so a shape built here has exactly the software region's pixels
 // (QRegion's own ellipse is not symmetric).
 
-#include <map>
 
 #include <QRegion>
 
 #include "shape/region_ops.h"
+#include "shape/region_table.h"
 #include "shape/software_region.h"
 
 namespace tessary {
@@ -29,14 +29,12 @@ public:
 
     // The region behind a live handle; an empty region for any other.
     QRegion ToQRegion(RegionHandle region) const;
-    bool IsLive(RegionHandle region) const { return regions_.count(region) != 0; }
-    std::size_t LiveRegionCount() const { return regions_.size(); }
+    bool IsLive(RegionHandle region) const { return regions_.IsLive(region); }
+    std::size_t LiveRegionCount() const { return regions_.Size(); }
 
 private:
-    RegionHandle Keep(const QRegion& region);
 
-    std::map<RegionHandle, QRegion> regions_;
-    RegionHandle next_ = 1;
+    RegionTable<QRegion> regions_;
 };
 
 }  // namespace tessary
