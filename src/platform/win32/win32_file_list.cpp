@@ -118,7 +118,8 @@ LRESULT CALLBACK Win32FileList::Procedure(HWND window, UINT message, WPARAM wPar
 
 LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDOWN: {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {  // the second press of a double click is a click as well
         mouseDown_ = true;
         return CallWindowProcW(original_, window_, message, wParam, lParam);
     }
