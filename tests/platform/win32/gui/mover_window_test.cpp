@@ -226,6 +226,17 @@ TEST_F(Win32MoverWindowTest, TheStoredMapIsForgottenOnlyWhenTheFocusMovesToTheOt
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
 }
 
+TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
+    WinTempFolder::WriteBytes(stored + "\\Aspen.gmx", "older aspen");
+    window.Behaviour().RefreshMapLists();
+    ClickEntry(window.File1().Window(), 0);
+    PressAt(288, 227);
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Replaced Maps\\Aspen.gmx"), "older aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
+    EXPECT_EQ(Shown(window.File2().Window()), std::vector<std::string>{"Aspen.gmx"});
+}
+
 TEST_F(Win32MoverWindowTest, ClosingTheWindowReleasesTheShape) {
     EXPECT_EQ(window.RegionsInUse().LiveRegionCount(), 1u);
     SendMessageW(window.Window(), WM_CLOSE, 0, 0);
