@@ -33,8 +33,8 @@ std::vector<std::string> ListMatchingFilesW(const std::string& folder, const Fil
     search += L'*';
     std::vector<std::string> names;
     WIN32_FIND_DATAW entry{};
-    const HANDLE find = FindFirstFileExW(search.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                         FIND_FIRST_EX_LARGE_FETCH);
+    const HANDLE find = FindFirstFileExW(search.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                         nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         // An empty drive root has not even "." and "..".

@@ -38,8 +38,8 @@ void PreviewBitmap::Draw(HDC dc, int x, int y) const {
 }
 
 PreviewBitmap ReadPreviewBitmap(const std::string& path) {
-    Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) throw RuntimeFailure(kFileNotFound, "Cannot open the picture \"" + path + "\"");
     // Never read more than any acceptable picture can need; one byte more
     // tells a file that is too large.
@@ -48,7 +48,8 @@ PreviewBitmap ReadPreviewBitmap(const std::string& path) {
         throw RuntimeFailure(kInvalidPicture, "Cannot read the picture \"" + path + "\"");
     }
     const auto expected = static_cast<std::uint64_t>(size.QuadPart);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(expected, kMaxPictureFileBytes)) + 1);
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(std::min<std::uint64_t>(expected, kMaxPictureFileBytes)) + 1);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));

@@ -22,7 +22,8 @@ constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-std::size_t ImageNumber(std::string_view name) { return std::stoul(std::string(name.substr(5))); }  // "ImageK"
+// K of "ImageK".
+std::size_t ImageNumber(std::string_view name) { return std::stoul(std::string(name.substr(5))); }
 
 }  // namespace
 
@@ -41,10 +42,10 @@ Win32MoverWindow::Win32MoverWindow(Module1& program, Win32MoverServices services
     }
     std::array<PictureArea*, 23> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
-    mover_ = std::make_unique<Mover>(
-        program, MoverControls{file1_, file2_, images, *label1_},
-        MoverServices{*this, services.screen, services.pointer, services.messages, services.files, services.shell,
-                      services.application});
+    mover_ =
+        std::make_unique<Mover>(program, MoverControls{file1_, file2_, images, *label1_},
+                                MoverServices{*this, services.screen, services.pointer, services.messages,
+                                              services.files, services.shell, services.application});
     file1_.onClick = [this] { mover_->File1_Click(); };
     file2_.onClick = [this] { mover_->File2_Click(); };
     file2_.onLostFocus = [this] { mover_->File2_LostFocus(); };
@@ -88,8 +89,8 @@ void Win32MoverWindow::CreateChildren() {
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     for (Win32FileList* list : {&file1_, &file2_}) {
         std::wstring text = Widen(list->Look().toolTip);
@@ -145,7 +146,8 @@ void Win32MoverWindow::Paint() {
             break;
         }
         case PaintStep::Layer::BackgroundPicture:
-            if (const DibPicture* background = MoverPicture(kMoverBackgroundPicture)) background->Draw(dc, 0, 0);
+            if (const DibPicture* background = MoverPicture(kMoverBackgroundPicture))
+                background->Draw(dc, 0, 0);
             break;
         case PaintStep::Layer::Control: PaintControl(dc, step.row); break;
         case PaintStep::Layer::ChildList: break;  // the list boxes paint themselves

@@ -27,10 +27,10 @@ HWND Win32FileList::Create(HWND parent, int id, const LayoutRect& place, const F
     // The model keeps the order; the box shows the entries as they come.
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                         (look.flat ? WS_BORDER : 0);
-    window_ = CreateWindowExW(look.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, place.left, place.top,
-                              place.width, place.height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                              nullptr);
+    window_ =
+        CreateWindowExW(look.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, place.left, place.top,
+                        place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) return nullptr;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -82,7 +82,8 @@ void Win32FileList::ShowEntries() {
         shown_ = entries;
     }
     const auto selected = SelectedIndex();
-    SendMessageW(window_, LB_SETCURSEL, selected ? static_cast<WPARAM>(*selected) : static_cast<WPARAM>(-1), 0);
+    SendMessageW(window_, LB_SETCURSEL, selected ? static_cast<WPARAM>(*selected) : static_cast<WPARAM>(-1),
+                 0);
 }
 
 void Win32FileList::TakeSelectionFromBox() {

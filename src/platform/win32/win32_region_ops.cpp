@@ -42,7 +42,8 @@ RegionHandle Win32RegionOps::CreatePolygonRgn(const RegionPoint* points, int cou
     if (points == nullptr || count < 0) return kNoRegion;
     std::vector<POINT> gdiPoints(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) gdiPoints[static_cast<std::size_t>(i)] = POINT{points[i].x, points[i].y};
-    return Keep(::CreatePolygonRgn(gdiPoints.data(), count, fill == PolygonFill::Winding ? WINDING : ALTERNATE));
+    return Keep(
+        ::CreatePolygonRgn(gdiPoints.data(), count, fill == PolygonFill::Winding ? WINDING : ALTERNATE));
 }
 
 int Win32RegionOps::CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,

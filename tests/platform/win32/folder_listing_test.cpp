@@ -22,13 +22,15 @@ const FilePattern kMaps("*.gmx; *.GMX");
 
 TEST(Win32FolderListing, ListsOnlyMatchingFilesDirectlyInTheFolderInNaturalOrder) {
     WinTempFolder folder;
-    for (const char* name : {"map10.gmx", "map2.gmx", "Map1.GMX", "b.Gmx", "readme.txt", "a.bmp", "zeta.gmx"}) {
+    for (const char* name :
+         {"map10.gmx", "map2.gmx", "Map1.GMX", "b.Gmx", "readme.txt", "a.bmp", "zeta.gmx"}) {
         folder.Write(name);
     }
     CreateDirectoryW(LongPath(folder / "Stored Maps").c_str(), nullptr);
     CreateDirectoryW(LongPath(folder / "folder.gmx").c_str(), nullptr);
     folder.Write("Stored Maps\\inner.gmx");
-    EXPECT_EQ(ListMatchingFilesW(folder.Path(), kMaps), (Names{"Map1.GMX", "map2.gmx", "map10.gmx", "zeta.gmx"}));
+    EXPECT_EQ(ListMatchingFilesW(folder.Path(), kMaps),
+              (Names{"Map1.GMX", "map2.gmx", "map10.gmx", "zeta.gmx"}));
     EXPECT_EQ(ListMatchingFilesW(folder / "Stored Maps", kMaps), Names{"inner.gmx"});
 }
 

@@ -85,15 +85,16 @@ TEST(Win32RegionOps, TheShapeHoldsTheOutlinesCheckpointsExactly) {
     const std::vector<std::pair<int, int>> inside{{628, 200}, {629, 100}, {627, 40}, {629, 46}, {3, 370},
                                                   {0, 40},    {10, 45},   {40, 200}, {316, 17}, {316, 389}};
     const std::vector<std::pair<int, int>> outside{{629, 200}, {628, 40}, {629, 45}, {2, 370},
-                                                   {0, 39},    {316, 16}, {0, 371}, {316, 391}};
+                                                   {0, 39},    {316, 16}, {0, 371},  {316, 391}};
     for (const auto& [x, y] : inside) EXPECT_TRUE(shapes.InGdi(x, y)) << x << "," << y;
     for (const auto& [x, y] : outside) EXPECT_FALSE(shapes.InGdi(x, y)) << x << "," << y;
 }
 
 TEST(Win32RegionOps, GdiAndSoftwareAgreeOffTheCurvedAndSlantedEdges) {
-    for (const auto& [twips, offset] : {std::pair{kStandard, std::pair<std::int16_t, std::int16_t>{0, 0}},
-                                        std::pair{kStandard, std::pair<std::int16_t, std::int16_t>{5, -3}},
-                                        std::pair{TwipsPerPixel{12, 12}, std::pair<std::int16_t, std::int16_t>{0, 0}}}) {
+    for (const auto& [twips, offset] :
+         {std::pair{kStandard, std::pair<std::int16_t, std::int16_t>{0, 0}},
+          std::pair{kStandard, std::pair<std::int16_t, std::int16_t>{5, -3}},
+          std::pair{TwipsPerPixel{12, 12}, std::pair<std::int16_t, std::int16_t>{0, 0}}}) {
         const BuiltShapes shapes(twips, offset.first, offset.second);
         const DisputedPixels disputed(twips, offset.first, offset.second);
         int compared = 0, differing = 0;

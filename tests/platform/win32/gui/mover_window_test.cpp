@@ -25,7 +25,8 @@ std::string SmallBmp(int width, int height) {
     const int size = 54 + stride * height;
     std::string bytes(static_cast<std::size_t>(size), '\0');
     auto put = [&bytes](int at, std::uint32_t value, int count) {
-        for (int i = 0; i < count; ++i) bytes[static_cast<std::size_t>(at + i)] = char((value >> (8 * i)) & 0xFF);
+        for (int i = 0; i < count; ++i)
+            bytes[static_cast<std::size_t>(at + i)] = char((value >> (8 * i)) & 0xFF);
     };
     bytes[0] = 'B';
     bytes[1] = 'M';
@@ -79,7 +80,8 @@ protected:
     std::string Looks() const {
         std::string shown;
         for (int k : {2, 12, 17, 18, 3, 13}) {
-            if (Visible(("Image" + std::to_string(k)).c_str())) shown += (shown.empty() ? "" : " ") + std::to_string(k);
+            if (Visible(("Image" + std::to_string(k)).c_str()))
+                shown += (shown.empty() ? "" : " ") + std::to_string(k);
         }
         return shown;
     }
@@ -96,7 +98,8 @@ protected:
     Win32Files files;
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
-    Win32MoverWindow window{program, Win32MoverServices{screen, pointer, messages, files, shell, application}};
+    Win32MoverWindow window{program,
+                            Win32MoverServices{screen, pointer, messages, files, shell, application}};
 };
 
 TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithTheListsAsDesigned) {
@@ -115,7 +118,8 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithTheListsAsDesigned) {
     EXPECT_FALSE(PtInRegion(shape, 2, 370));
     DeleteObject(shape);
 
-    EXPECT_EQ(Shown(window.File1().Window()), (std::vector<std::string>{"Aspen.gmx", "Birch.gmx", "Cedar.gmx"}));
+    EXPECT_EQ(Shown(window.File1().Window()),
+              (std::vector<std::string>{"Aspen.gmx", "Birch.gmx", "Cedar.gmx"}));
     EXPECT_TRUE(Shown(window.File2().Window()).empty());
     EXPECT_NE(GetFileAttributesW(LongPath(stored).c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(Looks(), "2 3");
@@ -128,10 +132,12 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithTheListsAsDesigned) {
         EXPECT_TRUE(listStyle & LBS_NOTIFY);
         EXPECT_TRUE(listStyle & WS_TABSTOP);
         EXPECT_FALSE(GetWindowLongW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)),
+                  GetStockObject(DEFAULT_GUI_FONT));
         const HDC dc = GetDC(list);
         EXPECT_NE(SendMessageW(window.Window(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
-                               reinterpret_cast<LPARAM>(list)), 0);
+                               reinterpret_cast<LPARAM>(list)),
+                  0);
         EXPECT_EQ(GetTextColor(dc), RGB(192, 192, 192));
         EXPECT_EQ(GetBkColor(dc), RGB(64, 64, 64));
         ReleaseDC(list, dc);
