@@ -31,7 +31,8 @@ E2E_PIDS+=("$pid")
 
 frame=""
 for _ in $(seq 600); do
-  frame=$(xdotool search --onlyvisible --name '^  Tessary - Fennock Marrowby Edition$' 2>/dev/null | head -n 1 || true)
+  frame=$(xdotool search --onlyvisible --name '^  Tessary - Fennock Marrowby Edition$' 2>/dev/null |
+          head -n 1 || true)
   [ -n "$frame" ] && break
   sleep 0.1
 done
@@ -57,7 +58,10 @@ pixel() {  # pixel X Y (window coordinates) from the last screenshot
 }
 shot() {
   import -window root "$E2E_TMP/shot.png"
-  if [ -n "${TESSARY_SHOTS:-}" ]; then mkdir -p "$TESSARY_SHOTS"; cp "$E2E_TMP/shot.png" "$TESSARY_SHOTS/$1.png"; fi
+  if [ -n "${TESSARY_SHOTS:-}" ]; then
+    mkdir -p "$TESSARY_SHOTS"
+    cp "$E2E_TMP/shot.png" "$TESSARY_SHOTS/$1.png"
+  fi
 }
 origin
 [ "$wx $wy" = "327 291" ] || fail "the map window is at $wx $wy, not at 327 291"
@@ -99,7 +103,8 @@ click_at 343 188 3
 [ -f "$maps/Aspen Valley.gmx" ] || fail "the map was not installed"
 [ -f "$maps/Aspen Valley.bmp" ] || fail "the picture was not installed"
 [ ! -e "$maps/Stored Maps/Aspen Valley.gmx" ] || fail "the map is still stored"
-cmp -s "$maps/Aspen Valley.bmp" "$top/demo/previews/demo_preview_1.bmp" || fail "the picture changed on the way"
+cmp -s "$maps/Aspen Valley.bmp" "$top/demo/previews/demo_preview_1.bmp" ||
+  fail "the picture changed on the way"
 
 # Drag by the bare surface (left of the list frames).
 before_x=$wx
