@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/natural_order.h"
 #include "platform/pattern.h"
 
 namespace tessary {
@@ -14,10 +15,5 @@ namespace tessary {
 // (see NaturalLess). Fails with kPathNotFound when the folder does not exist
 // or is not a folder; other failures as FailureFromErrno gives them.
 std::vector<std::string> ListMatchingFiles(const std::string& folder, const FilePattern& pattern);
-
-// Case-insensitive natural order: runs of digits compare by their value
-// ("map2" before "map10"), other bytes by their ASCII lower case; names equal
-// that way are ordered by their raw bytes, so the order is total.
-bool NaturalLess(std::string_view a, std::string_view b);
 
 }  // namespace tessary

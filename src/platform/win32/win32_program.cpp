@@ -20,9 +20,12 @@ int Win32Program::Run() {
     return static_cast<int>(message.wParam);
 }
 
-void Win32Program::LoadMover(HWND /*frame*/, HWND /*client*/) {
-    // The map window "Mover" is loaded and shown here, in front of the frame,
-    // once its Windows form exists.
+void Win32Program::LoadMover(HWND frame, HWND /*client*/) {
+    // The map window lives in front of the frame and goes with it.
+    mover_ = std::make_unique<Win32MoverWindow>(
+        module1_, Win32MoverServices{screen_, pointer_, messages_, files_, shell_, application_});
+    mover_->LoadAndShow(frame);
+    shell_.SetOwner(mover_->Window());
 }
 
 }  // namespace tessary

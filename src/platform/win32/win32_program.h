@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/win32/main_frame.h"
+#include "platform/win32/mover_window.h"
 #include "platform/win32/splash_window.h"
 #include "platform/win32/tree_search.h"
 #include "platform/win32/win32_drives.h"
@@ -23,6 +26,8 @@ public:
 
     Module1& Program() { return module1_; }
     Win32MainFrame& Frame() { return mainFrame_; }
+    // The map window, once the frame has loaded it.
+    Win32MoverWindow* Mover() { return mover_.get(); }
 
 private:
     // The main frame's load step: it loads and shows the map window "Mover"
@@ -40,6 +45,7 @@ private:
     Win32MainFrame mainFrame_;
     Win32Shell shell_;
     Module1 module1_;
+    std::unique_ptr<Win32MoverWindow> mover_;
 };
 
 }  // namespace tessary

@@ -51,10 +51,15 @@ public:
     void ShowOk(const std::string& text, const std::string& caption) override;
 };
 
-// ShellExecuteW "open".
+// ShellExecuteW "open", owned by the window set with SetOwner (if any), with
+// no parameters and SW_SHOWNORMAL.
 class Win32Shell : public Shell {
 public:
     void Open(const std::string& address, const std::string& workingFolder) override;
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+private:
+    HWND owner_ = nullptr;
 };
 
 }  // namespace tessary

@@ -1,0 +1,45 @@
+#pragma once
+// The map window's skin pictures, built into the program as data, and the
+// preview pictures read from the maps' ".bmp" files.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessary {
+
+class DibPicture;
+
+struct EmbeddedAsset {
+    std::string_view name;  // the asset's file name, as the layout names it
+    const unsigned char* bytes;
+    std::size_t size;
+};
+
+// Every picture of the map window built into the program.
+std::span<const EmbeddedAsset> MoverAssets();
+
+// The built-in picture of that asset name, or null for an unknown name or
+// broken data.
+const DibPicture* MoverPicture(std::string_view name);
+
+// A decoded preview picture, drawn pixel for pixel.
+struct PreviewBitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, top row first
+
+    void Draw(HDC dc, int x, int y) const;
+};
+
+// Reads a map's preview picture with the program's own BMP reader, reading
+// at most kMaxPictureFileBytes. A missing file fails with kFileNotFound, a
+// corrupt, truncated, foreign or oversized one with kInvalidPicture.
+PreviewBitmap ReadPreviewBitmap(const std::string& path);
+
+}  // namespace tessary

@@ -1,0 +1,66 @@
+#pragma once
+// A file list as a LISTBOX child window. The state (folder, pattern,
+// entries, selection) is the ListedFiles model; the list box shows it in the
+// model's order, each UTF-8 name shown as UTF-16.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/mover_layout.h"
+#include "platform/listed_files.h"
+
+namespace tessary {
+
+class Win32FileList final : public ListedFiles {
+public:
+    Win32FileList();
+    ~Win32FileList() override;
+    Win32FileList(const Win32FileList&) = delete;
+    Win32FileList& operator=(const Win32FileList&) = delete;
+
+    // Creates the list box at the pixel rectangle: flat border, default GUI
+    // font, a tab stop. Colours come from the parent's WM_CTLCOLORLISTBOX
+    // (see Colour and Brush).
+    HWND Create(HWND parent, int id, const LayoutRect& place, const FileListLook& look);
+    HWND Window() const { return window_; }
+    const FileListLook& Look() const { return look_; }
+    // The list box's colours for WM_CTLCOLORLISTBOX: sets them on the DC and
+    // returns the back brush.
+    HBRUSH Colour(HDC dc) const;
+    // Where Tab and Shift+Tab move the focus from this list.
+    void SetTabNeighbours(HWND next, HWND previous);
+
+    void SetFolder(const std::string& folder) override;
+    void SetPattern(const std::string& pattern) override;
+    void Refresh() override;
+
+    // A notification of this list box (WM_COMMAND from it to its parent).
+    void Notify(WORD code);
+
+    // The list's events: a click on an entry (by mouse, also on the entry
+    // already selected, or a keyboard move of the selection), and the focus
+    // moving to another control of the same window.
+    std::function<void()> onClick;
+    std::function<void()> onLostFocus;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ShowEntries();
+    void TakeSelectionFromBox();
+
+    HWND window_ = nullptr;
+    WNDPROC original_ = nullptr;
+    HBRUSH backBrush_ = nullptr;
+    FileListLook look_{};
+    std::vector<std::string> shown_;
+    HWND tabNext_ = nullptr;
+    HWND tabPrevious_ = nullptr;
+    bool mouseDown_ = false;
+    HWND focusTo_ = nullptr;
+};
+
+}  // namespace tessary

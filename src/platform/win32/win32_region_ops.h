@@ -1,0 +1,43 @@
+#pragma once
+// Region operations on GDI regions (HRGN), the regions that cut a Windows
+// window to shape. A handle of the builder names one HRGN kept here.
+
+#include <windows.h>
+
+#include <map>
+
+#include "shape/region_ops.h"
+
+namespace tessary {
+
+class Win32RegionOps final : public RegionOps {
+public:
+    Win32RegionOps() = default;
+    ~Win32RegionOps() override;
+    Win32RegionOps(const Win32RegionOps&) = delete;
+    Win32RegionOps& operator=(const Win32RegionOps&) = delete;
+
+    RegionHandle CreateRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
+                               std::int32_t bottom) override;
+    RegionHandle CreateEllipticRgn(std::int32_t left, std::int32_t top, std::int32_t right,
+                                   std::int32_t bottom) override;
+    RegionHandle CreatePolygonRgn(const RegionPoint* points, int count, PolygonFill fill) override;
+    int CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,
+                   CombineMode mode) override;
+    bool DeleteObject(RegionHandle region) override;
+
+    // The GDI region behind a live handle, or null.
+    HRGN Get(RegionHandle region) const;
+    // A new GDI region with the same pixels, for whoever takes it over (such
+    // as SetWindowRgn); null for a handle that is not live.
+    HRGN Copy(RegionHandle region) const;
+    std::size_t LiveRegionCount() const { return regions_.size(); }
+
+private:
+    RegionHandle Keep(HRGN region);
+
+    std::map<RegionHandle, HRGN> regions_;
+    RegionHandle next_ = 1;
+};
+
+}  // namespace tessary
