@@ -63,7 +63,7 @@ void QtMoverWindow::CreateControls() {
             }
             images_.at(static_cast<std::size_t>(k)) = std::move(area);
         } else if (control.kind == ControlKind::Label) {
-            label1_ = std::make_unique<QtLabel>(state_, row, repaint);
+            label1_ = std::make_unique<LayoutLabel>(state_, row, repaint);
         }
     }
     // Keyboard order: File1 first, then File2.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "forms/layout_label.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
 #include "platform/mover_window.h"
@@ -72,7 +73,7 @@ private:
     QtFileList* file1_ = nullptr;
     QtFileList* file2_ = nullptr;
     std::array<std::unique_ptr<QtPictureArea>, 23> images_;
-    std::unique_ptr<QtLabel> label1_;
+    std::unique_ptr<LayoutLabel> label1_;
     std::unique_ptr<Mover> mover_;
     bool loaded_ = false;
     std::optional<MoverHit> pressed_;

@@ -55,14 +55,4 @@ void QtPictureArea::ClearPicture() {
     changed_();
 }
 
-QtLabel::QtLabel(MoverLayoutState& state, std::size_t row, std::function<void()> changed)
-    : state_(state), row_(row), changed_(std::move(changed)) {}
-
-void QtLabel::SetVisible(bool visible) {
-    state_.SetVisible(row_, visible);
-    changed_();
-}
-
-bool QtLabel::Visible() const { return state_.Visible(row_); }
-
 }  // namespace tessary

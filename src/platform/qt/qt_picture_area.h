@@ -1,6 +1,6 @@
 #pragma once
-// The map window's picture areas and its label. They are painted by the
-// window itself; each keeps its visibility in the window's layout state.
+// The map window's picture areas. They are painted by the window itself;
+// each keeps its visibility in the window's layout state.
 
 #include <QImage>
 #include <QPixmap>
@@ -35,18 +35,6 @@ private:
     std::size_t row_;
     std::function<void()> changed_;
     QPixmap picture_;
-};
-
-class QtLabel final : public Label {
-public:
-    QtLabel(MoverLayoutState& state, std::size_t row, std::function<void()> changed);
-    void SetVisible(bool visible) override;
-    bool Visible() const override;
-
-private:
-    MoverLayoutState& state_;
-    std::size_t row_;
-    std::function<void()> changed_;
 };
 
 // A decoded picture as an image the window can draw.

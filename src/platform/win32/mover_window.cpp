@@ -37,7 +37,7 @@ Win32MoverWindow::Win32MoverWindow(Module1& program, Win32MoverServices services
             images_.at(ImageNumber(control.name)) =
                 std::make_unique<Win32PictureArea>(state_, row, skin, [this] { Changed(); });
         } else if (control.kind == ControlKind::Label) {
-            label1_ = std::make_unique<Win32Label>(state_, row, [this] { Changed(); });
+            label1_ = std::make_unique<LayoutLabel>(state_, row, [this] { Changed(); });
         }
     }
     std::array<PictureArea*, 23> images{};

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "forms/layout_label.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
 #include "platform/mover_window.h"
@@ -80,7 +81,7 @@ private:
     Win32FileList file1_;
     Win32FileList file2_;
     std::array<std::unique_ptr<Win32PictureArea>, 23> images_;
-    std::unique_ptr<Win32Label> label1_;
+    std::unique_ptr<LayoutLabel> label1_;
     std::unique_ptr<Mover> mover_;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;

@@ -40,14 +40,4 @@ void Win32PictureArea::Draw(HDC dc, const LayoutRect& place) const {
     RestoreDC(dc, saved);
 }
 
-Win32Label::Win32Label(MoverLayoutState& state, std::size_t row, std::function<void()> changed)
-    : state_(state), row_(row), changed_(std::move(changed)) {}
-
-void Win32Label::SetVisible(bool visible) {
-    state_.SetVisible(row_, visible);
-    changed_();
-}
-
-bool Win32Label::Visible() const { return state_.Visible(row_); }
-
 }  // namespace tessary

@@ -1,6 +1,6 @@
 #pragma once
-// The map window's picture areas and its label on Windows. The window paints
-// them; each keeps its visibility in the window's layout state.
+// The map window's picture areas on Windows. The window paints them; each
+// keeps its visibility in the window's layout state.
 
 #include <windows.h>
 
@@ -39,18 +39,6 @@ private:
     std::size_t row_;
     const DibPicture* skin_;
     std::optional<PreviewBitmap> preview_;
-    std::function<void()> changed_;
-};
-
-class Win32Label final : public Label {
-public:
-    Win32Label(MoverLayoutState& state, std::size_t row, std::function<void()> changed);
-    void SetVisible(bool visible) override;
-    bool Visible() const override;
-
-private:
-    MoverLayoutState& state_;
-    std::size_t row_;
     std::function<void()> changed_;
 };
 
