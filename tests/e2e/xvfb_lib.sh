@@ -46,6 +46,20 @@ wait_window() {
   return 1
 }
 
+# wait_map_window [PID]: prints the id of the visible 627 x 402 map window
+# (of that process, when a PID is given) once it is mapped.
+wait_map_window() {
+  local filter=() id
+  [ -n "${1:-}" ] && filter=(--pid "$1")
+  for _ in $(seq 100); do
+    for id in $(xdotool search --all --onlyvisible "${filter[@]}" --name '^Tessary$' 2>/dev/null); do
+      if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 627x402'; then echo "$id"; return 0; fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
 # wait_exit PID [SECONDS]: succeeds when the process has ended in time.
 wait_exit() {
   local pid=$1 seconds=${2:-10}
