@@ -37,15 +37,7 @@ for _ in $(seq 600); do
   sleep 0.1
 done
 [ -n "$frame" ] || fail "the main frame did not appear"
-mover=""
-for _ in $(seq 100); do
-  for id in $(xdotool search --all --onlyvisible --name '^Tessary$' 2>/dev/null); do
-    if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 627x402'; then mover=$id; fi
-  done
-  [ -n "$mover" ] && break
-  sleep 0.1
-done
-[ -n "$mover" ] || fail "the map window did not appear"
+mover=$(wait_map_window) || fail "the map window did not appear"
 # Move the frame out of the way so the desktop shows where the shape cuts.
 xdotool windowmove "$frame" 1400 0
 

@@ -108,7 +108,9 @@ protected:
             if (!OnPath("cpp")) GTEST_SKIP() << "no C preprocessor for " << kWindres;
             preprocessor = " --preprocessor=cpp";
         }
-        const fs::path out = fs::path(::testing::TempDir()) / "tessary_resources.res";
+        // Tests run in parallel: each compiles into a file of its own.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const fs::path out = fs::path(::testing::TempDir()) / ("tessary_resources_" + test + ".res");
         fs::remove(out);
         const std::string command = "cd \"" + (SourceDir() / "src" / "forms").string() + "\" && " + kWindres +
                                     preprocessor + " -i tessary.rc -O res -o \"" + out.string() + "\"";
