@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "mapwindow/mover_events.h"
+#include "platform/qt/asset_picture.h"
 #include "platform/qt/window_geometry.h"
 #include "platform/screen.h"
 
@@ -25,7 +26,7 @@ QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWi
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       services_(services),
       scale_{services.screen.TwipsPerPixelX(), services.screen.TwipsPerPixelY()},
-      background_(QStringLiteral(":/assets/") + ToQString(kMoverBackgroundPicture)) {
+      background_(AssetPicture(ToQString(kMoverBackgroundPicture))) {
     setObjectName(QStringLiteral("Mover"));
     setWindowTitle(ToQString(kMoverCaption));
     setWindowIcon(ProgramIcon());
@@ -59,7 +60,7 @@ void QtMoverWindow::CreateControls() {
             const int k = std::stoi(std::string(control.name.substr(5)));  // "ImageK"
             auto area = std::make_unique<QtPictureArea>(state_, row, repaint);
             if (!control.picture.empty()) {
-                area->SetSkinPicture(QPixmap(QStringLiteral(":/assets/") + ToQString(control.picture)));
+                area->SetSkinPicture(AssetPicture(ToQString(control.picture)));
             }
             images_.at(static_cast<std::size_t>(k)) = std::move(area);
         } else if (control.kind == ControlKind::Label) {
