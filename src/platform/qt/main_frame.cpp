@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "platform/qt/asset_picture.h"
 #include "platform/qt/window_geometry.h"
 
 namespace tessary {
@@ -12,8 +13,7 @@ constexpr int kDesignClientWidth = 675;
 constexpr int kDesignClientHeight = 563;
 }  // namespace
 
-FrameBackdrop::FrameBackdrop(QWidget* parent)
-    : QMdiArea(parent), picture_(QStringLiteral(":/assets/frame.bmp")) {
+FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent) {
     setFrameShape(QFrame::NoFrame);
     setBackground(Qt::black);
 }
@@ -21,7 +21,19 @@ FrameBackdrop::FrameBackdrop(QWidget* parent)
 void FrameBackdrop::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::black);
+    ReadPictureFor(viewport()->size());
     if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void FrameBackdrop::ReadPictureFor(QSize shown) {
+    // The picture is larger than the frame usually is: only the part the
+    // frame shows is read, and read again when the frame grows beyond it
+    // (unless the picture already ended there).
+    const bool wider = shown.width() > readFor_.width() && picture_.width() == readFor_.width();
+    const bool taller = shown.height() > readFor_.height() && picture_.height() == readFor_.height();
+    if (!wider && !taller) return;
+    readFor_ = shown.expandedTo(readFor_);
+    picture_ = AssetPicture(QStringLiteral("frame.bmp"), readFor_);
 }
 
 MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {

@@ -24,7 +24,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    void ReadPictureFor(QSize shown);
+
+    QPixmap picture_;  // the part of the picture read so far
+    QSize readFor_{0, 0};
 };
 
 class MainFrameWindow final : public QMainWindow {

@@ -1,5 +1,7 @@
 // The splash window and the main frame as real Qt windows (offscreen).
+#include <QCoreApplication>
 #include <QImage>
+#include <QPointer>
 #include <QProgressBar>
 
 #include <gtest/gtest.h>
@@ -20,6 +22,8 @@ TEST(SplashWindowTest, HasItsSizeBarAndPictureWithABlackStrip) {
     splash.SetProgress(0);
     splash.Show();
     SplashWidget& widget = *splash.Widget();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget.isVisible());
 
     EXPECT_EQ(widget.size(), QSize(630, 386));
     EXPECT_TRUE(widget.windowFlags() & Qt::FramelessWindowHint);
@@ -44,6 +48,26 @@ TEST(SplashWindowTest, HasItsSizeBarAndPictureWithABlackStrip) {
     EXPECT_EQ(splash.Widget(), nullptr);
 }
 
+TEST(SplashWindowTest, GoesOnScreenWhenEventsAreNextProcessedUnlessUnloadedFirst) {
+    fakes::FakeScreen screen;
+    {
+        QtSplashWindow splash(screen);
+        splash.Show();
+        EXPECT_FALSE(splash.Widget()->isVisible());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(splash.Widget()->isVisible());
+    }
+    QtSplashWindow splash(screen);
+    splash.Show();
+    QPointer<SplashWidget> widget = splash.Widget();
+    splash.Unload();
+    QCoreApplication::processEvents();
+    // Never mapped: a quick start-up flashes no empty window.
+    EXPECT_TRUE(widget.isNull() || !widget->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(widget.isNull());
+}
+
 TEST(SplashWindowTest, KeepsTheSinglePrecisionValueItWasGiven) {
     fakes::FakeScreen screen;
     QtSplashWindow splash(screen);
@@ -65,12 +89,16 @@ TEST(MainFrameTest, LoadsTheMapWindowAfterShowingItselfWithItsCaption) {
 TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
     QtMainFrame frame([](QWidget&) {});
     frame.Show();
-    frame.Window()->resize(1500, 1200);
     QWidget* viewport = frame.Window()->Backdrop()->viewport();
-    ASSERT_GE(viewport->width(), 1400);
-    ASSERT_GE(viewport->height(), 1100);
     const QImage picture = QImage(QStringLiteral(":/assets/frame.bmp")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(picture.size(), QSize(1280, 960));
+    // First at the design size, where only the picture's top-left part shows...
+    ASSERT_EQ(viewport->size(), QSize(675, 563));
+    EXPECT_EQ(Grab(*viewport), picture.copy(0, 0, 675, 563));
+    // ...then grown beyond the picture: the rest of it appears, and no more.
+    frame.Window()->resize(1500, 1200);
+    ASSERT_GE(viewport->width(), 1400);
+    ASSERT_GE(viewport->height(), 1100);
     const QImage shot = Grab(*viewport);
 
     // Every pixel of the picture's top band lands where it is in the picture...
