@@ -5,9 +5,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QTimer>
 
 #include <cmath>
 
+#include "platform/qt/asset_picture.h"
 #include "platform/qt/window_geometry.h"
 #include "platform/screen.h"
 
@@ -21,8 +23,7 @@ const QRect kProgressBarRect(158, 311, 314, 10);
 
 SplashWidget::SplashWidget(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      progressBar_(new QProgressBar(this)),
-      picture_(QStringLiteral(":/assets/splash.bmp")) {
+      progressBar_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("Startup"));
     setWindowTitle(QStringLiteral("Tessary"));
     setWindowIcon(ProgramIcon());
@@ -39,6 +40,9 @@ SplashWidget::SplashWidget(QWidget* parent)
 void SplashWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
+    // Read when first painted: a start-up that finds the game at once
+    // unloads the window before it is ever painted.
+    if (picture_.isNull()) picture_ = AssetPicture(QStringLiteral("splash.bmp"));
     if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
 }
 
@@ -78,9 +82,16 @@ float QtSplashWindow::Progress() const { return value_; }
 
 void QtSplashWindow::Show() {
     SplashWidget& widget = Load();
-    widget.show();
-    widget.raise();
-    widget.activateWindow();
+    // The window goes on the screen when the program next lets the window
+    // system in (the event loop, or a wait for pending events): a start-up
+    // that finds the game at once unloads it before then, and no empty
+    // window flashes up.
+    QTimer::singleShot(0, &widget, [this, &widget] {
+        if (widget_ != &widget) return;  // unloaded meanwhile
+        widget.show();
+        widget.raise();
+        widget.activateWindow();
+    });
 }
 
 void QtSplashWindow::Unload() {
