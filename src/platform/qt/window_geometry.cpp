@@ -1,5 +1,7 @@
 #include "platform/qt/window_geometry.h"
 
+#include <QImageReader>
+#include <QPixmap>
 #include <QWidget>
 
 #include <cmath>
@@ -15,7 +17,13 @@ void MoveToTwips(QWidget& window, const Screen& screen, double topTwips, double 
 }
 
 QIcon ProgramIcon() {
-    static const QIcon icon(QStringLiteral(":/assets/tessary_icon.png"));
+    // Read as the PNG it is: left to guess, the reader would load every
+    // image format plugin first.
+    static const QIcon icon = [] {
+        QImageReader reader(QStringLiteral(":/assets/tessary_icon.png"), "png");
+        reader.setAutoDetectImageFormat(false);
+        return QIcon(QPixmap::fromImage(reader.read()));
+    }();
     return icon;
 }
 
