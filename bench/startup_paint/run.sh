@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Start-to-paint time of Tessary's map window (location cache present, so no
-# drive scan) beside a bare Qt program showing one window, under Xvfb.
+# drive scan) beside a bare Qt program showing one window, under Xvfb; and
+# beside the same bare window holding one line of text in the platform's
+# default font, which shows what the first text alone costs.
 #   run.sh BUILD_DIR   (a Release build: cmake -DCMAKE_BUILD_TYPE=Release)
 # Each program runs RUNS times, alternating; median and min in milliseconds
 # from the launch (fork+exec included), from the kernel's process start
@@ -21,18 +23,20 @@ printf '"%s"\r\n' "$E2E_TMP/demo/prefix/drive_c/Games/Fennock Marrowby/Home/Maps
 touch -d 2000-01-01 "$app/maplog.txt"  # a drive scan would write it again
 export WINEPREFIX="$E2E_TMP/demo/prefix"
 
-# run NAME EXE: one run; appends "launch start main" to $E2E_TMP/NAME.
+# run NAME EXE [ARG]: one run; appends "launch start main" to $E2E_TMP/NAME.
 run() {
     local out
-    out=$(BENCH_LAUNCH_US=${EPOCHREALTIME/[.,]/} timeout 20 "$2" 2>/dev/null) || fail "$1 did not paint"
+    out=$(BENCH_LAUNCH_US=${EPOCHREALTIME/[.,]/} timeout 20 "${@:2}" 2>/dev/null) || fail "$1 did not paint"
     echo "$out" | awk '{print $2, $4, $6}' >> "$E2E_TMP/$1"
 }
-run tessary "$app/bench_startup_paint"; run bare "$bench/bench_bare_window"  # warm the caches
-rm -f "$E2E_TMP/tessary" "$E2E_TMP/bare"
-for _ in $(seq "$RUNS"); do
+runs() {
     run tessary "$app/bench_startup_paint"
     run bare "$bench/bench_bare_window"
-done
+    run text "$bench/bench_bare_window" --text
+}
+runs  # warms the caches
+rm -f "$E2E_TMP/tessary" "$E2E_TMP/bare" "$E2E_TMP/text"
+for _ in $(seq "$RUNS"); do runs; done
 [ "$(date -r "$app/maplog.txt" +%Y)" = 2000 ] || fail "the cache was rewritten: the drives were scanned"
 
 # summary NAME COLUMN: "median min" of one column.
@@ -45,7 +49,10 @@ for column in 1 2 3; do
     label=$(echo "from launch|from process start|from main()" | cut -d'|' -f"$column")
     read -r tm tn <<<"$(summary tessary "$column")"
     read -r bm bn <<<"$(summary bare "$column")"
+    read -r xm xn <<<"$(summary text "$column")"
     printf '%-18s tessary %8.1f %6.1f\n' "$label" "$tm" "$tn"
     printf '%-18s bare    %8.1f %6.1f\n' "" "$bm" "$bn"
     printf '%-18s ratio   %8.2f %6.2f\n' "" "$(echo "$tm / $bm" | bc -l)" "$(echo "$tn / $bn" | bc -l)"
+    printf '%-18s bare+text %6.1f %6.1f\n' "" "$xm" "$xn"
+    printf '%-18s ratio     %6.2f %6.2f\n' "" "$(echo "$tm / $xm" | bc -l)" "$(echo "$tn / $xn" | bc -l)"
 done
