@@ -86,6 +86,21 @@ TEST(MainFrameTest, LoadsTheMapWindowAfterShowingItselfWithItsCaption) {
     EXPECT_EQ(frame.Window()->centralWidget()->size(), QSize(675, 563));
 }
 
+TEST(ProgramIconTest, SplashAndFrameCarryTheProgramPicture) {
+    const QImage expected = QImage(QStringLiteral(":/assets/tessary_icon.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(expected.size(), QSize(64, 64));
+    auto iconImage = [](const QWidget& window) {
+        return window.windowIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    fakes::FakeScreen screen;
+    QtSplashWindow splash(screen);
+    splash.Show();
+    EXPECT_EQ(iconImage(*splash.Widget()), expected);
+    QtMainFrame frame([](QWidget&) {});
+    frame.Show();
+    EXPECT_EQ(iconImage(*frame.Window()), expected);
+}
+
 TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
     QtMainFrame frame([](QWidget&) {});
     frame.Show();
