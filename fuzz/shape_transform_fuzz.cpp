@@ -23,7 +23,7 @@ T Take(const std::uint8_t*& data, std::size_t& size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto design = Take<std::int16_t>(data, size);
+    const auto units = Take<std::int16_t>(data, size);
     const auto horizontalScale = Take<float>(data, size);
     const auto verticalScale = Take<float>(data, size);
     const auto twipsX = Take<double>(data, size);
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto horizontalOffset = Take<std::int16_t>(data, size);
     const auto verticalOffset = Take<std::int16_t>(data, size);
     try {
-        tessary::TransformCoordinate(design, horizontalScale, twipsX, horizontalOffset);
+        tessary::TransformCoordinate(units, horizontalScale, twipsX, horizontalOffset);
     } catch (const tessary::RuntimeFailure&) {
     }
     try {

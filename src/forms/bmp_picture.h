@@ -39,7 +39,7 @@ struct Picture {
 enum class PictureError {
     None,
     NotABitmap,   // no "BM" signature: empty, garbage, another format
-    Unsupported,  // a valid bitmap of a kind not decoded here (RLE, JPEG, 2 bits ...)
+    Unsupported,  // a valid bitmap of a kind not decoded here (JPEG, PNG, 2 bits ...)
     Truncated,    // the file ends before the end of the headers, palette or pixel array it announces
     TooLarge,     // more than kMaxPicturePixels pixels, or a file beyond kMaxPictureFileBytes
     Corrupt,      // fields that contradict each other or make no sense

@@ -64,7 +64,7 @@ public:
     void Image6_MouseDown();    // custom-maps page
     void Image22_MouseDown();   // home page
 
-    // Members, in declaration order.
+    // State kept between events.
     std::string PreviewPicturePath;
     std::int16_t NameLength = 0;
     std::string SelectedGameMap;

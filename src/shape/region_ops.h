@@ -1,7 +1,7 @@
 #pragma once
 // The region operations the window-shape builder needs, under their
 // window-system names. Implementations: a software region (the reference),
-// the Qt one that cuts the real window, and later the GDI one.
+// the Qt one and the GDI one that cut the real windows.
 
 #include <cstdint>
 

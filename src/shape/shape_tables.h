@@ -1,7 +1,7 @@
 #pragma once
 // The window outline as data: the 32 primitives in the order they are folded
 // into the shape, and the vertex tables of the nine polygons. Coordinates are
-// design units (one pixel at 15 twips per pixel).
+// outline units (one pixel at 15 twips per pixel).
 
 #include <array>
 #include <cstdint>

@@ -21,7 +21,7 @@ double RoundHalfEven(double value) {
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
-std::int32_t TransformCoordinate(std::int16_t design, float scale, double twipsPerPixel,
+std::int32_t TransformCoordinate(std::int16_t units, float scale, double twipsPerPixel,
                                  std::int16_t offset) {
     if (!std::isfinite(scale) || !std::isfinite(twipsPerPixel)) {
         throw RuntimeFailure(kInvalidProcedureCall, "Invalid procedure call or argument");
@@ -29,8 +29,8 @@ std::int32_t TransformCoordinate(std::int16_t design, float scale, double twipsP
     if (twipsPerPixel == 0.0) {
         throw RuntimeFailure(kDivisionByZero, "Division by zero");
     }
-    // Multiplications in the written order, then the division, then the offset.
-    const double scaled = static_cast<double>(design) * static_cast<double>(scale) * 15.0;
+    // Multiply left to right, then divide, then add the offset: the rounding depends on it.
+    const double scaled = static_cast<double>(units) * static_cast<double>(scale) * 15.0;
     const double value = scaled / twipsPerPixel + static_cast<double>(offset);
     if (!std::isfinite(value)) {
         throw RuntimeFailure(kOverflow, "Overflow");

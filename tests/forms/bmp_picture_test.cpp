@@ -16,7 +16,7 @@
 namespace tessary {
 namespace {
 
-using test::BmpSpec;
+using test::BmpFields;
 using test::WriteBmp;
 using Row = std::vector<std::uint8_t>;
 
@@ -79,59 +79,59 @@ class Bmp24Test : public testing::TestWithParam<std::tuple<int, bool>> {};
 TEST_P(Bmp24Test, DecodesEveryPixelAndSkipsRowPadding) {
     const auto [width, topDown] = GetParam();
     const int height = 3;
-    BmpSpec spec{.width = width, .height = topDown ? -height : height};
+    BmpFields bmp{.width = width, .height = topDown ? -height : height};
     std::vector<std::uint32_t> expected;
     for (int y = 0; y < height; ++y) {
         std::vector<std::uint32_t> colours;
         for (int x = 0; x < width; ++x) colours.push_back(ColourAt(x, y));
         for (const auto c : colours) expected.push_back(Opaque(c));
-        spec.rows.push_back(Row24(colours));
+        bmp.rows.push_back(Row24(colours));
     }
-    if (!topDown) std::reverse(spec.rows.begin(), spec.rows.end());
-    ExpectPicture(WriteBmp(spec), width, height, expected);
+    if (!topDown) std::reverse(bmp.rows.begin(), bmp.rows.end());
+    ExpectPicture(WriteBmp(bmp), width, height, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, Bmp24Test,
                          testing::Combine(testing::Values(1, 2, 3, 4, 5, 7), testing::Bool()));
 
 TEST(BmpPalette, EightBitsLookUpThePaletteAndGiveBlackBeyondIt) {
-    BmpSpec spec{.width = 5, .height = 2, .bitCount = 8, .colorsUsed = 3};
-    spec.palette = {0x102030, 0xA0B0C0, 0xFFFFFF};
-    spec.rows = {RowOfIndices({2, 1, 0, 3, 255}, 8), RowOfIndices({0, 1, 2, 1, 0}, 8)};
-    ExpectPicture(WriteBmp(spec), 5, 2,
+    BmpFields bmp{.width = 5, .height = 2, .bitCount = 8, .colorsUsed = 3};
+    bmp.palette = {0x102030, 0xA0B0C0, 0xFFFFFF};
+    bmp.rows = {RowOfIndices({2, 1, 0, 3, 255}, 8), RowOfIndices({0, 1, 2, 1, 0}, 8)};
+    ExpectPicture(WriteBmp(bmp), 5, 2,
                   {Opaque(0x102030), Opaque(0xA0B0C0), Opaque(0xFFFFFF), Opaque(0xA0B0C0), Opaque(0x102030),
                    Opaque(0xFFFFFF), Opaque(0xA0B0C0), Opaque(0x102030), Opaque(0), Opaque(0)});
 }
 
 TEST(BmpPalette, ColoursUsedZeroMeansAFullPalette) {
-    BmpSpec spec{.width = 2, .height = 1, .bitCount = 4};
-    for (std::uint32_t i = 0; i < 16; ++i) spec.palette.push_back(i * 0x111111);
-    spec.rows = {RowOfIndices({15, 7}, 4)};
-    ExpectPicture(WriteBmp(spec), 2, 1, {Opaque(0xFFFFFF), Opaque(0x777777)});
+    BmpFields bmp{.width = 2, .height = 1, .bitCount = 4};
+    for (std::uint32_t i = 0; i < 16; ++i) bmp.palette.push_back(i * 0x111111);
+    bmp.rows = {RowOfIndices({15, 7}, 4)};
+    ExpectPicture(WriteBmp(bmp), 2, 1, {Opaque(0xFFFFFF), Opaque(0x777777)});
 }
 
 TEST(BmpPalette, FourBitsWithAnOddWidth) {
-    BmpSpec spec{.width = 3, .height = 2, .bitCount = 4, .colorsUsed = 4};
-    spec.palette = {0x000001, 0x000002, 0x000003, 0x000004};
-    spec.rows = {RowOfIndices({3, 2, 1}, 4), RowOfIndices({0, 1, 2}, 4)};
-    ExpectPicture(WriteBmp(spec), 3, 2, {Opaque(1), Opaque(2), Opaque(3), Opaque(4), Opaque(3), Opaque(2)});
+    BmpFields bmp{.width = 3, .height = 2, .bitCount = 4, .colorsUsed = 4};
+    bmp.palette = {0x000001, 0x000002, 0x000003, 0x000004};
+    bmp.rows = {RowOfIndices({3, 2, 1}, 4), RowOfIndices({0, 1, 2}, 4)};
+    ExpectPicture(WriteBmp(bmp), 3, 2, {Opaque(1), Opaque(2), Opaque(3), Opaque(4), Opaque(3), Opaque(2)});
 }
 
 TEST(BmpPalette, OneBitAcrossAByteBoundary) {
-    BmpSpec spec{.width = 10, .height = 1, .bitCount = 1};
-    spec.palette = {0x000000, 0xFFFFFF};
+    BmpFields bmp{.width = 10, .height = 1, .bitCount = 1};
+    bmp.palette = {0x000000, 0xFFFFFF};
     const std::vector<int> bits = {1, 0, 1, 1, 0, 0, 0, 1, 0, 1};
-    spec.rows = {RowOfIndices(bits, 1)};
+    bmp.rows = {RowOfIndices(bits, 1)};
     std::vector<std::uint32_t> expected;
     for (const int b : bits) expected.push_back(Opaque(b ? 0xFFFFFF : 0));
-    ExpectPicture(WriteBmp(spec), 10, 1, expected);
+    ExpectPicture(WriteBmp(bmp), 10, 1, expected);
 }
 
 TEST(BmpPalette, CoreHeaderUsesThreeByteEntries) {
-    BmpSpec spec{.headerBytes = 12, .width = 3, .height = 2, .bitCount = 1};
-    spec.palette = {0x123456, 0xABCDEF};
-    spec.rows = {RowOfIndices({1, 1, 0}, 1), RowOfIndices({0, 1, 0}, 1)};
-    ExpectPicture(WriteBmp(spec), 3, 2,
+    BmpFields bmp{.headerBytes = 12, .width = 3, .height = 2, .bitCount = 1};
+    bmp.palette = {0x123456, 0xABCDEF};
+    bmp.rows = {RowOfIndices({1, 1, 0}, 1), RowOfIndices({0, 1, 0}, 1)};
+    ExpectPicture(WriteBmp(bmp), 3, 2,
                   {Opaque(0x123456), Opaque(0xABCDEF), Opaque(0x123456), Opaque(0xABCDEF), Opaque(0xABCDEF),
                    Opaque(0x123456)});
 }
@@ -141,43 +141,43 @@ TEST(BmpMasks, ThirtyTwoBitsWithBitFieldsInEveryHeaderThatCarriesThem) {
     const std::vector<std::uint32_t> masks = {0x000000FFu, 0x0000FF00u, 0x00FF0000u};
     for (const std::uint32_t header : {40u, 52u, 56u, 108u, 124u}) {
         SCOPED_TRACE(header);
-        BmpSpec spec{.headerBytes = header, .width = 2, .height = -1, .bitCount = 32, .compression = 3};
-        spec.masks = masks;
-        spec.rows = {RowOfWords({0xAA332211u, 0x00CCBBAAu}, 4)};
-        ExpectPicture(WriteBmp(spec), 2, 1, {Opaque(0x112233), Opaque(0xAABBCC)});
+        BmpFields bmp{.headerBytes = header, .width = 2, .height = -1, .bitCount = 32, .compression = 3};
+        bmp.masks = masks;
+        bmp.rows = {RowOfWords({0xAA332211u, 0x00CCBBAAu}, 4)};
+        ExpectPicture(WriteBmp(bmp), 2, 1, {Opaque(0x112233), Opaque(0xAABBCC)});
     }
 }
 
 TEST(BmpMasks, ThirtyTwoBitsPlainIgnoreTheFourthByte) {
-    BmpSpec spec{.width = 2, .height = 1, .bitCount = 32};
-    spec.rows = {RowOfWords({0x00123456u, 0x7F654321u}, 4)};
-    ExpectPicture(WriteBmp(spec), 2, 1, {Opaque(0x123456), Opaque(0x654321)});
+    BmpFields bmp{.width = 2, .height = 1, .bitCount = 32};
+    bmp.rows = {RowOfWords({0x00123456u, 0x7F654321u}, 4)};
+    ExpectPicture(WriteBmp(bmp), 2, 1, {Opaque(0x123456), Opaque(0x654321)});
 }
 
 TEST(BmpMasks, SixteenBits565ScaleEachChannelToEightBits) {
-    BmpSpec spec{.width = 3, .height = 1, .bitCount = 16, .compression = 3};
-    spec.masks = {0xF800u, 0x07E0u, 0x001Fu};
+    BmpFields bmp{.width = 3, .height = 1, .bitCount = 16, .compression = 3};
+    bmp.masks = {0xF800u, 0x07E0u, 0x001Fu};
     // Full red; full green; red 16 of 31, green 32 of 63, blue 1 of 31.
-    spec.rows = {RowOfWords({0xF800u, 0x07E0u, (16u << 11) | (32u << 5) | 1u}, 2)};
-    ExpectPicture(WriteBmp(spec), 3, 1, {Opaque(0xFF0000), Opaque(0x00FF00), Opaque(0x848208)});
+    bmp.rows = {RowOfWords({0xF800u, 0x07E0u, (16u << 11) | (32u << 5) | 1u}, 2)};
+    ExpectPicture(WriteBmp(bmp), 3, 1, {Opaque(0xFF0000), Opaque(0x00FF00), Opaque(0x848208)});
 }
 
 TEST(BmpMasks, SixteenBitsPlainAre555) {
-    BmpSpec spec{.width = 2, .height = 1, .bitCount = 16};
-    spec.rows = {RowOfWords({0x7C00u, 0x801Fu}, 2)};  // the top bit is unused
-    ExpectPicture(WriteBmp(spec), 2, 1, {Opaque(0xFF0000), Opaque(0x0000FF)});
+    BmpFields bmp{.width = 2, .height = 1, .bitCount = 16};
+    bmp.rows = {RowOfWords({0x7C00u, 0x801Fu}, 2)};  // the top bit is unused
+    ExpectPicture(WriteBmp(bmp), 2, 1, {Opaque(0xFF0000), Opaque(0x0000FF)});
 }
 
 // Run-length codes for an 8-bit picture of 4 x 2 pixels with a 3-colour palette.
-BmpSpec Rle8(std::vector<std::uint8_t> codes) {
-    BmpSpec spec{.width = 4, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3};
-    spec.palette = {0x0000AA, 0x00BB00, 0xCC0000};
-    spec.raw = std::move(codes);
-    return spec;
+BmpFields Rle8(std::vector<std::uint8_t> codes) {
+    BmpFields bmp{.width = 4, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3};
+    bmp.palette = {0x0000AA, 0x00BB00, 0xCC0000};
+    bmp.raw = std::move(codes);
+    return bmp;
 }
 
 TEST(BmpRunLength, EightBitRunsAbsoluteRunsDeltasAndClipping) {
-    BmpSpec spec = Rle8({
+    BmpFields bmp = Rle8({
         0x02, 0x01,                          // bottom row: two of colour 1,
         0x00, 0x03, 0x02, 0x05, 0x00, 0x00,  // three stored pixels and a pad byte; 5 is beyond the
                                              // palette and the last pixel falls off the row
@@ -186,27 +186,27 @@ TEST(BmpRunLength, EightBitRunsAbsoluteRunsDeltasAndClipping) {
         0x01, 0x01,                          // one of colour 1
         0x00, 0x01,                          // end of bitmap
     });
-    spec.height = 3;
-    ExpectPicture(WriteBmp(spec), 4, 3,
+    bmp.height = 3;
+    ExpectPicture(WriteBmp(bmp), 4, 3,
                   {Opaque(0), Opaque(0), Opaque(0x00BB00), Opaque(0),  //
                    Opaque(0), Opaque(0), Opaque(0), Opaque(0),         //
                    Opaque(0x00BB00), Opaque(0x00BB00), Opaque(0xCC0000), Opaque(0)});
 }
 
 TEST(BmpRunLength, FourBitRunsAlternateNibblesAndStopAtTheEndCode) {
-    BmpSpec spec{.width = 8, .height = 1, .bitCount = 4, .compression = 2};
-    for (std::uint32_t i = 0; i < 16; ++i) spec.palette.push_back(i);
+    BmpFields bmp{.width = 8, .height = 1, .bitCount = 4, .compression = 2};
+    for (std::uint32_t i = 0; i < 16; ++i) bmp.palette.push_back(i);
     // Five pixels alternating 1 and 2; three stored pixels 3, 4, 5; end of bitmap; junk after it.
-    spec.raw = {0x05, 0x12, 0x00, 0x03, 0x34, 0x50, 0x00, 0x01, 0x07, 0xFF};
-    ExpectPicture(WriteBmp(spec), 8, 1,
+    bmp.raw = {0x05, 0x12, 0x00, 0x03, 0x34, 0x50, 0x00, 0x01, 0x07, 0xFF};
+    ExpectPicture(WriteBmp(bmp), 8, 1,
                   {Opaque(1), Opaque(2), Opaque(1), Opaque(2), Opaque(1), Opaque(3), Opaque(4), Opaque(5)});
 }
 
 // A small valid picture, the base of the refusals below.
-BmpSpec Valid24() {
-    BmpSpec spec{.width = 3, .height = 2};
-    spec.rows = {Row24({1, 2, 3}), Row24({4, 5, 6})};
-    return spec;
+BmpFields Valid24() {
+    BmpFields bmp{.width = 3, .height = 2};
+    bmp.rows = {Row24({1, 2, 3}), Row24({4, 5, 6})};
+    return bmp;
 }
 
 struct Refused {
@@ -228,9 +228,9 @@ std::vector<std::uint8_t> Prefix(std::vector<std::uint8_t> bytes, std::size_t si
     return bytes;
 }
 
-BmpSpec With(BmpSpec spec, auto change) {
-    change(spec);
-    return spec;
+BmpFields With(BmpFields bmp, auto change) {
+    change(bmp);
+    return bmp;
 }
 
 std::vector<Refused> RefusedFiles() {
@@ -239,16 +239,16 @@ std::vector<Refused> RefusedFiles() {
         return WriteBmp({.width = w, .height = h, .bitCount = bits});
     };
     const auto spec8 = [] {
-        BmpSpec spec{.width = 2, .height = 1, .bitCount = 8, .colorsUsed = 2};
-        spec.palette = {0x111111, 0x222222};
-        spec.rows = {RowOfIndices({0, 1}, 8)};
-        return spec;
+        BmpFields bmp{.width = 2, .height = 1, .bitCount = 8, .colorsUsed = 2};
+        bmp.palette = {0x111111, 0x222222};
+        bmp.rows = {RowOfIndices({0, 1}, 8)};
+        return bmp;
     };
     const auto spec32 = [](std::vector<std::uint32_t> masks, std::uint16_t bits = 32) {
-        BmpSpec spec{.width = 1, .height = 1, .bitCount = bits, .compression = 3};
-        spec.masks = std::move(masks);
-        spec.rows = {Row(4, 0)};
-        return spec;
+        BmpFields bmp{.width = 1, .height = 1, .bitCount = bits, .compression = 3};
+        bmp.masks = std::move(masks);
+        bmp.rows = {Row(4, 0)};
+        return bmp;
     };
     using E = PictureError;
     return {
@@ -330,14 +330,14 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, BmpRefusalTest, testing::ValuesIn(RefusedFile
 
 // Every file cut short anywhere, from each kind of header and depth, is refused.
 TEST(BmpRefusal, EveryPrefixOfAValidFileIsRefused) {
-    BmpSpec masked{.headerBytes = 40, .width = 1, .height = 1, .bitCount = 16, .compression = 3};
+    BmpFields masked{.headerBytes = 40, .width = 1, .height = 1, .bitCount = 16, .compression = 3};
     masked.masks = {0xF800u, 0x07E0u, 0x001Fu};
     masked.rows = {Row(2, 0)};
-    BmpSpec core{.headerBytes = 12, .width = 2, .height = 1, .bitCount = 8};
+    BmpFields core{.headerBytes = 12, .width = 2, .height = 1, .bitCount = 8};
     core.palette.assign(256, 0x808080);
     core.rows = {Row{1, 2}};
-    for (const auto& spec : {Valid24(), masked, core}) {
-        const auto bytes = WriteBmp(spec);
+    for (const auto& bmp : {Valid24(), masked, core}) {
+        const auto bytes = WriteBmp(bmp);
         ASSERT_EQ(Decode(bytes).error, PictureError::None);
         for (std::size_t size = 0; size < bytes.size(); ++size) {
             SCOPED_TRACE(size);

@@ -85,7 +85,7 @@ private:
     }
 };
 
-std::vector<std::int32_t> DesignCoordinates(const PrimitiveRow& row) {
+std::vector<std::int32_t> OutlineCoordinates(const PrimitiveRow& row) {
     if (row.kind != PrimitiveKind::Polygon) {
         return {row.left, row.top, row.right, row.bottom};
     }
@@ -119,7 +119,7 @@ TEST(BuildSequenceTest, PrimitivesAreCombinedInTableOrderAndReleasedAtOnce) {
     // Row 1, the ellipse, is copied into the shape.
     const auto& table = PrimitiveTable();
     EXPECT_EQ(calls[2].kind, Call::Ellipse);
-    EXPECT_EQ(calls[2].coordinates, DesignCoordinates(table[0]));
+    EXPECT_EQ(calls[2].coordinates, OutlineCoordinates(table[0]));
     EXPECT_EQ(calls[3].kind, Call::Combine);
     EXPECT_EQ(calls[3].handle, shape);
     EXPECT_EQ(calls[3].source1, calls[2].handle);
@@ -135,7 +135,7 @@ TEST(BuildSequenceTest, PrimitivesAreCombinedInTableOrderAndReleasedAtOnce) {
         const Call& create = calls[at];
         const Call::Kind kind = expected.kind == PrimitiveKind::Polygon ? Call::Polygon : Call::Rect;
         EXPECT_EQ(create.kind, kind) << "row " << row;
-        EXPECT_EQ(create.coordinates, DesignCoordinates(expected)) << "row " << row;
+        EXPECT_EQ(create.coordinates, OutlineCoordinates(expected)) << "row " << row;
         EXPECT_EQ(create.fill, PolygonFill::Alternate) << "row " << row;
         EXPECT_NE(create.handle, kNoRegion) << "row " << row;
 

@@ -9,8 +9,8 @@
 namespace tessary {
 
 namespace {
-constexpr int kDesignClientWidth = 675;
-constexpr int kDesignClientHeight = 563;
+constexpr int kClientWidth = 675;
+constexpr int kClientHeight = 563;
 }  // namespace
 
 FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent) {
@@ -41,7 +41,7 @@ MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {
     setWindowTitle(QString::fromUtf8(kMainFrameCaption));
     setWindowIcon(ProgramIcon());
     setCentralWidget(backdrop_);
-    resize(kDesignClientWidth, kDesignClientHeight);
+    resize(kClientWidth, kClientHeight);
 }
 
 void MainFrameWindow::closeEvent(QCloseEvent* event) {

@@ -9,8 +9,8 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"TessaryMDIForm1";
 constexpr const wchar_t* kOriginalProcedure = L"TessaryClientProcedure";
-constexpr int kDesignClientWidth = 675;
-constexpr int kDesignClientHeight = 563;
+constexpr int kClientWidth = 675;
+constexpr int kClientHeight = 563;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr UINT kFirstChildId = 50000;
 
@@ -40,7 +40,7 @@ void Win32MainFrame::Show() {
         ShowWindow(window_, SW_SHOW);
         return;
     }
-    const SIZE outer = OuterSize(kStyle, 0, kDesignClientWidth, kDesignClientHeight);
+    const SIZE outer = OuterSize(kStyle, 0, kClientWidth, kClientHeight);
     window_ = CreateObjectWindow(*this, kClassName, kMainFrameCaption, kStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                                  outer.cx, outer.cy);
     if (window_ == nullptr) return;

@@ -16,8 +16,8 @@ public:
     bool FileExists(const std::string& path) const override;
     // Same volume only; never replaces a file already there.
     void Move(const std::string& from, const std::string& to) override;
-    // The Recycle Bin is not reached from here yet: this always fails, so a
-    // replaced map is kept in the "Replaced Maps" folder instead.
+    // Always fails: the Recycle Bin deletes for good on drives without one and
+    // still reports success, so a replaced map is kept in "Replaced Maps".
     std::string MoveToTrash(const std::string& path) override;
 
     // The file's first bytes, read as ANSI text, given back as UTF-8. Fails

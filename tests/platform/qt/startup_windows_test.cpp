@@ -107,7 +107,7 @@ TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
     QWidget* viewport = frame.Window()->Backdrop()->viewport();
     const QImage picture = QImage(QStringLiteral(":/assets/frame.bmp")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(picture.size(), QSize(1280, 960));
-    // First at the design size, where only the picture's top-left part shows...
+    // First at its starting size, where only the picture's top-left part shows...
     ASSERT_EQ(viewport->size(), QSize(675, 563));
     EXPECT_EQ(Grab(*viewport), picture.copy(0, 0, 675, 563));
     // ...then grown beyond the picture: the rest of it appears, and no more.

@@ -102,7 +102,7 @@ protected:
                             Win32MoverServices{screen, pointer, messages, files, shell, application}};
 };
 
-TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithTheListsAsDesigned) {
+TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
     RECT client{};
     GetClientRect(window.Window(), &client);
     EXPECT_EQ(client.right, 627);
