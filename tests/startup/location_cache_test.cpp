@@ -101,5 +101,27 @@ TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
 }
 
+// An installed program cannot write its own folder: the cache goes to the
+// user's cache folder, made on first use; one beside the program still wins.
+TEST_F(LocationCacheTest, KeepsTheCacheInTheUsersFolderWhenTheProgramsFolderIsReadOnly) {
+    fakes.application.userCacheFolder = "/home/u/.cache/tessary";
+    fakes.files.missingFolders = {"/home/u/.cache", "/home/u/.cache/tessary"};
+    const std::string userCache = "/home/u/.cache/tessary/maplog.txt";
+    EXPECT_EQ(module.LocationCachePath(), userCache);
+
+    module.GameMapsFolder = "/games/Home/Maps";
+    module.WriteLocationCache();
+    EXPECT_EQ(fakes.files.contents[userCache], "\"/games/Home/Maps\"\r\n");
+    EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
+
+    module.GameMapsFolder.clear();
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "/games/Home/Maps");
+    EXPECT_EQ(ReadBack("\"/shipped/Home/Maps\"\r\n"), "/shipped/Home/Maps");
+
+    module.DeleteLocationCache();
+    EXPECT_EQ(fakes.files.contents.count(userCache), 0u);
+}
+
 }  // namespace
 }  // namespace tessary
