@@ -104,9 +104,10 @@ TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {
 // An installed program cannot write its own folder: the cache goes to the
 // user's cache folder, made on first use; one beside the program still wins.
 TEST_F(LocationCacheTest, KeepsTheCacheInTheUsersFolderWhenTheProgramsFolderIsReadOnly) {
-    fakes.application.userCacheFolder = "/home/u/.cache/tessary";
-    fakes.files.missingFolders = {"/home/u/.cache", "/home/u/.cache/tessary"};
-    const std::string userCache = "/home/u/.cache/tessary/maplog.txt";
+    const std::string cacheHome = JoinPath("/home/u", ".cache");
+    fakes.application.userCacheFolder = JoinPath(cacheHome, "tessary");
+    fakes.files.missingFolders = {cacheHome, fakes.application.userCacheFolder};
+    const std::string userCache = JoinPath(fakes.application.userCacheFolder, "maplog.txt");
     EXPECT_EQ(module.LocationCachePath(), userCache);
 
     module.GameMapsFolder = "/games/Home/Maps";
