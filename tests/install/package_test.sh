@@ -32,13 +32,18 @@ lock=/tmp/tessary-package-test.lock
 (umask 0; : >>"$lock") 2>/dev/null || true
 exec 9<"$lock"
 flock -w 1800 9 || fail "another package test held the lock too long"
+# A package left by a run of this test that was killed is removed; one
+# installed otherwise is not the test's to replace.
+marker=/tmp/tessary-package-test.installed
 if dpkg-query -W -f='${Status}' tessary 2>/dev/null | grep -q 'install ok installed'; then
-  fail "a tessary package is already installed here; the test would replace it"
+  [ -e "$marker" ] || fail "a tessary package is already installed here; the test would replace it"
+  "${apt_get[@]}" purge tessary >/dev/null 2>&1 || fail "the package left by an earlier run could not be removed"
 fi
+rm -f "$marker"
 installed=0
 remove_package() {
   if [ "$installed" -eq 1 ]; then
-    "${apt_get[@]}" purge tessary >/dev/null 2>&1 || echo "FAIL: the package could not be removed" >&2
+    if "${apt_get[@]}" purge tessary >/dev/null 2>&1; then rm -f "$marker"; else echo "FAIL: the package could not be removed" >&2; fi
   fi
   e2e_cleanup
 }
@@ -48,6 +53,7 @@ trap remove_package EXIT
 others=$("${apt_get[@]}" --simulate install "$deb" 2>&1 | sed -n 's/^Inst \([^ ]*\).*/\1/p' | grep -vx tessary || true)
 [ -z "$others" ] || fail "installing the package would also install: $others"
 installed=1
+: >"$marker"
 "${apt_get[@]}" install "$deb" >"$E2E_TMP/apt.log" 2>&1 || { cat "$E2E_TMP/apt.log"; fail "apt-get install"; }
 
 desktop-file-validate /usr/share/applications/tessary.desktop || fail "desktop entry"
@@ -83,5 +89,6 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 # --- Remove it ---
 installed=0
 "${apt_get[@]}" purge tessary >"$E2E_TMP/apt.log" 2>&1 || { cat "$E2E_TMP/apt.log"; fail "apt-get purge"; }
+rm -f "$marker"
 [ ! -e /usr/bin/tessary ] && [ ! -e /usr/share/applications/tessary.desktop ] || fail "files left after removal"
 echo "Debian package: passed"
