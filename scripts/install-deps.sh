@@ -1,14 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tessary
-# need. Safe to run again.
+# Installs the Debian 12 packages Tessary needs. Safe to run again.
+#   install-deps.sh run   what building and running the program (and the demo) need
+#   install-deps.sh       that, and the test tool chain as well
 set -euo pipefail
 
-packages=(
+# Building and running the program.
+build_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgtest-dev libgmock-dev
-  xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
-  fonts-dejavu-core fd-find binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
+  qt6-base-dev fonts-dejavu-core
+  libglib2.0-dev nlohmann-json3-dev libyaml-cpp-dev
 )
+# The demo without a display: a virtual screen and a screenshot of it.
+demo_packages=(xvfb imagemagick)
+# Testing: unit tests, windows under Xvfb, fuzzing, the Debian package.
+test_packages=(
+  libgtest-dev libgmock-dev
+  xauth xdotool x11-utils x11-xserver-utils openbox
+  fd-find binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream
+)
+
+packages=("${build_packages[@]}" "${demo_packages[@]}")
+case "${1:-test}" in
+  run) ;;
+  test) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,75 @@
 // Tessary on Linux: the Qt front.
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "platform/posix/command_line.h"
 #include "platform/qt/qt_program.h"
 #include "platform/qt/qt_resources.h"
 
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler defaultHandler = nullptr;
+std::vector<HeldMessage> heldMessages;
+
+// While the application is being made, its messages are held back: a
+// display that cannot be opened ends the program with one line and status
+// 1 instead of the toolkit's lines and an abort.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, QByteArray(context.category ? context.category : ""), message});
+        return;
+    }
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    if (platform != nullptr && *platform != '\0') {
+        std::fprintf(stderr, "tessary: cannot open a window with QT_QPA_PLATFORM=%s\n", platform);
+    } else {
+        std::fprintf(stderr, "tessary: cannot open a window on the display \"%s\"\n", display ? display : "");
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// The application is made: what it said meanwhile goes out as usual.
+void ReleaseHeldMessages() {
+    qInstallMessageHandler(defaultHandler);
+    for (const HeldMessage& held : heldMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+        defaultHandler(held.type, context, held.text);
+    }
+    heldMessages.clear();
+}
+
+int Print(std::FILE* stream, const std::string& text, int status) {
+    std::fputs(text.c_str(), stream);
+    return status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    switch (tessary::ReadCommandLine(argc, argv)) {
+        case tessary::CommandLineRequest::Usage: return Print(stdout, tessary::UsageText(), 0);
+        case tessary::CommandLineRequest::Version: return Print(stdout, tessary::VersionText(), 0);
+        case tessary::CommandLineRequest::Misuse: return Print(stderr, tessary::UsageText(), 2);
+        case tessary::CommandLineRequest::Run: break;
+    }
+    if (const std::string missing = tessary::MissingDisplayText(); !missing.empty()) {
+        return Print(stderr, missing, 1);
+    }
+
+    defaultHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
+    ReleaseHeldMessages();
     tessary::InitResources();
     tessary::QtProgram program;
     return program.Run();

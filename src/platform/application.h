@@ -13,6 +13,11 @@ public:
     [[noreturn]] virtual void EndProcess() = 0;
     // The folder that holds the program's own executable (no trailing separator).
     virtual std::string ProgramFolder() const = 0;
+    // This user's own folder for the program's cached files, for when the
+    // program's folder cannot be written: "" when it can be written, or when
+    // the platform keeps such files beside the program only. The folder, and
+    // its parent, may not exist yet.
+    virtual std::string UserCacheFolder() const = 0;
 };
 
 }  // namespace tessary

@@ -49,7 +49,9 @@ public:
     // every failure gives empty.
     std::string FindFileInTree(const std::string& root, const std::string& fileName);
 
-    // The location cache beside the program.
+    // The location cache in use: beside the program, or in the user's cache
+    // folder when the program's folder cannot be written. Reading tries the
+    // one beside the program first.
     std::string LocationCachePath() const;
     void ReadLocationCache();
     void WriteLocationCache();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
+#include "platform/path.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
 #include "platform/startup_windows.h"
@@ -64,7 +66,10 @@ public:
         throw ProcessEnded{};
     }
     std::string ProgramFolder() const override { return programFolder; }
+    std::string UserCacheFolder() const override { return userCacheFolder; }
     std::string programFolder = "/opt/tessary";
+    // Set when the program's folder is not writable.
+    std::string userCacheFolder;
 
 private:
     EventLog& log_;
@@ -95,6 +100,7 @@ public:
     void WriteWhole(const std::string& path, const std::string& bytes) override {
         ++writes;
         if (failWrites) throw RuntimeFailure(kPermissionDenied, "Permission denied");
+        if (missingFolders.count(Parent(path)) != 0) throw RuntimeFailure(kPathNotFound, "Path not found");
         contents[path] = bytes;
     }
     void Copy(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
@@ -102,12 +108,19 @@ public:
         ++deletes;
         if (contents.erase(path) == 0) throw RuntimeFailure(kFileNotFound, "File not found");
     }
-    void CreateFolder(const std::string&) override { throw std::logic_error("not used"); }
+    void CreateFolder(const std::string& path) override {
+        if (missingFolders.count(Parent(path)) != 0) throw RuntimeFailure(kPathNotFound, "Path not found");
+        if (missingFolders.erase(path) == 0) throw RuntimeFailure(kFileAlreadyExists, "Already there");
+    }
     std::string MoveToTrash(const std::string&) override { throw std::logic_error("not used"); }
     void Move(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
 
+    static std::string Parent(const std::string& path) { return path.substr(0, path.find_last_of(kPathSeparator)); }
+
     std::map<std::string, std::string> contents;
+    // Folders that do not exist until CreateFolder makes them; every other folder exists.
+    std::set<std::string> missingFolders;
     bool failWrites = false;
     int writes = 0;
     int deletes = 0;

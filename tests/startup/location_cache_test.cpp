@@ -101,5 +101,28 @@ TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
 }
 
+// An installed program cannot write its own folder: the cache goes to the
+// user's cache folder, made on first use; one beside the program still wins.
+TEST_F(LocationCacheTest, KeepsTheCacheInTheUsersFolderWhenTheProgramsFolderIsReadOnly) {
+    const std::string cacheHome = JoinPath("/home/u", ".cache");
+    fakes.application.userCacheFolder = JoinPath(cacheHome, "tessary");
+    fakes.files.missingFolders = {cacheHome, fakes.application.userCacheFolder};
+    const std::string userCache = JoinPath(fakes.application.userCacheFolder, "maplog.txt");
+    EXPECT_EQ(module.LocationCachePath(), userCache);
+
+    module.GameMapsFolder = "/games/Home/Maps";
+    module.WriteLocationCache();
+    EXPECT_EQ(fakes.files.contents[userCache], "\"/games/Home/Maps\"\r\n");
+    EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
+
+    module.GameMapsFolder.clear();
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "/games/Home/Maps");
+    EXPECT_EQ(ReadBack("\"/shipped/Home/Maps\"\r\n"), "/shipped/Home/Maps");
+
+    module.DeleteLocationCache();
+    EXPECT_EQ(fakes.files.contents.count(userCache), 0u);
+}
+
 }  // namespace
 }  // namespace tessary

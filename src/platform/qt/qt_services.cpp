@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "platform/failure.h"
+#include "platform/posix/user_cache_folder.h"
 #include "platform/qt/window_geometry.h"
 
 namespace tessary {
@@ -72,6 +73,8 @@ void QtApplication::EndProcess() {
 std::string QtApplication::ProgramFolder() const {
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
+
+std::string QtApplication::UserCacheFolder() const { return UserCacheFolderFor(ProgramFolder()); }
 
 void QtShell::Open(const std::string& address, const std::string& /*workingFolder*/) {
     // The desktop opens web addresses itself; a working folder has no meaning there.

@@ -1,6 +1,7 @@
 #pragma once
 // The process-wide platform services on Qt: message boxes, the pointer, the
-// screen, pending events, process end, the program's folder and web pages.
+// screen, pending events, process end, the program's and the user's cache
+// folders and web pages.
 
 #include "platform/application.h"
 #include "platform/message_boxes.h"
@@ -34,6 +35,8 @@ public:
     void ProcessPendingEvents() override;
     [[noreturn]] void EndProcess() override;
     std::string ProgramFolder() const override;
+    // UserCacheFolderFor(ProgramFolder()).
+    std::string UserCacheFolder() const override;
 };
 
 // Hands the address to the desktop; never blocks and never shows a message.

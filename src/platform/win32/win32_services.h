@@ -43,6 +43,8 @@ public:
     [[noreturn]] void EndProcess() override;
     // The folder of the executable (GetModuleFileNameW), without the last "\".
     std::string ProgramFolder() const override;
+    // "": on Windows the location cache stays beside the program.
+    std::string UserCacheFolder() const override { return {}; }
 };
 
 // MessageBoxW with MB_OK and no icon, owned by the active window of the program.
