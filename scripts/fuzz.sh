@@ -17,7 +17,7 @@ flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
 # target: the plain C++ sources it needs
 declare -A sources=(
   [location_cache]="src/startup/location_cache_text.cpp"
-  [wine_registry]="src/platform/wine_registry.cpp"
+  [wine_registry]="src/platform/posix/wine_registry.cpp"
   [pattern]="src/platform/pattern.cpp"
   [bmp_picture]="src/forms/bmp_picture.cpp src/forms/bmp_rle.cpp"
   [shape_transform]="src/shape/shape_transform.cpp src/shape/shape_steps.cpp src/shape/shape_tables.cpp"

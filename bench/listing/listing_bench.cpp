@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/posix/folder_listing.h"
-#include "platform/posix/listed_file_list.h"
+#include "platform/posix/posix_file_list.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     }
     std::printf("ListMatchingFiles: %zu of %d maps in %.2f ms (best of 5)\n", listed, count, best);
 
-    tessary::ListedFileList list;
+    tessary::PosixFileList list;
     const auto start = Clock::now();
     list.SetFolder(folder.string());
     list.SetPattern("*.gmx; *.GMX");

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "fakes/fake_mover.h"
-#include "platform/posix/listed_file_list.h"
+#include "platform/posix/posix_file_list.h"
 #include "platform/posix/posix_files.h"
 #include "platform/qt/mover_window.h"
 #include "platform/qt/qt_resources.h"
-#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_process_services.h"
 
 namespace fs = std::filesystem;
 using namespace tessary;
@@ -107,7 +107,7 @@ void WithPlainLists(const std::string& gameMaps, int count) {
     fakes::StartupFakes startup;
     Module1 program{startup.Services()};
     program.GameMapsFolder = gameMaps;
-    ListedFileList file1, file2;
+    PosixFileList file1, file2;
     const auto images = fakes::MoverFakes::MakeImages(disk, log);
     fakes::FakeLabel label{log};
     fakes::FakeMoverWindow window{log};
@@ -121,8 +121,8 @@ void WithPlainLists(const std::string& gameMaps, int count) {
     const Timing load = Time(
         5, [&] { mover->Form_Load(); },
         [&] {
-            file1 = ListedFileList();
-            file2 = ListedFileList();
+            file1 = PosixFileList();
+            file2 = PosixFileList();
             mover = std::make_unique<Mover>(
                 program, MoverControls{file1, file2, fakes::MoverFakes::PointersTo(images), label},
                 MoverServices{window, screen, pointer, messages, files, shell, application});

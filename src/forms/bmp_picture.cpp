@@ -318,6 +318,32 @@ Step DecodePixels(Bytes bytes, const Layout& layout, const std::vector<std::uint
 
 }  // namespace
 
+std::optional<BmpLayout> ReadPlainBmpLayout(std::span<const std::uint8_t> bytes) {
+    Layout layout;
+    std::vector<std::uint32_t> palette;
+    Step step = ReadFileAndInfoHeader(bytes, layout);
+    if (!step) step = CheckFormat(layout);
+    if (step || layout.compression != kRgb || layout.headerBytes < kInfoHeaderBytes) return std::nullopt;
+    if (layout.bitCount != 1 && layout.bitCount != 4 && layout.bitCount != 8 && layout.bitCount != 24) {
+        return std::nullopt;
+    }
+    if (!step) step = ReadMasks(bytes, layout);
+    if (!step) step = ReadPalette(bytes, layout, palette);
+    if (!step) step = LocatePixels(bytes, layout);
+    if (step) return std::nullopt;
+    BmpLayout plain;
+    plain.width = static_cast<int>(layout.width);
+    plain.height = static_cast<int>(layout.height);
+    plain.topDown = layout.topDown;
+    plain.bitCount = static_cast<int>(layout.bitCount);
+    plain.infoHeaderAt = kFileHeaderBytes;
+    plain.paletteAt = static_cast<std::size_t>(layout.paletteAt);
+    plain.paletteEnd = static_cast<std::size_t>(layout.paletteEnd);
+    plain.pixelsAt = static_cast<std::size_t>(layout.pixelsAt);
+    plain.stride = static_cast<std::size_t>(layout.stride);
+    return plain;
+}
+
 DecodeResult DecodeBmp(std::span<const std::uint8_t> bytes) {
     if (bytes.size() > kMaxPictureFileBytes) {
         return {std::nullopt, PictureError::TooLarge, "the file is longer than a preview picture may be"};

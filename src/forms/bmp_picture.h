@@ -57,6 +57,26 @@ inline constexpr std::size_t kMaxPictureFileBytes = 64 * 1024 * 1024;
 // No picture with more pixels than this is decoded (64 MB of 0xAARRGGBB).
 inline constexpr std::int64_t kMaxPicturePixels = 16 * 1024 * 1024;
 
+// Where the palette and pixel rows of a checked BMP file lie, in bytes from
+// the file's start.
+struct BmpLayout {
+    int width = 0;
+    int height = 0;  // positive; topDown tells the row order
+    bool topDown = false;
+    int bitCount = 0;
+    std::size_t infoHeaderAt = 14;  // the bitmap header, then the palette
+    std::size_t paletteAt = 0;      // four bytes a colour: blue, green, red, unused
+    std::size_t paletteEnd = 0;
+    std::size_t pixelsAt = 0;
+    std::size_t stride = 0;  // bytes a row, padded to four
+};
+
+// The layout of an uncompressed 1-, 4-, 8- or 24-bit BMP with a bitmap
+// header of 40 bytes or more, whose palette and every row of pixels lie
+// within the bytes: the form of the program's own artwork, which the fronts
+// draw natively. Every other file gives nothing.
+std::optional<BmpLayout> ReadPlainBmpLayout(std::span<const std::uint8_t> bytes);
+
 // Decodes a whole BMP file held in memory. Never reads outside the bytes,
 // allocates only after the file is known to hold every pixel it announces
 // (for run-length codes: enough bytes to describe them), and takes time

@@ -10,54 +10,17 @@
 #include <optional>
 #include <string_view>
 
+#include "forms/layout_geometry.h"
+
 namespace tessary {
 
 enum class ControlKind { FileList, PictureArea, Label };
-
-struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// A rectangle in twips, measured from the client area's top-left corner.
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-struct PixelSize {
-    int width;
-    int height;
-    friend bool operator==(const PixelSize&, const PixelSize&) = default;
-};
-
-// A rectangle in pixels; right and bottom are excluded.
-struct LayoutRect {
-    int left;
-    int top;
-    int width;
-    int height;
-    int Right() const { return left + width; }
-    int Bottom() const { return top + height; }
-    bool Contains(int x, int y) const { return x >= left && x < Right() && y >= top && y < Bottom(); }
-    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
-};
-
-// The display's twips per pixel (15 at 96 dots per inch).
-struct LayoutScale {
-    double x = 15.0;
-    double y = 15.0;
-};
 
 struct ControlRow {
     std::string_view name;
     ControlKind kind;
     TwipsRect twips;
-    // The picture's asset name (a file under kAssetPrefix), or empty for none.
+    // The picture's asset name (a file among the assets), or empty for none.
     std::string_view picture;
     bool startVisible;
 };
@@ -71,7 +34,6 @@ inline constexpr std::string_view kMoverCaption = "Tessary";
 inline constexpr Rgb kMoverBackColour{0, 0, 0};
 inline constexpr std::string_view kMoverBackgroundPicture = "mover_background.bmp";
 inline constexpr PixelSize kMoverBackgroundSize{639, 385};
-inline constexpr std::string_view kAssetPrefix = ":/assets/";
 
 // The file lists.
 struct FileListLook {

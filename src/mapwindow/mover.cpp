@@ -9,7 +9,7 @@
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
-#include "platform/mover_window.h"
+#include "mapwindow/mover_window.h"
 #include "platform/path.h"
 #include "platform/screen.h"
 #include "shape/window_shape.h"

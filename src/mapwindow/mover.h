@@ -2,6 +2,7 @@
 // Mover: the map window's behaviour, one handler per event.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,12 +25,15 @@ class Shell;
 inline constexpr const char* kMapPattern = "*.gmx; *.GMX";
 inline constexpr const char* kStoredMapsName = "Stored Maps";
 
+// Image1 to Image22, by number; slot 0 is unused.
+inline constexpr std::size_t kImageSlotCount = 23;
+
 // The controls of the map window, reached by name. Image[k] is ImageK
 // (index 0 is unused and null).
 struct MoverControls {
     FileList& File1;
     FileList& File2;
-    std::array<PictureArea*, 23> Image;
+    std::array<PictureArea*, kImageSlotCount> Image;
     Label& Label1;
 };
 

@@ -5,7 +5,7 @@
 #include "mapwindow/mover.h"
 #include "platform/application.h"
 #include "platform/failure.h"
-#include "platform/mover_window.h"
+#include "mapwindow/mover_window.h"
 #include "platform/shell.h"
 
 namespace tessary {

@@ -1,7 +1,8 @@
 #pragma once
 // The region operations the window-shape builder needs, under their
-// window-system names. Implementations: a software region (the reference),
-// the Qt one and the GDI one that cut the real windows.
+// window-system names, and the window that takes a region's shape.
+// Implementations: a software region (the reference), and the Qt and GDI ones
+// that cut the real windows.
 
 #include <cstdint>
 
@@ -31,6 +32,15 @@ public:
     virtual int CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,
                            CombineMode mode) = 0;
     virtual bool DeleteObject(RegionHandle region) = 0;
+};
+
+class ShapedWindow {
+public:
+    virtual ~ShapedWindow() = default;
+    // The window takes the shape of the region (built with the RegionOps this
+    // window hands out); the region stays the caller's to release.
+    virtual void SetWindowRgn(RegionHandle region, bool redraw) = 0;
+    virtual RegionOps& Regions() = 0;
 };
 
 }  // namespace tessary

@@ -17,7 +17,7 @@
 #include "platform/controls.h"
 #include "platform/failure.h"
 #include "platform/files.h"
-#include "platform/mover_window.h"
+#include "mapwindow/mover_window.h"
 #include "platform/path.h"
 #include "platform/pattern.h"
 #include "platform/screen.h"
@@ -217,7 +217,6 @@ private:
 class FakeMoverWindow : public MoverWindow {
 public:
     explicit FakeMoverWindow(EventLog& log) : log_(log) {}
-    std::uintptr_t Handle() const override { return 0x1234; }
     void SetWindowRgn(RegionHandle region, bool redraw) override {
         shape = region;
         log_.push_back(std::string("SetWindowRgn ") + (regions.IsLive(region) ? "live" : "dead") +
@@ -285,8 +284,8 @@ struct MoverFakes {
         }
         return made;
     }
-    static std::array<PictureArea*, 23> PointersTo(const std::vector<std::unique_ptr<FakePictureArea>>& made) {
-        std::array<PictureArea*, 23> pointers{};
+    static std::array<PictureArea*, kImageSlotCount> PointersTo(const std::vector<std::unique_ptr<FakePictureArea>>& made) {
+        std::array<PictureArea*, kImageSlotCount> pointers{};
         for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = made[k - 1].get();
         return pointers;
     }
@@ -309,7 +308,7 @@ struct MoverFakes {
     FakeFileList File1{"File1", disk, log};
     FakeFileList File2{"File2", disk, log};
     std::vector<std::unique_ptr<FakePictureArea>> images = MakeImages(disk, log);
-    std::array<PictureArea*, 23> imageArray = PointersTo(images);
+    std::array<PictureArea*, kImageSlotCount> imageArray = PointersTo(images);
     FakeLabel Label1{log};
     FakeMoverWindow window{log};
     SizedScreen screen;

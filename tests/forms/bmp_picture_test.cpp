@@ -238,13 +238,13 @@ std::vector<Refused> RefusedFiles() {
     const auto headerOnly = [](std::int32_t w, std::int32_t h, std::uint16_t bits) {
         return WriteBmp({.width = w, .height = h, .bitCount = bits});
     };
-    const auto spec8 = [] {
+    const auto layout8 = [] {
         BmpFields bmp{.width = 2, .height = 1, .bitCount = 8, .colorsUsed = 2};
         bmp.palette = {0x111111, 0x222222};
         bmp.rows = {RowOfIndices({0, 1}, 8)};
         return bmp;
     };
-    const auto spec32 = [](std::vector<std::uint32_t> masks, std::uint16_t bits = 32) {
+    const auto layout32 = [](std::vector<std::uint32_t> masks, std::uint16_t bits = 32) {
         BmpFields bmp{.width = 1, .height = 1, .bitCount = bits, .compression = 3};
         bmp.masks = std::move(masks);
         bmp.rows = {Row(4, 0)};
@@ -269,10 +269,10 @@ std::vector<Refused> RefusedFiles() {
         {"PixelsBeyondFile", WriteBmp(With(Valid24(), [](auto& s) { s.pixelsAt = 0xFFFFFF00u; })),
          E::Truncated},
         {"PixelsInsideHeader", WriteBmp(With(Valid24(), [](auto& s) { s.pixelsAt = 20; })), E::Corrupt},
-        {"PixelsInsidePalette", WriteBmp(With(spec8(), [](auto& s) { s.pixelsAt = 56; })), E::Corrupt},
-        {"HugeColoursUsed", WriteBmp(With(spec8(), [](auto& s) { s.colorsUsed = 0xFFFFFFFFu; })), E::Corrupt},
+        {"PixelsInsidePalette", WriteBmp(With(layout8(), [](auto& s) { s.pixelsAt = 56; })), E::Corrupt},
+        {"HugeColoursUsed", WriteBmp(With(layout8(), [](auto& s) { s.colorsUsed = 0xFFFFFFFFu; })), E::Corrupt},
         {"MoreColoursThanIndices",
-         WriteBmp(With(spec8(), [](auto& s) { s.bitCount = 1; s.colorsUsed = 3; })),
+         WriteBmp(With(layout8(), [](auto& s) { s.bitCount = 1; s.colorsUsed = 3; })),
          E::Corrupt},
         {"PaletteCutShort", WriteBmp({.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 200}),
          E::Truncated},
@@ -309,10 +309,10 @@ std::vector<Refused> RefusedFiles() {
         {"HeaderLongerThanFile", Prefix(WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 124; })), 100),
          E::Truncated},
         {"BitFieldsOn24Bits", WriteBmp(With(Valid24(), [](auto& s) { s.compression = 3; })), E::Corrupt},
-        {"MasksCutOff", Prefix(WriteBmp(spec32({0xFF0000u, 0xFF00u, 0xFFu})), 60), E::Truncated},
-        {"AllMasksZero", WriteBmp(spec32({0, 0, 0})), E::Corrupt},
-        {"MaskWithAGap", WriteBmp(spec32({0xF0F0u, 0xFF0000u, 0xFF000000u})), E::Corrupt},
-        {"MaskBeyond16Bits", WriteBmp(spec32({0x1F0000u, 0x07E0u, 0x001Fu}, 16)), E::Corrupt},
+        {"MasksCutOff", Prefix(WriteBmp(layout32({0xFF0000u, 0xFF00u, 0xFFu})), 60), E::Truncated},
+        {"AllMasksZero", WriteBmp(layout32({0, 0, 0})), E::Corrupt},
+        {"MaskWithAGap", WriteBmp(layout32({0xF0F0u, 0xFF0000u, 0xFF000000u})), E::Corrupt},
+        {"MaskBeyond16Bits", WriteBmp(layout32({0x1F0000u, 0x07E0u, 0x001Fu}, 16)), E::Corrupt},
     };
 }
 

@@ -10,10 +10,10 @@
 namespace tessary {
 namespace {
 
-void ExpectFailure(std::int16_t design, float scale, double twips, std::int16_t offset, int number,
+void ExpectFailure(std::int16_t units, float scale, double twips, std::int16_t offset, int number,
                    const char* description) {
     try {
-        const std::int32_t value = TransformCoordinate(design, scale, twips, offset);
+        const std::int32_t value = TransformCoordinate(units, scale, twips, offset);
         ADD_FAILURE() << "no failure, got " << value;
     } catch (const RuntimeFailure& failure) {
         EXPECT_EQ(failure.Number(), number);
@@ -21,9 +21,9 @@ void ExpectFailure(std::int16_t design, float scale, double twips, std::int16_t 
     }
 }
 
-TEST(ShapeTransformTest, DesignValuesPassUnchangedAtFifteenTwipsPerPixel) {
-    for (int design : {-32768, -1, 0, 1, 17, 391, 630, 32767}) {
-        EXPECT_EQ(TransformCoordinate(static_cast<std::int16_t>(design), 1.0f, 15.0, 0), design);
+TEST(ShapeTransformTest, TableUnitsPassUnchangedAtFifteenTwipsPerPixel) {
+    for (int units : {-32768, -1, 0, 1, 17, 391, 630, 32767}) {
+        EXPECT_EQ(TransformCoordinate(static_cast<std::int16_t>(units), 1.0f, 15.0, 0), units);
     }
 }
 

@@ -85,7 +85,7 @@ void PosixFiles::Delete(const std::string& path) {
     if (error == ENOENT) {
         // The folder is there but the file is not.
         struct stat folder{};
-        if (::stat(FolderOf(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)) {
+        if (::stat(FolderOfPosixPath(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)) {
             throw RuntimeFailure(kFileNotFound, "Cannot delete \"" + path + "\": file not found");
         }
     }

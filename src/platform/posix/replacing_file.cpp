@@ -12,14 +12,14 @@
 
 namespace tessary {
 
-std::string FolderOf(const std::string& path) {
+std::string FolderOfPosixPath(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
 }
 
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)), folder_(FolderOf(target_)) {
+ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)), folder_(FolderOfPosixPath(target_)) {
     std::vector<char> name(folder_.begin(), folder_.end());
     const std::string pattern = "/.tessary-XXXXXX";
     name.insert(name.end(), pattern.begin(), pattern.end());

@@ -34,6 +34,6 @@ private:
 };
 
 // The folder part of a path ("." for a bare name, "/" for "/name").
-std::string FolderOf(const std::string& path);
+std::string FolderOfPosixPath(const std::string& path);
 
 }  // namespace tessary

@@ -6,7 +6,7 @@
 #include <exception>
 
 #include "platform/posix/posix_files.h"
-#include "platform/wine_registry.h"
+#include "platform/posix/wine_registry.h"
 
 namespace tessary {
 

@@ -8,12 +8,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "forms/bmp_picture.h"
+
 namespace tessary {
 
 namespace {
 
 std::uint32_t U32(const uchar* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
-std::uint16_t U16(const uchar* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
 // One row of blue-green-red pixels as opaque RGB32, four pixels (twelve
 // bytes, three little-endian words) at a time.
@@ -32,27 +33,20 @@ void CopyBgrRow(const uchar* from, QRgb* to, int width) {
 }  // namespace
 
 QImage ReadArtworkBmp(const uchar* data, qint64 size, QSize part) {
-    constexpr qint64 kHeaders = 14 + 40;
-    if (size < kHeaders || data[0] != 'B' || data[1] != 'M') return {};
-    const std::uint32_t offset = U32(data + 10);
-    const std::uint32_t infoSize = U32(data + 14);
-    const auto width = static_cast<std::int32_t>(U32(data + 18));
-    const auto height = static_cast<std::int32_t>(U32(data + 22));
-    const int bits = U16(data + 28);
-    if (infoSize < 40 || U16(data + 26) != 1 || U32(data + 30) != 0) return {};
-    if (bits != 4 && bits != 8 && bits != 24) return {};
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return {};
-    const qint64 stride = (qint64(width) * bits + 31) / 32 * 4;
-    if (offset < kHeaders || offset > size || stride * height > size - offset) return {};
+    if (data == nullptr || size <= 0) return {};
+    const auto layout = ReadPlainBmpLayout({data, static_cast<std::size_t>(size)});
+    // Bottom-up rows of 4, 8 or 24 bits are read here; Qt reads the rest.
+    if (!layout || layout->topDown || layout->bitCount == 1) return {};
+    const int width = layout->width;
+    const int height = layout->height;
+    const int bits = layout->bitCount;
+    const qint64 stride = static_cast<qint64>(layout->stride);
+    const qint64 offset = static_cast<qint64>(layout->pixelsAt);
 
     QRgb palette[256] = {};
     if (bits < 24) {
-        const qint64 paletteAt = 14 + qint64(infoSize);
-        const std::uint32_t used = U32(data + 46);
-        const qint64 colours = used == 0 ? qint64(1) << bits : qint64(used);
-        if (colours > (qint64(1) << bits) || paletteAt + colours * 4 > offset) return {};
-        for (qint64 i = 0; i < colours; ++i) {
-            const uchar* entry = data + paletteAt + i * 4;
+        for (std::size_t i = 0; layout->paletteAt + i * 4 < layout->paletteEnd; ++i) {
+            const uchar* entry = data + layout->paletteAt + i * 4;
             palette[i] = qRgb(entry[2], entry[1], entry[0]);
         }
     }
@@ -93,6 +87,17 @@ QPixmap AssetPicture(const QString& name, QSize part) {
     const QSize whole = reader.size();
     if (!part.isEmpty() && whole.isValid()) reader.setClipRect(QRect(QPoint(0, 0), part.boundedTo(whole)));
     return QPixmap::fromImage(reader.read());
+}
+
+QIcon ProgramIcon() {
+    // Read as the PNG it is: left to guess, the reader would load every
+    // image format plugin first.
+    static const QIcon icon = [] {
+        QImageReader reader(QStringLiteral(":/assets/tessary_icon.png"), "png");
+        reader.setAutoDetectImageFormat(false);
+        return QIcon(QPixmap::fromImage(reader.read()));
+    }();
+    return icon;
 }
 
 }  // namespace tessary

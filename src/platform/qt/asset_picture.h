@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <string_view>
 
 namespace tessary {
 
@@ -18,5 +21,13 @@ QPixmap AssetPicture(const QString& name, QSize part = {});
 // the program's artwork takes, as opaque RGB32; a null image for any other
 // form or a file cut short.
 QImage ReadArtworkBmp(const uchar* data, qint64 size, QSize part = {});
+
+// A fixed name or text of the program's layout tables.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The program icon, shared by every window.
+QIcon ProgramIcon();
 
 }  // namespace tessary

@@ -3,15 +3,11 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "forms/startup_layout.h"
 #include "platform/qt/asset_picture.h"
 #include "platform/qt/window_geometry.h"
 
 namespace tessary {
-
-namespace {
-constexpr int kClientWidth = 675;
-constexpr int kClientHeight = 563;
-}  // namespace
 
 FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent) {
     setFrameShape(QFrame::NoFrame);
@@ -33,15 +29,15 @@ void FrameBackdrop::ReadPictureFor(QSize shown) {
     const bool taller = shown.height() > readFor_.height() && picture_.height() == readFor_.height();
     if (!wider && !taller) return;
     readFor_ = shown.expandedTo(readFor_);
-    picture_ = AssetPicture(QStringLiteral("frame.bmp"), readFor_);
+    picture_ = AssetPicture(ToQString(kMainFramePictureName), readFor_);
 }
 
 MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {
-    setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QString::fromUtf8(kMainFrameCaption));
+    setObjectName(ToQString(kMainFrameName));
+    setWindowTitle(ToQString(kMainFrameCaption));
     setWindowIcon(ProgramIcon());
     setCentralWidget(backdrop_);
-    resize(kClientWidth, kClientHeight);
+    resize(kMainFrameClientSize.width, kMainFrameClientSize.height);
 }
 
 void MainFrameWindow::closeEvent(QCloseEvent* event) {
@@ -53,11 +49,11 @@ void MainFrameWindow::closeEvent(QCloseEvent* event) {
 
 QtMainFrame::QtMainFrame(std::function<void(QWidget&)> onLoad) : onLoad_(std::move(onLoad)) {}
 
-QtMainFrame::~QtMainFrame() { delete window_; }
+QtMainFrame::~QtMainFrame() = default;
 
 void QtMainFrame::Show() {
     if (window_ == nullptr) {
-        window_ = new MainFrameWindow;
+        window_ = std::make_unique<MainFrameWindow>();
         window_->setAttribute(Qt::WA_DeleteOnClose, false);
         window_->show();
         window_->activateWindow();

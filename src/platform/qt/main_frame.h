@@ -7,12 +7,11 @@
 #include <QPixmap>
 
 #include <functional>
+#include <memory>
 
 #include "platform/startup_windows.h"
 
 namespace tessary {
-
-inline constexpr const char* kMainFrameCaption = "  Tessary - Fennock Marrowby Edition";
 
 // The client area: the picture is neither tiled nor scaled.
 class FrameBackdrop final : public QMdiArea {
@@ -51,11 +50,15 @@ public:
     ~QtMainFrame() override;
 
     void Show() override;
-    MainFrameWindow* Window() const { return window_; }
+    // Destroys the frame window and the windows it owns.
+    void DestroyWindow() { window_.reset(); }
+    MainFrameWindow* Window() const { return window_.get(); }
 
 private:
     std::function<void(QWidget&)> onLoad_;
-    MainFrameWindow* window_ = nullptr;
+    // The frame window owns the windows it opened (the map window) as their
+    // Qt parent, so they go with it.
+    std::unique_ptr<MainFrameWindow> window_;
 };
 
 }  // namespace tessary

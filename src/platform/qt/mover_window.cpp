@@ -16,9 +16,6 @@ namespace {
 
 QRect ToQRect(const LayoutRect& rect) { return QRect(rect.left, rect.top, rect.width, rect.height); }
 QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -36,7 +33,7 @@ QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWi
     setFixedSize(client.width, client.height);
     CreateControls();
 
-    std::array<PictureArea*, 23> images{};
+    std::array<PictureArea*, kImageSlotCount> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
     mover_ = std::make_unique<Mover>(
         program, MoverControls{*file1_, *file2_, images, *label1_},
@@ -89,8 +86,6 @@ void QtMoverWindow::LoadAndShow() {
     activateWindow();
     file1_->setFocus(Qt::OtherFocusReason);
 }
-
-std::uintptr_t QtMoverWindow::Handle() const { return static_cast<std::uintptr_t>(winId()); }
 
 void QtMoverWindow::SetWindowRgn(RegionHandle region, bool redraw) {
     setMask(regions_.ToQRegion(region));

@@ -14,7 +14,7 @@
 #include "forms/layout_label.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
-#include "platform/mover_window.h"
+#include "mapwindow/mover_window.h"
 #include "platform/qt/qt_file_list.h"
 #include "platform/qt/qt_picture_area.h"
 #include "platform/qt/qt_region_ops.h"
@@ -47,7 +47,6 @@ public:
     LayoutScale Scale() const { return scale_; }
 
     // MoverWindow
-    std::uintptr_t Handle() const override;
     void SetWindowRgn(RegionHandle region, bool redraw) override;
     RegionOps& Regions() override { return regions_; }
     void SetTopLeft(double topTwips, double leftTwips) override;
@@ -72,7 +71,7 @@ private:
     QPixmap background_;
     QtFileList* file1_ = nullptr;
     QtFileList* file2_ = nullptr;
-    std::array<std::unique_ptr<QtPictureArea>, 23> images_;
+    std::array<std::unique_ptr<QtPictureArea>, kImageSlotCount> images_;
     std::unique_ptr<LayoutLabel> label1_;
     std::unique_ptr<Mover> mover_;
     bool loaded_ = false;

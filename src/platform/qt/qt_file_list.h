@@ -1,6 +1,6 @@
 #pragma once
 // A file list as a list widget. The state (folder, pattern, entries,
-// selection) is a ListedFileList; the widget shows it. Each entry keeps the
+// selection) is a PosixFileList; the widget shows it. Each entry keeps the
 // file system's own bytes of its name, so what is shown can always be found
 // again on disk.
 
@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/controls.h"
-#include "platform/posix/listed_file_list.h"
+#include "platform/posix/posix_file_list.h"
 
 namespace tessary {
 
@@ -30,7 +30,7 @@ public:
     std::string Folder() const override;
     std::string SelectedFileName() const override;
 
-    const ListedFileList& Model() const { return model_; }
+    const PosixFileList& Model() const { return model_; }
 
     // The list's events: a click on an entry (by mouse, also on the entry
     // already selected, or a keyboard move of the selection), and the focus
@@ -46,7 +46,7 @@ private:
     void ShowEntries();
     void CurrentRowChanged(int row);
 
-    ListedFileList model_;
+    PosixFileList model_;
     std::vector<std::string> shown_;
     bool keyboardMove_ = false;
 };

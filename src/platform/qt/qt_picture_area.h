@@ -28,7 +28,6 @@ public:
     // The skin picture built into the program, for areas that have one.
     void SetSkinPicture(const QPixmap& picture) { picture_ = picture; }
     const QPixmap& Picture() const { return picture_; }
-    std::size_t Row() const { return row_; }
 
 private:
     MoverLayoutState& state_;

@@ -13,7 +13,13 @@ QtProgram::QtProgram()
       module1_(StartupServices{screen_, pointer_, application_, messages_, files_, drives_, treeSearch_,
                                splash_, mainFrame_, files_}) {}
 
-QtProgram::~QtProgram() = default;
+QtProgram::~QtProgram() {
+    // The frame and the map window it owns go first: they use the services
+    // and the module above.
+    mainFrame_.DestroyWindow();
+}
+
+QtMoverWindow* QtProgram::Mover() const { return mover_.data(); }
 
 int QtProgram::Run() {
     module1_.Main();
@@ -22,7 +28,7 @@ int QtProgram::Run() {
 
 void QtProgram::LoadMover(QWidget& frame) {
     // The map window lives in front of the frame and goes with it.
-    mover_ = std::make_unique<QtMoverWindow>(
+    mover_ = new QtMoverWindow(
         module1_, MoverWindowServices{screen_, pointer_, messages_, moverFiles_, shell_, application_}, &frame);
     mover_->LoadAndShow();
 }

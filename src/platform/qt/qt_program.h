@@ -2,13 +2,13 @@
 // The whole program on the Qt front: the platform services, the program-wide
 // module and the three windows, wired together.
 
-#include <memory>
+#include <QPointer>
 
 #include "platform/posix/posix_files.h"
 #include "platform/posix/tree_search.h"
 #include "platform/posix/wine_drives.h"
 #include "platform/qt/main_frame.h"
-#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_process_services.h"
 #include "platform/qt/qt_trash_files.h"
 #include "platform/qt/splash_window.h"
 #include "startup/module1.h"
@@ -29,7 +29,7 @@ public:
 
     Module1& Program() { return module1_; }
     QtMainFrame& Frame() { return mainFrame_; }
-    QtMoverWindow* Mover() const { return mover_.get(); }
+    QtMoverWindow* Mover() const;
 
 private:
     void LoadMover(QWidget& frame);
@@ -47,7 +47,8 @@ private:
     QtMainFrame mainFrame_;
     QtShell shell_;
     Module1 module1_;
-    std::unique_ptr<QtMoverWindow> mover_;
+    // Owned by the frame window, its Qt parent; null until loaded.
+    QPointer<QtMoverWindow> mover_;
 };
 
 }  // namespace tessary

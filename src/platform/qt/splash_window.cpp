@@ -9,29 +9,25 @@
 
 #include <cmath>
 
+#include "forms/startup_layout.h"
 #include "platform/qt/asset_picture.h"
 #include "platform/qt/window_geometry.h"
 #include "platform/screen.h"
 
 namespace tessary {
 
-namespace {
-constexpr int kClientWidth = 630;
-constexpr int kClientHeight = 386;
-const QRect kProgressBarRect(158, 311, 314, 10);
-}  // namespace
-
 SplashWidget::SplashWidget(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       progressBar_(new QProgressBar(this)) {
-    setObjectName(QStringLiteral("Startup"));
-    setWindowTitle(QStringLiteral("Tessary"));
+    setObjectName(ToQString(kSplashName));
+    setWindowTitle(ToQString(kSplashCaption));
     setWindowIcon(ProgramIcon());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kSplashClientSize.width, kSplashClientSize.height);
     setAutoFillBackground(false);
-    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar_->setGeometry(kProgressBarRect);
-    progressBar_->setRange(0, 100);
+    progressBar_->setObjectName(ToQString(kProgressBarName));
+    progressBar_->setGeometry(kProgressBarRect.left, kProgressBarRect.top, kProgressBarRect.width,
+                              kProgressBarRect.height);
+    progressBar_->setRange(0, kProgressBarMaximum);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
     progressBar_->setFocusPolicy(Qt::StrongFocus);
@@ -42,7 +38,7 @@ void SplashWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     // Read when first painted: a start-up that finds the game at once
     // unloads the window before it is ever painted.
-    if (picture_.isNull()) picture_ = AssetPicture(QStringLiteral("splash.bmp"));
+    if (picture_.isNull()) picture_ = AssetPicture(ToQString(kSplashPictureName));
     if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
 }
 
@@ -62,10 +58,10 @@ void SplashWidget::closeEvent(QCloseEvent* event) {
 
 QtSplashWindow::QtSplashWindow(const Screen& screen) : screen_(screen) {}
 
-QtSplashWindow::~QtSplashWindow() { delete widget_; }
+QtSplashWindow::~QtSplashWindow() = default;
 
 SplashWidget& QtSplashWindow::Load() {
-    if (widget_ == nullptr) widget_ = new SplashWidget;
+    if (widget_ == nullptr) widget_ = std::make_unique<SplashWidget>();
     return *widget_;
 }
 
@@ -87,7 +83,7 @@ void QtSplashWindow::Show() {
     // that finds the game at once unloads it before then, and no empty
     // window flashes up.
     QTimer::singleShot(0, &widget, [this, &widget] {
-        if (widget_ != &widget) return;  // unloaded meanwhile
+        if (widget_.get() != &widget) return;  // unloaded meanwhile
         widget.show();
         widget.raise();
         widget.activateWindow();
@@ -98,8 +94,7 @@ void QtSplashWindow::Unload() {
     if (widget_ == nullptr) return;
     // Unloading is not the user closing it: it must not end the program.
     widget_->hide();
-    widget_->deleteLater();
-    widget_ = nullptr;
+    widget_.release()->deleteLater();
 }
 
 }  // namespace tessary

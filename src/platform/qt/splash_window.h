@@ -1,9 +1,10 @@
 #pragma once
-// The splash window "Startup": 630 x 386, no frame, black, with its picture
-// and the progress bar "ProgressBar1". Closing it (or Escape) ends the
-// program, so that a start-up that failed can be left.
+// The splash window on Qt (its facts are in forms/startup_layout.h). Closing
+// it (or Escape) ends the program, so that a start-up that failed can be left.
 
 #include <QWidget>
+
+#include <memory>
 
 #include "platform/startup_windows.h"
 
@@ -40,13 +41,14 @@ public:
     void Show() override;
     void Unload() override;
 
-    SplashWidget* Widget() const { return widget_; }
+    SplashWidget* Widget() const { return widget_.get(); }
 
 private:
     SplashWidget& Load();
 
     const Screen& screen_;
-    SplashWidget* widget_ = nullptr;
+    // Owned here while loaded; an unloaded one is the event loop's to delete.
+    std::unique_ptr<SplashWidget> widget_;
     float value_ = 0.0f;
 };
 

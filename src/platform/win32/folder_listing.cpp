@@ -25,7 +25,7 @@ bool IsFolder(const std::wstring& path) {
 
 }  // namespace
 
-std::vector<std::string> ListMatchingFilesW(const std::string& folder, const FilePattern& pattern) {
+std::vector<std::string> ListMatchingWindowsFiles(const std::string& folder, const FilePattern& pattern) {
     const std::wstring path = LongPath(folder);
     if (!IsFolder(path)) throw FailureFromError(ERROR_PATH_NOT_FOUND, "Cannot list the folder", folder);
     std::wstring search = path;

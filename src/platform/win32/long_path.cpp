@@ -39,7 +39,7 @@ std::wstring LongPath(const std::wstring& path) {
 
 std::wstring LongPath(const std::string& path) { return LongPath(Widen(path)); }
 
-std::string FolderOf(const std::string& path) {
+std::string FolderOfWindowsPath(const std::string& path) {
     const auto separator = path.find_last_of("\\/");
     if (separator == std::string::npos) return ".";
     // "C:\name" keeps its root's separator.

@@ -17,6 +17,6 @@ std::wstring LongPath(const std::wstring& path);
 
 // The folder part of a path: everything before its last "\" or "/"; "." for
 // a bare name.
-std::string FolderOf(const std::string& path);
+std::string FolderOfWindowsPath(const std::string& path);
 
 }  // namespace tessary

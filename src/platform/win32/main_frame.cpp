@@ -1,7 +1,9 @@
 #include "platform/win32/main_frame.h"
 
+#include "forms/startup_layout.h"
 #include "platform/win32/dib_picture.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_process_services.h"
 
 namespace tessary {
 
@@ -9,8 +11,6 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"TessaryMDIForm1";
 constexpr const wchar_t* kOriginalProcedure = L"TessaryClientProcedure";
-constexpr int kClientWidth = 675;
-constexpr int kClientHeight = 563;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr UINT kFirstChildId = 50000;
 
@@ -40,9 +40,9 @@ void Win32MainFrame::Show() {
         ShowWindow(window_, SW_SHOW);
         return;
     }
-    const SIZE outer = OuterSize(kStyle, 0, kClientWidth, kClientHeight);
-    window_ = CreateObjectWindow(*this, kClassName, kMainFrameCaption, kStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 outer.cx, outer.cy);
+    const SIZE outer = OuterSize(kStyle, 0, kMainFrameClientSize.width, kMainFrameClientSize.height);
+    window_ = CreateObjectWindow(*this, kClassName, Widen(kMainFrameCaption).c_str(), kStyle, 0, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, outer.cx, outer.cy);
     if (window_ == nullptr) return;
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);

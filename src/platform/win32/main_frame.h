@@ -1,7 +1,6 @@
 #pragma once
-// The main frame "MDIForm1": a multiple-document frame window with the
-// caption "  Tessary - Fennock Marrowby Edition", whose MDICLIENT shows the
-// frame picture once at its top-left corner on black.
+// The main frame on Windows: a multiple-document frame window whose
+// MDICLIENT shows the frame picture (its facts are in forms/startup_layout.h).
 
 #include <windows.h>
 
@@ -11,8 +10,6 @@
 #include "platform/win32/window_class.h"
 
 namespace tessary {
-
-inline constexpr const wchar_t* kMainFrameCaption = L"  Tessary - Fennock Marrowby Edition";
 
 class Win32MainFrame : public MainFrame, private WindowObject {
 public:

@@ -9,9 +9,10 @@
 #include "mapwindow/mover_events.h"
 #include "platform/screen.h"
 #include "platform/win32/dib_picture.h"
+#include "platform/win32/gdi_object.h"
 #include "platform/win32/mover_pictures.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_process_services.h"
 
 namespace tessary {
 
@@ -40,7 +41,7 @@ Win32MoverWindow::Win32MoverWindow(Module1& program, Win32MoverServices services
             label1_ = std::make_unique<LayoutLabel>(state_, row, [this] { Changed(); });
         }
     }
-    std::array<PictureArea*, 23> images{};
+    std::array<PictureArea*, kImageSlotCount> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
     mover_ =
         std::make_unique<Mover>(program, MoverControls{file1_, file2_, images, *label1_},
@@ -104,19 +105,16 @@ void Win32MoverWindow::CreateChildren() {
     }
 }
 
-std::uintptr_t Win32MoverWindow::Handle() const { return reinterpret_cast<std::uintptr_t>(window_); }
-
 void Win32MoverWindow::SetWindowRgn(RegionHandle region, bool redraw) {
-    const HRGN copy = regions_.Copy(region);
+    GdiObject<HRGN> copy = regions_.Copy(region);
     if (copy == nullptr) return;
     // The system owns the region it was given; on failure it stays ours.
-    if (::SetWindowRgn(window_, copy, redraw ? TRUE : FALSE) == 0) DeleteObject(copy);
+    if (::SetWindowRgn(window_, copy.get(), redraw ? TRUE : FALSE) != 0) copy.release();
 }
 
 void Win32MoverWindow::SetTopLeft(double topTwips, double leftTwips) {
-    const int x = static_cast<int>(std::lround(leftTwips / services_.screen.TwipsPerPixelX()));
-    const int y = static_cast<int>(std::lround(topTwips / services_.screen.TwipsPerPixelY()));
-    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPixel at = PixelAtTwips(services_.screen, topTwips, leftTwips);
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MoverWindow::BeginDrag() {
@@ -134,15 +132,16 @@ void Win32MoverWindow::Paint() {
     RECT client{};
     GetClientRect(window_, &client);
     // Drawn off the screen first, so switching pictures never flickers.
-    const HDC dc = CreateCompatibleDC(target);
-    const HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const MemoryDc memory(CreateCompatibleDC(target));
+    const HDC dc = memory.get();
+    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    {
+    const SelectedObject selected(dc, bitmap.get());
     for (const PaintStep& step : PaintOrder(state_)) {
         switch (step.layer) {
         case PaintStep::Layer::BackColour: {
-            const HBRUSH brush = CreateSolidBrush(ToColorRef(kMoverBackColour));
-            FillRect(dc, &client, brush);
-            DeleteObject(brush);
+            const GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(kMoverBackColour)));
+            FillRect(dc, &client, brush.get());
             break;
         }
         case PaintStep::Layer::BackgroundPicture:
@@ -155,9 +154,7 @@ void Win32MoverWindow::Paint() {
     }
     BitBlt(target, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
            paint.rcPaint.bottom - paint.rcPaint.top, dc, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    }
     EndPaint(window_, &paint);
 }
 
@@ -166,23 +163,21 @@ void Win32MoverWindow::PaintControl(HDC dc, std::size_t row) {
     const LayoutRect place = state_.RowPixels(row, scale_);
     if (control.kind == ControlKind::Label) {
         // The caption starts at the label's left edge and is not cut off.
-        const HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        const SelectedObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
         SetTextColor(dc, ToColorRef(kLabel1TextColour));
         SetBkMode(dc, TRANSPARENT);
         RECT text{place.left, place.top, place.Right(), place.Bottom()};
         const std::wstring caption = Widen(kLabel1Caption);
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                   DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
-        SelectObject(dc, oldFont);
         return;
     }
     if (control.kind != ControlKind::PictureArea) return;
     images_.at(ImageNumber(control.name))->Draw(dc, place);
     if (control.name == "Image1") {
-        const HBRUSH border = CreateSolidBrush(ToColorRef(kImage1BorderColour));
+        const GdiObject<HBRUSH> border(CreateSolidBrush(ToColorRef(kImage1BorderColour)));
         RECT frame{place.left, place.top, place.Right(), place.Bottom()};
-        FrameRect(dc, &frame, border);
-        DeleteObject(border);
+        FrameRect(dc, &frame, border.get());
     }
 }
 

@@ -12,7 +12,7 @@
 #include "forms/layout_label.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
-#include "platform/mover_window.h"
+#include "mapwindow/mover_window.h"
 #include "platform/win32/win32_file_list.h"
 #include "platform/win32/win32_picture_area.h"
 #include "platform/win32/win32_region_ops.h"
@@ -54,7 +54,6 @@ public:
     const Win32RegionOps& RegionsInUse() const { return regions_; }
 
     // MoverWindow
-    std::uintptr_t Handle() const override;
     // The window gets its own copy of the region, so the handle stays the
     // caller's to release (the unload step does).
     void SetWindowRgn(RegionHandle region, bool redraw) override;
@@ -80,7 +79,7 @@ private:
     Win32RegionOps regions_;
     Win32FileList file1_;
     Win32FileList file2_;
-    std::array<std::unique_ptr<Win32PictureArea>, 23> images_;
+    std::array<std::unique_ptr<Win32PictureArea>, kImageSlotCount> images_;
     std::unique_ptr<LayoutLabel> label1_;
     std::unique_ptr<Mover> mover_;
     HWND window_ = nullptr;

@@ -33,7 +33,7 @@ Win32ReplacingFile::Win32ReplacingFile(std::string target)
     }
     const DWORD error = GetLastError();
     temporary_.clear();
-    throw FailureFromError(error, "Cannot create a file in", FolderOf(target_));
+    throw FailureFromError(error, "Cannot create a file in", FolderOfWindowsPath(target_));
 }
 
 Win32ReplacingFile::~Win32ReplacingFile() {

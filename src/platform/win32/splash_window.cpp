@@ -4,18 +4,17 @@
 
 #include <cmath>
 
+#include "forms/startup_layout.h"
 #include "platform/screen.h"
 #include "platform/win32/dib_picture.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_process_services.h"
 
 namespace tessary {
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"TessaryStartup";
-constexpr int kClientWidth = 630;
-constexpr int kClientHeight = 386;
-constexpr RECT kProgressBar1{158, 311, 158 + 314, 311 + 10};
 constexpr int kProgressBar1Id = 1;
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 
@@ -29,24 +28,24 @@ HWND Win32SplashWindow::Load() {
     if (window_ != nullptr) return window_;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    const SIZE outer = OuterSize(kStyle, 0, kClientWidth, kClientHeight);
-    window_ = CreateObjectWindow(*this, kClassName, L"Tessary", kStyle, 0, 0, 0, outer.cx, outer.cy);
+    const SIZE outer = OuterSize(kStyle, 0, kSplashClientSize.width, kSplashClientSize.height);
+    window_ = CreateObjectWindow(*this, kClassName, Widen(kSplashCaption).c_str(), kStyle, 0, 0, 0, outer.cx,
+                                 outer.cy);
     if (window_ == nullptr) return nullptr;
-    progressBar_ = CreateWindowExW(0, PROGRESS_CLASSW, L"ProgressBar1", WS_CHILD | WS_VISIBLE, kProgressBar1.left,
-                                   kProgressBar1.top, kProgressBar1.right - kProgressBar1.left,
-                                   kProgressBar1.bottom - kProgressBar1.top, window_,
+    const LayoutRect& bar = kProgressBarRect;
+    progressBar_ = CreateWindowExW(0, PROGRESS_CLASSW, Widen(kProgressBarName).c_str(), WS_CHILD | WS_VISIBLE,
+                                   bar.left, bar.top, bar.width, bar.height, window_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kProgressBar1Id)),
                                    GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(progressBar_, PBM_SETRANGE32, 0, 100);
+    SendMessageW(progressBar_, PBM_SETRANGE32, 0, kProgressBarMaximum);
     SendMessageW(progressBar_, PBM_SETPOS, 0, 0);
     return window_;
 }
 
 void Win32SplashWindow::SetTopLeft(double topTwips, double leftTwips) {
     const HWND window = Load();
-    const int x = static_cast<int>(std::lround(leftTwips / screen_.TwipsPerPixelX()));
-    const int y = static_cast<int>(std::lround(topTwips / screen_.TwipsPerPixelY()));
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPixel at = PixelAtTwips(screen_, topTwips, leftTwips);
+    SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32SplashWindow::SetProgress(float value) {

@@ -1,7 +1,6 @@
 #pragma once
-// The splash window "Startup": a popup of 630 x 386 pixels without frame,
-// its picture at the top-left on black, and the progress bar "ProgressBar1"
-// (comctl32) at 158, 311, 314 x 10 with the range 0 to 100.
+// The splash window on Windows: a popup without frame with a comctl32
+// progress bar (its facts are in forms/startup_layout.h).
 
 #include <windows.h>
 

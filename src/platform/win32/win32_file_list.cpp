@@ -11,19 +11,18 @@ COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); 
 
 }  // namespace
 
-Win32FileList::Win32FileList() : ListedFiles(ListMatchingFilesW, "\\/") {}
+Win32FileList::Win32FileList() : ListedFiles(ListMatchingWindowsFiles, "\\/") {}
 
 Win32FileList::~Win32FileList() {
     if (window_ != nullptr) {
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     }
-    if (backBrush_ != nullptr) DeleteObject(backBrush_);
 }
 
 HWND Win32FileList::Create(HWND parent, int id, const LayoutRect& place, const FileListLook& look) {
     look_ = look;
-    backBrush_ = CreateSolidBrush(ToColorRef(look.backColour));
+    backBrush_.reset(CreateSolidBrush(ToColorRef(look.backColour)));
     // The model keeps the order; the box shows the entries as they come.
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                         (look.flat ? WS_BORDER : 0);
@@ -43,7 +42,7 @@ HWND Win32FileList::Create(HWND parent, int id, const LayoutRect& place, const F
 HBRUSH Win32FileList::Colour(HDC dc) const {
     SetTextColor(dc, ToColorRef(look_.textColour));
     SetBkColor(dc, ToColorRef(look_.backColour));
-    return backBrush_;
+    return backBrush_.get();
 }
 
 void Win32FileList::SetTabNeighbours(HWND next, HWND previous) {

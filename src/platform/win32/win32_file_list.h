@@ -11,6 +11,7 @@
 
 #include "forms/mover_layout.h"
 #include "platform/listed_files.h"
+#include "platform/win32/gdi_object.h"
 
 namespace tessary {
 
@@ -54,7 +55,7 @@ private:
 
     HWND window_ = nullptr;
     WNDPROC original_ = nullptr;
-    HBRUSH backBrush_ = nullptr;
+    GdiObject<HBRUSH> backBrush_;
     FileListLook look_{};
     std::vector<std::string> shown_;
     HWND tabNext_ = nullptr;

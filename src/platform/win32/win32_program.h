@@ -12,7 +12,7 @@
 #include "platform/win32/tree_search.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_process_services.h"
 #include "startup/module1.h"
 
 namespace tessary {

@@ -4,27 +4,21 @@
 
 namespace tessary {
 
-Win32RegionOps::~Win32RegionOps() {
-    for (const auto& [handle, region] : regions_) ::DeleteObject(region);
-}
-
 RegionHandle Win32RegionOps::Keep(HRGN region) {
     if (region == nullptr) return kNoRegion;
-    const RegionHandle handle = next_++;
-    regions_.emplace(handle, region);
-    return handle;
+    return regions_.Keep(GdiObject<HRGN>(region));
 }
 
 HRGN Win32RegionOps::Get(RegionHandle region) const {
-    const auto it = regions_.find(region);
-    return it == regions_.end() ? nullptr : it->second;
+    const GdiObject<HRGN>* kept = regions_.Find(region);
+    return kept == nullptr ? nullptr : kept->get();
 }
 
-HRGN Win32RegionOps::Copy(RegionHandle region) const {
+GdiObject<HRGN> Win32RegionOps::Copy(RegionHandle region) const {
     const HRGN source = Get(region);
     if (source == nullptr) return nullptr;
-    const HRGN copy = ::CreateRectRgn(0, 0, 0, 0);
-    if (copy != nullptr) ::CombineRgn(copy, source, nullptr, RGN_COPY);
+    GdiObject<HRGN> copy(::CreateRectRgn(0, 0, 0, 0));
+    if (copy) ::CombineRgn(copy.get(), source, nullptr, RGN_COPY);
     return copy;
 }
 
@@ -53,12 +47,6 @@ int Win32RegionOps::CombineRgn(RegionHandle destination, RegionHandle source1, R
     return ::CombineRgn(target, Get(source1), Get(source2), static_cast<int>(mode));
 }
 
-bool Win32RegionOps::DeleteObject(RegionHandle region) {
-    const auto it = regions_.find(region);
-    if (it == regions_.end()) return false;
-    const bool deleted = ::DeleteObject(it->second) != 0;
-    regions_.erase(it);
-    return deleted;
-}
+bool Win32RegionOps::DeleteObject(RegionHandle region) { return regions_.Erase(region); }
 
 }  // namespace tessary

@@ -1,22 +1,17 @@
 #pragma once
 // Region operations on GDI regions (HRGN), the regions that cut a Windows
-// window to shape. A handle of the builder names one HRGN kept here.
+// window to shape. A handle of the builder names one HRGN kept in the table.
 
 #include <windows.h>
 
-#include <map>
-
+#include "platform/win32/gdi_object.h"
 #include "shape/region_ops.h"
+#include "shape/region_table.h"
 
 namespace tessary {
 
 class Win32RegionOps final : public RegionOps {
 public:
-    Win32RegionOps() = default;
-    ~Win32RegionOps() override;
-    Win32RegionOps(const Win32RegionOps&) = delete;
-    Win32RegionOps& operator=(const Win32RegionOps&) = delete;
-
     RegionHandle CreateRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
                                std::int32_t bottom) override;
     RegionHandle CreateEllipticRgn(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -30,14 +25,13 @@ public:
     HRGN Get(RegionHandle region) const;
     // A new GDI region with the same pixels, for whoever takes it over (such
     // as SetWindowRgn); null for a handle that is not live.
-    HRGN Copy(RegionHandle region) const;
-    std::size_t LiveRegionCount() const { return regions_.size(); }
+    GdiObject<HRGN> Copy(RegionHandle region) const;
+    std::size_t LiveRegionCount() const { return regions_.Size(); }
 
 private:
     RegionHandle Keep(HRGN region);
 
-    std::map<RegionHandle, HRGN> regions_;
-    RegionHandle next_ = 1;
+    RegionTable<GdiObject<HRGN>> regions_;
 };
 
 }  // namespace tessary

@@ -9,7 +9,7 @@
 #include <map>
 
 #include "fakes/fake_mover.h"
-#include "platform/posix/listed_file_list.h"
+#include "platform/posix/posix_file_list.h"
 #include "platform/posix/posix_files.h"
 #include "temp_folder.h"
 
@@ -51,8 +51,8 @@ struct RealMover {
         stored = game + "/Stored Maps";
         program.GameMapsFolder = game;
     }
-    static std::array<PictureArea*, 23> PointersTo(std::array<FilePictureArea, 23>& areas) {
-        std::array<PictureArea*, 23> pointers{};
+    static std::array<PictureArea*, kImageSlotCount> PointersTo(std::array<FilePictureArea, kImageSlotCount>& areas) {
+        std::array<PictureArea*, kImageSlotCount> pointers{};
         for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
         return pointers;
     }
@@ -64,7 +64,7 @@ struct RealMover {
         File1.Select(Index(File1, name));
         mover.File1_Click();
     }
-    static std::optional<std::size_t> Index(const ListedFileList& list, const std::string& name) {
+    static std::optional<std::size_t> Index(const PosixFileList& list, const std::string& name) {
         const auto& entries = list.Entries();
         const auto it = std::find(entries.begin(), entries.end(), name);
         if (it == entries.end()) return std::nullopt;
@@ -76,9 +76,9 @@ struct RealMover {
     fakes::EventLog log;
     fakes::StartupFakes startup;
     Module1 program{startup.Services()};
-    ListedFileList File1, File2;
-    std::array<FilePictureArea, 23> images;
-    std::array<PictureArea*, 23> imageArray = PointersTo(images);
+    PosixFileList File1, File2;
+    std::array<FilePictureArea, kImageSlotCount> images;
+    std::array<PictureArea*, kImageSlotCount> imageArray = PointersTo(images);
     fakes::FakeLabel Label1{log};
     fakes::FakeMoverWindow window{log};
     fakes::SizedScreen screen;

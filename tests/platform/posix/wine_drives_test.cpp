@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/posix/wine_drives.h"
-#include "platform/wine_registry.h"
+#include "platform/posix/wine_registry.h"
 #include "temp_folder.h"
 
 namespace tessary {

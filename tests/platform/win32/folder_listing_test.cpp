@@ -29,16 +29,16 @@ TEST(Win32FolderListing, ListsOnlyMatchingFilesDirectlyInTheFolderInNaturalOrder
     CreateDirectoryW(LongPath(folder / "Stored Maps").c_str(), nullptr);
     CreateDirectoryW(LongPath(folder / "folder.gmx").c_str(), nullptr);
     folder.Write("Stored Maps\\inner.gmx");
-    EXPECT_EQ(ListMatchingFilesW(folder.Path(), kMaps),
+    EXPECT_EQ(ListMatchingWindowsFiles(folder.Path(), kMaps),
               (Names{"Map1.GMX", "map2.gmx", "map10.gmx", "zeta.gmx"}));
-    EXPECT_EQ(ListMatchingFilesW(folder / "Stored Maps", kMaps), Names{"inner.gmx"});
+    EXPECT_EQ(ListMatchingWindowsFiles(folder / "Stored Maps", kMaps), Names{"inner.gmx"});
 }
 
 TEST(Win32FolderListing, KeepsAnyNameAsUtf8) {
     WinTempFolder folder;
     const std::string names[] = {"\xC3\x84rger.gmx", "\xE6\xA3\xAE.gmx", "\xF0\x9F\xA6\x8C Deer.gmx"};
     for (const auto& name : names) folder.Write(name);
-    const Names listed = ListMatchingFilesW(folder.Path(), kMaps);
+    const Names listed = ListMatchingWindowsFiles(folder.Path(), kMaps);
     ASSERT_EQ(listed.size(), 3u);
     for (const auto& name : names) {
         EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end()) << name;
@@ -51,13 +51,13 @@ TEST(Win32FolderListing, AMissingFolderOrAFileIsPathNotFound) {
     const std::string file = folder.Write("plain.gmx");
     for (const std::string& path : {folder / "missing", file}) {
         try {
-            ListMatchingFilesW(path, kMaps);
+            ListMatchingWindowsFiles(path, kMaps);
             ADD_FAILURE() << path << " was listed";
         } catch (const RuntimeFailure& failure) {
             EXPECT_EQ(failure.Number(), kPathNotFound) << path;
         }
     }
-    EXPECT_TRUE(ListMatchingFilesW(folder / ".", FilePattern("*.txt")).empty());
+    EXPECT_TRUE(ListMatchingWindowsFiles(folder / ".", FilePattern("*.txt")).empty());
 }
 
 TEST(Win32FileList, FolderReadsBackWithoutTrailingSeparatorsButADriveRootKeepsIt) {

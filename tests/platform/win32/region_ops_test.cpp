@@ -118,14 +118,13 @@ TEST(Win32RegionOps, EveryRegionButTheShapeIsReleasedAndDeleteReleasesIt) {
     EXPECT_EQ(shapes.gdi.LiveRegionCount(), 1u);
     ASSERT_NE(shapes.gdi.Get(shapes.gdiShape), nullptr);
     // A copy for the window system has the same pixels and lives on its own.
-    const HRGN copy = shapes.gdi.Copy(shapes.gdiShape);
+    const GdiObject<HRGN> copy = shapes.gdi.Copy(shapes.gdiShape);
     ASSERT_NE(copy, nullptr);
-    EXPECT_TRUE(EqualRgn(copy, shapes.gdi.Get(shapes.gdiShape)));
+    EXPECT_TRUE(EqualRgn(copy.get(), shapes.gdi.Get(shapes.gdiShape)));
     EXPECT_TRUE(shapes.gdi.DeleteObject(shapes.gdiShape));
     EXPECT_EQ(shapes.gdi.LiveRegionCount(), 0u);
     EXPECT_FALSE(shapes.gdi.DeleteObject(shapes.gdiShape));
-    EXPECT_TRUE(PtInRegion(copy, 40, 200));
-    DeleteObject(copy);
+    EXPECT_TRUE(PtInRegion(copy.get(), 40, 200));
 }
 
 TEST(Win32RegionOps, PolygonsFillByTheAskedRule) {

@@ -1,8 +1,9 @@
-#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_process_services.h"
 
 #include <shellapi.h>
 
 #include "platform/failure.h"
+#include "platform/win32/gdi_object.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_failure.h"
 
@@ -17,9 +18,8 @@ constexpr int kMostMessagesPerPass = 10000;
 PointerShape currentPointer = PointerShape::Default;
 
 double TwipsPerPixel(int axis) {
-    const HDC screen = GetDC(nullptr);
-    const int dotsPerInch = screen ? GetDeviceCaps(screen, axis) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    const ScreenDc screen(GetDC(nullptr));
+    const int dotsPerInch = screen ? GetDeviceCaps(screen.get(), axis) : 0;
     return dotsPerInch > 0 ? kTwipsPerInch / dotsPerInch : 15;
 }
 
@@ -34,8 +34,6 @@ void Win32Pointer::Set(PointerShape shape) {
     currentPointer = shape;
     SetCursor(LoadCursorW(nullptr, shape == PointerShape::Busy ? IDC_WAIT : IDC_ARROW));
 }
-
-PointerShape Win32Pointer::Current() { return currentPointer; }
 
 bool ApplyPointer(LPARAM hitTest) {
     if (LOWORD(hitTest) != HTCLIENT) return false;

@@ -27,7 +27,6 @@ public:
 class Win32Pointer : public Pointer {
 public:
     void Set(PointerShape shape) override;
-    static PointerShape Current();
 };
 
 // For a window procedure's WM_SETCURSOR: sets the program's pointer over

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_services.h"
+#include "platform/qt/qt_process_services.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,7 +16,7 @@
 
 #include "platform/failure.h"
 #include "platform/posix/user_cache_folder.h"
-#include "platform/qt/window_geometry.h"
+#include "platform/qt/asset_picture.h"
 
 namespace tessary {
 

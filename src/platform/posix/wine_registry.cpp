@@ -1,4 +1,4 @@
-#include "platform/wine_registry.h"
+#include "platform/posix/wine_registry.h"
 
 #include <optional>
 

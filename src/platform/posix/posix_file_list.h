@@ -6,10 +6,10 @@
 
 namespace tessary {
 
-class ListedFileList : public ListedFiles {
+class PosixFileList : public ListedFiles {
 public:
     // No folder and no entries yet; the pattern "*" lists every file.
-    ListedFileList();
+    PosixFileList();
 };
 
 }  // namespace tessary

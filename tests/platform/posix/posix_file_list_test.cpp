@@ -1,4 +1,4 @@
-#include "platform/posix/listed_file_list.h"
+#include "platform/posix/posix_file_list.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@ namespace {
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-TEST(ListedFileList, ShowsTheFolderThroughItsPattern) {
+TEST(PosixFileList, ShowsTheFolderThroughItsPattern) {
     TempFolder folder;
     folder.Write("b.gmx", "x");
     folder.Write("a.txt", "x");
-    ListedFileList list;
+    PosixFileList list;
     EXPECT_FALSE(list.HasFolder());
     EXPECT_TRUE(list.Entries().empty());
     EXPECT_EQ(list.SelectedFileName(), "");
@@ -35,9 +35,9 @@ TEST(ListedFileList, ShowsTheFolderThroughItsPattern) {
     EXPECT_EQ(list.Folder(), "/");
 }
 
-TEST(ListedFileList, AFileAddedOutsideAppearsOnlyAfterARefresh) {
+TEST(PosixFileList, AFileAddedOutsideAppearsOnlyAfterARefresh) {
     TempFolder folder;
-    ListedFileList list;
+    PosixFileList list;
     list.SetPattern("*.gmx; *.GMX");
     list.SetFolder(folder.Path());
     EXPECT_TRUE(list.Entries().empty());
@@ -50,10 +50,10 @@ TEST(ListedFileList, AFileAddedOutsideAppearsOnlyAfterARefresh) {
     EXPECT_TRUE(list.Entries().empty());
 }
 
-TEST(ListedFileList, SelectionFollowsItsNameAcrossReReads) {
+TEST(PosixFileList, SelectionFollowsItsNameAcrossReReads) {
     TempFolder folder;
     for (const char* name : {"b.gmx", "c.gmx"}) folder.Write(name, "x");
-    ListedFileList list;
+    PosixFileList list;
     list.SetFolder(folder.Path());
     list.Select(1);
     EXPECT_EQ(list.SelectedFileName(), "c.gmx");
@@ -74,10 +74,10 @@ TEST(ListedFileList, SelectionFollowsItsNameAcrossReReads) {
     EXPECT_EQ(list.SelectedIndex(), std::nullopt);
 }
 
-TEST(ListedFileList, AFailingFolderKeepsTheOldOne) {
+TEST(PosixFileList, AFailingFolderKeepsTheOldOne) {
     TempFolder folder;
     folder.Write("a.gmx", "x");
-    ListedFileList list;
+    PosixFileList list;
     try {
         list.SetFolder(folder / "missing");
         ADD_FAILURE() << "set a missing folder";

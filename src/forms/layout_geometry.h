@@ -1,0 +1,47 @@
+#pragma once
+// Colours, sizes and rectangles of the program's windows, in twips or pixels.
+
+#include <cstdint>
+
+namespace tessary {
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A rectangle in twips, measured from the client area's top-left corner.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct PixelSize {
+    int width;
+    int height;
+    friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// A rectangle in pixels; right and bottom are excluded.
+struct LayoutRect {
+    int left;
+    int top;
+    int width;
+    int height;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+    bool Contains(int x, int y) const { return x >= left && x < Right() && y >= top && y < Bottom(); }
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+// The display's twips per pixel (15 at 96 dots per inch).
+struct LayoutScale {
+    double x = 15.0;
+    double y = 15.0;
+};
+
+}  // namespace tessary
