@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgtest-dev libgmock-dev
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
   fonts-dejavu-core fd-find binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
+  libyaml-cpp-dev nlohmann-json3-dev
 )
 
 missing=()

@@ -35,7 +35,8 @@ struct Folder {
 
 class Walk {
 public:
-    Walk(const std::string& root, const std::string& fileName) : path_(root), name_(fileName) {
+    Walk(const std::string& root, const std::string& fileName, std::set<std::pair<dev_t, ino_t>>& visited)
+        : path_(root), name_(fileName), visited_(visited) {
         if (!path_.empty() && path_.back() != '/') path_ += '/';
         for (char& c : name_) c = LowerAscii(c);
     }
@@ -164,13 +165,15 @@ private:
     std::string found_;
     std::vector<Folder> stack_;
     std::size_t openFolders_ = 0;
-    std::set<std::pair<dev_t, ino_t>> visited_;
+    std::set<std::pair<dev_t, ino_t>>& visited_;
 };
 
 }  // namespace
 
 std::string PosixTreeSearch::Find(const std::string& root, const std::string& fileName) {
-    return Walk(root, fileName).Run();
+    if (walkEachFolderOnce_) return Walk(root, fileName, visited_).Run();
+    std::set<std::pair<dev_t, ino_t>> visited;
+    return Walk(root, fileName, visited).Run();
 }
 
 }  // namespace tessary

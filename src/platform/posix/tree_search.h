@@ -10,15 +10,30 @@
 // Folders that cannot be opened or read are passed over.
 // Memory grows with the number of folders, not of files.
 
+#include <sys/types.h>
+
+#include <set>
+#include <utility>
+
 #include "platform/drives.h"
 
 namespace tessary {
 
 class PosixTreeSearch : public TreeSearch {
 public:
+    // walkEachFolderOnce: a folder entered by one search is passed over by
+    // every later search of this object too. A folder that an earlier
+    // search walked without finding the file cannot hold it, so the first
+    // match of a row of searches is the same, with no folder read twice.
+    explicit PosixTreeSearch(bool walkEachFolderOnce = false) : walkEachFolderOnce_(walkEachFolderOnce) {}
+
     // root + the found file's path below it (joined with '/' when root
     // does not end with one), or empty when no such file is there.
     std::string Find(const std::string& root, const std::string& fileName) override;
+
+private:
+    bool walkEachFolderOnce_;
+    std::set<std::pair<dev_t, ino_t>> visited_;
 };
 
 }  // namespace tessary
