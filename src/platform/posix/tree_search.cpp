@@ -99,6 +99,7 @@ private:
             ::close(readFd);
             return false;
         }
+        bool winePrefix = false;
         while (const dirent* entry = ::readdir(dir)) {
             const char* name = entry->d_name;
             if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
@@ -109,8 +110,10 @@ private:
             } else if (type == DT_REG && Matches(name) && (match.empty() || match > name)) {
                 match = name;
             }
+            winePrefix = winePrefix || (type == DT_REG && std::strcmp(name, "system.reg") == 0);
         }
         ::closedir(dir);
+        if (winePrefix) std::erase(subfolders, std::string("dosdevices"));
         return true;
     }
 

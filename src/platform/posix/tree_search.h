@@ -6,6 +6,9 @@
 // subfolders are entered one after another in byte order of their names.
 // Symbolic links are followed, to files and to folders, but no folder is
 // entered twice (by device and inode), so link loops and bind mounts end.
+// The "dosdevices" folder of a Wine prefix (a folder holding "system.reg")
+// is not entered: its drive letters, "z:" linked to "/" among them, are
+// drives of their own, not folders of the drive being searched.
 // Only regular files match; FIFOs, devices and sockets are never opened.
 // Folders that cannot be opened or read are passed over.
 // Memory grows with the number of folders, not of files.

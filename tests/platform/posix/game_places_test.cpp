@@ -130,8 +130,12 @@ TEST(LauncherDrives, SearchFindsTheFirstGameInOrderAndWalksEachFolderOnce) {
     testing::TempFolder disk;
     // The Lutris prefix links d: to the home folder, which holds the
     // Steam root; the game is in the second library, outside the home.
+    // Its z: (after O:, never searched) leads to another copy, which the
+    // walk of the home folder through d: must not reach either.
     const std::string lutris = MakePrefix(home, "Games/marrowby");
     home.Link(home.Path(), "Games/marrowby/dosdevices/d:");
+    disk.Write("root/Games/Marrowby.exe", "MZ");
+    home.Link(disk / "root", "Games/marrowby/dosdevices/z:");
     home.Write(".local/share/Steam/steamapps/libraryfolders.vdf",
                LibraryFolders({home / ".local/share/Steam", disk / "lib"}));
     home.Folder(".local/share/Steam/steamapps/common/Other");
