@@ -52,8 +52,9 @@ void MakeTree(const std::string& root, int files) {
 }
 
 void MakePrefix(const std::string& prefix, int files, const std::string& linkD) {
-    Write(prefix + "/system.reg", "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n"
-                                  "[Software\\\\Wine\\\\Drives] 1700000000\n#time=1da0b1c2d3e4f50\n");
+    Write(prefix + "/system.reg",
+          "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n"
+          "[Software\\\\Wine\\\\Drives] 1700000000\n#time=1da0b1c2d3e4f50\n");
     Write(prefix + "/user.reg", "WINE REGISTRY Version 2\n");
     fs::create_directories(prefix + "/dosdevices");
     fs::create_symlink("../drive_c", prefix + "/dosdevices/c:");
@@ -81,9 +82,9 @@ int Make(const std::string& work) {
 
     const std::string steam = home + "/.local/share/Steam";
     const std::string library = disk + "/SteamLibrary";
-    Write(steam + "/steamapps/libraryfolders.vdf",
-          "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steam + "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
-              library + "\"\n\t}\n}\n");
+    Write(steam + "/steamapps/libraryfolders.vdf", "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" +
+                                                       steam + "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
+                                                       library + "\"\n\t}\n}\n");
     MakePrefix(steam + "/steamapps/compatdata/1000/pfx", 5000, "");
     MakeTree(steam + "/steamapps/common/Aurora", 15000);
     MakeTree(steam + "/steamapps/common/Coldharbour", 15000);

@@ -65,7 +65,8 @@ public:
     std::vector<GamePlace> Run() {
         AddPrefix(PlaceKind::HomeWine, home_ + "/.wine");
         Lutris();
-        for (const char* base : {"/.local/share/bottles/bottles", "/.var/app/com.usebottles.bottles/data/bottles/bottles"}) {
+        for (const char* base :
+             {"/.local/share/bottles/bottles", "/.var/app/com.usebottles.bottles/data/bottles/bottles"}) {
             AddPrefixesIn(PlaceKind::Bottles, home_ + base);
         }
         Heroic();
@@ -89,8 +90,8 @@ private:
     }
 
     void Heroic() {
-        for (const char* base :
-             {"/.config/heroic/GamesConfig", "/.var/app/com.heroicgameslauncher.hgl/config/heroic/GamesConfig"}) {
+        for (const char* base : {"/.config/heroic/GamesConfig",
+                                 "/.var/app/com.heroicgameslauncher.hgl/config/heroic/GamesConfig"}) {
             const std::string folder = home_ + base;
             for (const std::string& name : SortedNames(folder)) {
                 if (!EndsWith(name, ".json")) continue;
@@ -114,7 +115,8 @@ private:
             const std::string root = home_ + base;
             if (!IsFolder(root)) continue;
             std::vector<std::string> libraries{root};
-            for (std::string& path : SteamLibraryPaths(ReadSettings(root + "/steamapps/libraryfolders.vdf"))) {
+            for (std::string& path :
+                 SteamLibraryPaths(ReadSettings(root + "/steamapps/libraryfolders.vdf"))) {
                 libraries.push_back(std::move(path));
             }
             for (const std::string& library : libraries) SteamLibrary(library);
@@ -186,9 +188,12 @@ std::string DescribeGamePlaces(const std::vector<GamePlace>& places) {
         {PlaceKind::SteamLibrary, "Steam library", "Steam libraries"},
     }};
     std::string searched;
-    const auto add = [&searched](const std::string& part) { searched += (searched.empty() ? "" : ", ") + part; };
+    const auto add = [&searched](const std::string& part) {
+        searched += (searched.empty() ? "" : ", ") + part;
+    };
     const auto count = [&places](PlaceKind kind) {
-        return std::count_if(places.begin(), places.end(), [kind](const GamePlace& p) { return p.kind == kind; });
+        return std::count_if(places.begin(), places.end(),
+                             [kind](const GamePlace& p) { return p.kind == kind; });
     };
     for (const GamePlace& place : places) {
         if (place.kind == PlaceKind::ChosenPrefix) add("the Wine prefix " + place.folder + " (WINEPREFIX)");
@@ -198,9 +203,10 @@ std::string DescribeGamePlaces(const std::vector<GamePlace>& places) {
         const auto n = count(group.kind);
         if (n != 0) add(std::to_string(n) + " " + (n == 1 ? group.one : group.many));
     }
-    std::string text = searched.empty() ? "Searched: no Wine prefix in ~/.wine, nor any of Lutris, Bottles, Heroic, "
-                                          "PlayOnLinux or Steam."
-                                        : "Searched: " + searched + ".";
+    std::string text = searched.empty()
+                           ? "Searched: no Wine prefix in ~/.wine, nor any of Lutris, Bottles, Heroic, "
+                             "PlayOnLinux or Steam."
+                           : "Searched: " + searched + ".";
     text += "\nTo search another Wine prefix, start Tessary with:\nWINEPREFIX=/path/to/prefix tessary";
     return text;
 }

@@ -9,14 +9,14 @@
 namespace tessary {
 
 enum class PlaceKind {
-    ChosenPrefix,   // $WINEPREFIX
-    HomeWine,       // ~/.wine
+    ChosenPrefix,  // $WINEPREFIX
+    HomeWine,      // ~/.wine
     Lutris,
     Bottles,
     Heroic,
     PlayOnLinux,
-    SteamProton,    // steamapps/compatdata/<app>/pfx
-    SteamLibrary,   // steamapps/common, searched as one drive
+    SteamProton,   // steamapps/compatdata/<app>/pfx
+    SteamLibrary,  // steamapps/common, searched as one drive
 };
 
 struct GamePlace {

@@ -23,7 +23,8 @@ std::string LutrisGamePrefix(const std::string& yaml) {
 
 std::vector<std::string> HeroicWinePrefixes(const std::string& json) {
     std::vector<std::string> prefixes;
-    const nlohmann::ordered_json root = nlohmann::ordered_json::parse(json, nullptr, /*allow_exceptions=*/false);
+    const nlohmann::ordered_json root =
+        nlohmann::ordered_json::parse(json, nullptr, /*allow_exceptions=*/false);
     if (!root.is_object()) return prefixes;
     const auto take = [&prefixes](const nlohmann::ordered_json& settings) {
         const auto it = settings.find("winePrefix");

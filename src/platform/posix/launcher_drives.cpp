@@ -38,7 +38,9 @@ std::int32_t LauncherDrives::DriveType(const std::string& root) {
     return ::stat(root.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 3 : 1;
 }
 
-std::string LauncherDrives::SearchedPlaces() const { return DescribeGamePlaces(places_); }
+std::string LauncherDrives::SearchedPlaces() const {
+    return DescribeGamePlaces(places_);
+}
 
 void LauncherDrives::FindPlaces() {
     found_ = true;

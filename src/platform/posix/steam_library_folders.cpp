@@ -6,7 +6,9 @@ namespace tessary {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 bool SameLetters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -54,8 +56,8 @@ public:
                 return Token{Token::Text, Quoted()};
             } else {
                 const std::size_t start = pos_;
-                while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '"' && text_[pos_] != '{' &&
-                       text_[pos_] != '}') {
+                while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '"' &&
+                       text_[pos_] != '{' && text_[pos_] != '}') {
                     ++pos_;
                 }
                 return Token{Token::Text, std::string(text_.substr(start, pos_ - start))};

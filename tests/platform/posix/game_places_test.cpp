@@ -28,7 +28,8 @@ std::string LibraryFolders(const std::vector<std::string>& paths) {
     std::string vdf = "\"libraryfolders\"\n{\n";
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::string escaped;  // as Steam writes it
-        for (const char c : paths[i]) escaped += c == '"' || c == '\\' ? std::string{'\\', c} : std::string{c};
+        for (const char c : paths[i])
+            escaped += c == '"' || c == '\\' ? std::string{'\\', c} : std::string{c};
         vdf += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + escaped +
                "\"\n\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"4851352945233412365\"\n"
                "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"404262992\"\n\t\t}\n\t}\n";
@@ -44,13 +45,15 @@ TEST(FindGamePlaces, ListsTheLaunchersPrefixesInOrderOnceEachAndSkipsBrokenFiles
     const std::string lutris = MakePrefix(home, "Games/marrowby");
     const std::string lutrisOther = MakePrefix(home, "Games/Other Game");
     home.Write(".local/share/lutris/games/marrowby-1700000000.yml",
-               "game:\n  arch: win64\n  exe: " + lutris + "/drive_c/Games/Hunt/Marrowby.exe\n  prefix: " + lutris +
-                   "/\n  working_dir: " + lutris + "/drive_c/Games/Hunt\nname: Fennock Marrowby\n"
+               "game:\n  arch: win64\n  exe: " + lutris +
+                   "/drive_c/Games/Hunt/Marrowby.exe\n  prefix: " + lutris + "/\n  working_dir: " + lutris +
+                   "/drive_c/Games/Hunt\nname: Fennock Marrowby\n"
                    "runner: wine\nslug: marrowby\nsystem: {}\nwine:\n  version: lutris-7.2-2-x86_64\n");
     home.Write(".config/lutris/games/broken-1700000001.yml", "game:\n  prefix: [unclosed\n\t- :\n");
     home.Write(".config/lutris/games/native-1700000002.yml", "game:\n  exe: /usr/games/x\nrunner: linux\n");
     // Bottles (Flatpak).
-    const std::string bottle = MakePrefix(home, ".var/app/com.usebottles.bottles/data/bottles/bottles/Hunting");
+    const std::string bottle =
+        MakePrefix(home, ".var/app/com.usebottles.bottles/data/bottles/bottles/Hunting");
     home.Write(".var/app/com.usebottles.bottles/data/bottles/bottles/Hunting/bottle.yml", "Name: Hunting\n");
     // Heroic: a game's JSON, then the prefixes folder one and two levels down.
     const std::string heroicNew = MakePrefix(home, "Games/Heroic/Prefixes/default/Fennock");
@@ -68,7 +71,8 @@ TEST(FindGamePlaces, ListsTheLaunchersPrefixesInOrderOnceEachAndSkipsBrokenFiles
     const std::string proton = MakePrefix(home, ".local/share/Steam/steamapps/compatdata/1149460/pfx");
     home.Folder(".local/share/Steam/steamapps/common");
     home.Folder(".local/share/Steam/steamapps/compatdata/228980");  // no prefix made yet
-    home.Write(".local/share/Steam/steamapps/libraryfolders.vdf", LibraryFolders({steam, disk / "SteamLibrary"}));
+    home.Write(".local/share/Steam/steamapps/libraryfolders.vdf",
+               LibraryFolders({steam, disk / "SteamLibrary"}));
     home.Link(steam, ".steam/steam");
     const std::string proton2 = MakePrefix(disk, "SteamLibrary/steamapps/compatdata/2000/pfx");
     disk.Folder("SteamLibrary/steamapps/common/Fennock Marrowby");
@@ -91,19 +95,21 @@ TEST(FindGamePlaces, ListsTheLaunchersPrefixesInOrderOnceEachAndSkipsBrokenFiles
     std::vector<std::pair<PlaceKind, std::string>> actual;
     for (const GamePlace& place : places) actual.emplace_back(place.kind, place.folder);
     EXPECT_EQ(actual, expected);
-    EXPECT_EQ(DescribeGamePlaces(places),
-              "Searched: ~/.wine, 2 Lutris prefixes, 1 Bottles prefix, 2 Heroic prefixes, 1 PlayOnLinux prefix, "
-              "2 Steam Proton prefixes, 2 Steam libraries.\nTo search another Wine prefix, start Tessary with:\n"
-              "WINEPREFIX=/path/to/prefix tessary");
+    EXPECT_EQ(
+        DescribeGamePlaces(places),
+        "Searched: ~/.wine, 2 Lutris prefixes, 1 Bottles prefix, 2 Heroic prefixes, 1 PlayOnLinux prefix, "
+        "2 Steam Proton prefixes, 2 Steam libraries.\nTo search another Wine prefix, start Tessary with:\n"
+        "WINEPREFIX=/path/to/prefix tessary");
 }
 
 TEST(SteamLibraryPaths, ReadsBothFileFormsAndPassesOverTheRest) {
     EXPECT_EQ(SteamLibraryPaths(LibraryFolders({"/home/me/.local/share/Steam", "/mnt/Games \"A\"\\B"})),
               (std::vector<std::string>{"/home/me/.local/share/Steam", "/mnt/Games \"A\"\\B"}));
     // The older form; a comment, a condition and a stray brace on the way.
-    const std::string old = "\"LibraryFolders\"\n{\n// libraries\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
-                            "\t\"ContentStatsID\"\t\t\"-512\"\n\t\"1\"\t\t\"/mnt/ssd/SteamLibrary\" [$LINUX]\n"
-                            "}\n}\n\"other\" { \"path\" \"/not/a/library\" }\n";
+    const std::string old =
+        "\"LibraryFolders\"\n{\n// libraries\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
+        "\t\"ContentStatsID\"\t\t\"-512\"\n\t\"1\"\t\t\"/mnt/ssd/SteamLibrary\" [$LINUX]\n"
+        "}\n}\n\"other\" { \"path\" \"/not/a/library\" }\n";
     EXPECT_EQ(SteamLibraryPaths(old), std::vector<std::string>{"/mnt/ssd/SteamLibrary"});
     EXPECT_TRUE(SteamLibraryPaths("\"libraryfolders\" { \"0\" { \"path\" ").empty());
 }
@@ -150,7 +156,8 @@ TEST(LauncherDrives, SearchFindsTheFirstGameInOrderAndWalksEachFolderOnce) {
         if (!found.back().empty()) break;
     }
     // c:, d: (the whole home folder), the first library's games, the second's.
-    EXPECT_EQ(found, (std::vector<std::string>{"", "", "", disk / "lib/steamapps/common/Fennock Marrowby/Marrowby.exe"}));
+    EXPECT_EQ(found, (std::vector<std::string>{"", "", "",
+                                               disk / "lib/steamapps/common/Fennock Marrowby/Marrowby.exe"}));
 
     // The home folder was walked with d:; a game put there now is not seen
     // by the same search, while a fresh one finds it.
