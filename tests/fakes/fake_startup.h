@@ -127,10 +127,13 @@ public:
     std::size_t lastReadLimit = 0;
 };
 
-// Drive i has the root "<letter>:\" and the type types[i] (1 when unset).
+// Drive i has the root "<letter>:\" and the type types[i] (1 when unset);
+// drives after O: go on with the characters after "O".
 class FakeDrives : public Drives {
 public:
     explicit FakeDrives(EventLog& log) : log_(log) {}
+    int Count() override { return count; }
+    std::string SearchedPlaces() const override { return places; }
     std::string Root(int index) const override { return std::string(1, char('A' + index)) + ":\\"; }
     std::int32_t DriveType(const std::string& root) override {
         log_.push_back("type " + root);
@@ -139,6 +142,8 @@ public:
         return it == types.end() ? 1 : it->second;
     }
     std::map<int, std::int32_t> types;
+    int count = 15;
+    std::string places;
 
 private:
     EventLog& log_;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <set>
 #include <string_view>
@@ -35,7 +36,8 @@ struct Folder {
 
 class Walk {
 public:
-    Walk(const std::string& root, const std::string& fileName) : path_(root), name_(fileName) {
+    Walk(const std::string& root, const std::string& fileName, std::set<std::pair<dev_t, ino_t>>& visited)
+        : path_(root), name_(fileName), visited_(visited) {
         if (!path_.empty() && path_.back() != '/') path_ += '/';
         for (char& c : name_) c = LowerAscii(c);
     }
@@ -90,26 +92,30 @@ private:
     }
 
     // Sorts a folder's entries into subfolders and the best matching file.
+    // The entries are read straight from the folder's descriptor, which is
+    // not read again afterwards.
     bool ReadEntries(int fd, std::vector<std::string>& subfolders, std::string& match) {
-        const int readFd = ::dup(fd);
-        if (readFd < 0) return false;
-        DIR* dir = ::fdopendir(readFd);
-        if (dir == nullptr) {
-            ::close(readFd);
-            return false;
-        }
-        while (const dirent* entry = ::readdir(dir)) {
-            const char* name = entry->d_name;
-            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
-            unsigned char type = entry->d_type;
-            if (type == DT_LNK || type == DT_UNKNOWN) type = TypeBehind(fd, name);
-            if (type == DT_DIR) {
-                subfolders.emplace_back(name);
-            } else if (type == DT_REG && Matches(name) && (match.empty() || match > name)) {
-                match = name;
+        bool winePrefix = false;
+        for (;;) {
+            const ssize_t size = ::getdents64(fd, entries_.data(), entries_.size());
+            if (size < 0) return false;
+            if (size == 0) break;
+            for (ssize_t offset = 0; offset < size;) {
+                const auto* entry = reinterpret_cast<const dirent64*>(entries_.data() + offset);
+                offset += entry->d_reclen;
+                const char* name = entry->d_name;
+                if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+                unsigned char type = entry->d_type;
+                if (type == DT_LNK || type == DT_UNKNOWN) type = TypeBehind(fd, name);
+                if (type == DT_DIR) {
+                    subfolders.emplace_back(name);
+                } else if (type == DT_REG && Matches(name) && (match.empty() || match > name)) {
+                    match = name;
+                }
+                winePrefix = winePrefix || (type == DT_REG && std::strcmp(name, "system.reg") == 0);
             }
         }
-        ::closedir(dir);
+        if (winePrefix) std::erase(subfolders, std::string("dosdevices"));
         return true;
     }
 
@@ -164,13 +170,17 @@ private:
     std::string found_;
     std::vector<Folder> stack_;
     std::size_t openFolders_ = 0;
-    std::set<std::pair<dev_t, ino_t>> visited_;
+    std::set<std::pair<dev_t, ino_t>>& visited_;
+    // Room for the raw entries of one read of a folder.
+    alignas(dirent64) std::array<char, 32 * 1024> entries_;
 };
 
 }  // namespace
 
 std::string PosixTreeSearch::Find(const std::string& root, const std::string& fileName) {
-    return Walk(root, fileName).Run();
+    if (walkEachFolderOnce_) return Walk(root, fileName, visited_).Run();
+    std::set<std::pair<dev_t, ino_t>> visited;
+    return Walk(root, fileName, visited).Run();
 }
 
 }  // namespace tessary

@@ -6,7 +6,7 @@
 
 #include "platform/posix/posix_files.h"
 #include "platform/posix/tree_search.h"
-#include "platform/posix/wine_drives.h"
+#include "platform/posix/launcher_drives.h"
 #include "platform/qt/main_frame.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_trash_files.h"
@@ -41,8 +41,9 @@ private:
     PosixFiles files_;
     // The map window's files: a file a transfer replaces goes to the trash.
     QtTrashFiles moverFiles_{files_};
-    WineDrives drives_;
-    PosixTreeSearch treeSearch_;
+    LauncherDrives drives_;
+    // The drives of several prefixes often lead to the same folders.
+    PosixTreeSearch treeSearch_{/*walkEachFolderOnce=*/true};
     QtSplashWindow splash_;
     QtMainFrame mainFrame_;
     QtShell shell_;
