@@ -80,6 +80,15 @@ xdotool mousemove $((X + 200)) $((Y - 8)) click 1
 sleep 1
 shot after-title-click
 stacked_above "$mover" "$frame" || fail "the map window went behind the frame"
+# Minimising the frame takes the map window along; restoring brings it back.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+xdotool windowminimize "$frame"
+sleep 1
+! viewable "$mover" || fail "the map window stayed on screen without its frame"
+xdotool windowactivate "$frame" 2>/dev/null || true
+sleep 1
+viewable "$mover" || fail "the map window did not come back with its frame"
+stacked_above "$mover" "$frame" || fail "the map window came back behind the frame"
 eval "$(xdotool getwindowgeometry --shell "$mover")"
 wx=$X; wy=$Y
 
