@@ -10,6 +10,7 @@
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
 #include "platform/posix/posix_files.h"
+#include "platform/qt/main_frame.h"
 #include "platform/qt/mover_window.h"
 #include "shape/software_region.h"
 #include "shape/window_shape.h"
@@ -241,11 +242,15 @@ TEST_F(MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
     EXPECT_EQ(shot.pixel(300, 300), qRgb(0x80, 0x80, 0x80));  // the picture, inside its place
 }
 
-TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingItEndsTheProgramOnce) {
+struct MoverInFrame {
+    MoverInFrame() {
+        program.GameMapsFolder = temp.Folder("Game/Home/Maps");
+        frame.show();
+        window.LoadAndShow();
+    }
     testing::TempFolder temp;
     fakes::StartupFakes startup;
     Module1 program{startup.Services()};
-    program.GameMapsFolder = temp.Folder("Game/Home/Maps");
     fakes::EventLog log;
     fakes::SizedScreen screen;
     fakes::FakePointer pointer{log};
@@ -253,21 +258,28 @@ TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingItEndsTheProgramOnc
     PosixFiles files;
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
-    QWidget frame;
-    frame.show();
-    QtMoverWindow window(program, MoverWindowServices{screen, pointer, messages, files, shell, application}, &frame);
-    window.LoadAndShow();
-    ASSERT_NE(window.windowHandle(), nullptr);
+    MainFrameWindow frame;
+    QtMoverWindow window{program, MoverWindowServices{screen, pointer, messages, files, shell, application}, &frame};
+};
+
+TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingEitherClosesBothOnce) {
+    MoverInFrame f;
+    ASSERT_NE(f.window.windowHandle(), nullptr);
     // The window system keeps a tool window in front of the one it belongs to.
-    EXPECT_EQ(window.windowHandle()->transientParent(), frame.windowHandle());
-    EXPECT_EQ(window.windowHandle()->type(), Qt::Tool);
-    ASSERT_NE(window.Behaviour().ShapeRegion, kNoRegion);
+    EXPECT_EQ(f.window.windowHandle()->transientParent(), f.frame.windowHandle());
+    EXPECT_EQ(f.window.windowHandle()->type(), Qt::Tool);
+    ASSERT_NE(f.window.Behaviour().ShapeRegion, kNoRegion);
 
     // The window manager's close on the map window closes the frame too.
-    window.close();
-    EXPECT_FALSE(frame.isVisible());
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.Behaviour().ShapeRegion, kNoRegion);
+    f.window.close();
+    EXPECT_FALSE(f.frame.isVisible());
+    EXPECT_FALSE(f.window.isVisible());
+    EXPECT_EQ(f.window.Behaviour().ShapeRegion, kNoRegion);
+
+    MoverInFrame g;
+    g.frame.close();
+    EXPECT_FALSE(g.window.isVisible());
+    EXPECT_EQ(g.window.Behaviour().ShapeRegion, kNoRegion);
 }
 
 }  // namespace
