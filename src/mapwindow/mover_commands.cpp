@@ -43,7 +43,7 @@ void Mover::Image22_MouseDown() { OpenPage(services_.shell, services_.applicatio
 
 void Mover::File2_LostFocus() {
     // The install button must not stay up with no map behind it.
-    if (!SelectedStoredMap.empty() && controls_.Image[12] != nullptr && controls_.Image[12]->Visible()) {
+    if (controls_.Image[12] != nullptr && controls_.Image[12]->Visible()) {
         SetButtonLook(controls_, ButtonLook::Idle);
     }
     SelectedStoredMap.clear();

@@ -1,8 +1,8 @@
 #include "platform/qt/splash_window.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProgressBar>
