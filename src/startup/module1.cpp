@@ -103,6 +103,9 @@ void Module1::Main() {
         services_.mainFrame.Show();
         splash.Unload();
     } catch (const RuntimeFailure& failure) {
+        // A failure in the frame's load step (the map window's load) comes
+        // after the frame went on screen: it is not left open.
+        services_.mainFrame.Unload();
         services_.messages.ShowOk(failure.Description() + ", " + std::to_string(failure.Number()),
                                   kApplicationTitle);
         DeleteLocationCache();

@@ -197,10 +197,16 @@ private:
 class FakeMainFrame : public MainFrame {
 public:
     explicit FakeMainFrame(EventLog& log) : log_(log) {}
+    // The frame goes on screen before its load step runs the map window's
+    // load, which may fail.
     void Show() override {
         log_.push_back("main frame show");
-        if (failure) throw *failure;
         shown = true;
+        if (failure) throw *failure;
+    }
+    void Unload() override {
+        if (shown) log_.push_back("main frame unload");
+        shown = false;
     }
     std::optional<RuntimeFailure> failure;
     bool shown = false;

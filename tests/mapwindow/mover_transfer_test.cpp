@@ -149,7 +149,7 @@ TEST(MoverTransfer, WithoutAChosenMapNothingHappens) {
     Loaded f;
     f.ClickStored("Lake.gmx");
     f.mover.File2_LostFocus();
-    EXPECT_EQ(f.Looks(), "12 18");
+    EXPECT_EQ(f.Looks(), "2 3");
     f.ClearLog();
     f.mover.Image12_MouseDown();
     EXPECT_EQ(f.log, Concat({kInstallReady, kIdle}));

@@ -178,14 +178,16 @@ TEST_F(MainTest, ShortSearchResultIsNotAGame) {
     EXPECT_FALSE(fakes.mainFrame.shown);
 }
 
-TEST_F(MainTest, FailureReachingMainShowsItDeletesTheCacheAndKeepsTheSplash) {
+TEST_F(MainTest, FailureReachingMainClosesTheFrameShowsItDeletesTheCacheAndKeepsTheSplash) {
     CacheHolds("\"D:\\Games\\Hunt\\Home\\Maps\"\r\n");
     fakes.mainFrame.failure = RuntimeFailure(kPathNotFound, "Path not found");
     RunMain();
 
     EventLog expected = Opening();
-    Append(expected, {"pointer default", "main frame show", "message Path not found, 76", "pointer default"});
+    Append(expected, {"pointer default", "main frame show", "main frame unload", "message Path not found, 76",
+                      "pointer default"});
     EXPECT_EQ(fakes.log, expected);
+    EXPECT_FALSE(fakes.mainFrame.shown);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].second, "Tessary --- Fennock Marrowby");
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);

@@ -51,6 +51,7 @@ public:
     ~QtMainFrame() override;
 
     void Show() override;
+    void Unload() override;
     MainFrameWindow* Window() const { return window_; }
 
 private:

@@ -44,10 +44,13 @@ public:
 
 private:
     SplashWidget& Load();
+    // Paints the window and its bar at once, without waiting for the event loop.
+    void PaintNow(SplashWidget& widget);
 
     const Screen& screen_;
     SplashWidget* widget_ = nullptr;
     float value_ = 0.0f;
+    bool waitedForScreen_ = false;
 };
 
 }  // namespace tessary
