@@ -19,18 +19,21 @@ pixel() {  # pixel X Y (screen coordinates) of the last screenshot
   /usr/bin/convert "$E2E_TMP/shot.png" -format "%[pixel:p{$1,$2}]" info:
 }
 
-# --- The splash during a long scan: drives C: to N: all show one tree of
-# 20,000 folders without the game, which is on O: ---
+# --- The splash during a long scan: drives C: to N: each hold a tree of
+# 20,000 folders without the game, which is on O: (trees of their own, since
+# no folder is walked twice in one start) ---
 bash "$top/scripts/make-demo-prefix.sh" "$E2E_TMP/demo" >/dev/null
 prefix="$E2E_TMP/demo/prefix"
 # In memory where there is some: made in a moment, read as fast every time.
 big=$(mktemp -d "$( [ -d /dev/shm ] && [ -w /dev/shm ] && echo /dev/shm || echo "$E2E_TMP")/tessary-tree.XXXXXX")
 trap 'rm -rf "$big"; e2e_cleanup' EXIT
-(cd "$big" && mkdir -p f{1..200}/g{1..100})
 mkdir -p "$E2E_TMP/gamedrive"
 mv "$prefix/drive_c/Games" "$E2E_TMP/gamedrive/"
 rm "$prefix/dosdevices/c:" "$prefix/dosdevices/d:"
-for d in c d e f g h i j k l m n; do ln -s "$big" "$prefix/dosdevices/$d:"; done
+for d in c d e f g h i j k l m n; do
+  mkdir "$big/$d" && (cd "$big/$d" && mkdir -p f{1..200}/g{1..100})
+  ln -s "$big/$d" "$prefix/dosdevices/$d:"
+done
 ln -s "$E2E_TMP/gamedrive" "$prefix/dosdevices/o:"
 app="$E2E_TMP/app"
 mkdir -p "$app"
