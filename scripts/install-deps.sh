@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgtest-dev libgmock-dev
+  qt6-base-dev libgtest-dev libgmock-dev libglib2.0-dev
   xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
   fonts-dejavu-core fd-find binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
 )

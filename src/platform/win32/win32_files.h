@@ -19,6 +19,8 @@ public:
     // The Recycle Bin is not reached from here yet: this always fails, so a
     // replaced map is kept in the "Replaced Maps" folder instead.
     std::string MoveToTrash(const std::string& path) override;
+    FileStamp Stamp(const std::string& path) const override;
+    void RemoveTemporaryFiles(const std::string& folder) override;
 
     // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
     // when they are not valid in the code page.

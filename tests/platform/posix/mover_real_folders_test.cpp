@@ -156,7 +156,7 @@ TEST(MoverOnRealFolders, InstallAndStoreMoveMapsWithTheirPictures) {
     EXPECT_TRUE(m.messages.shown.empty());
 }
 
-TEST(MoverOnRealFolders, ReplacingAMapKeepsTheOldPictureWhenTheNewOneHasNone) {
+TEST(MoverOnRealFolders, ReplacingAMapSetsItsOldPictureAsideWithIt) {
     RealMover m;
     m.root.Write("Fennock/Home/Maps/Elk.gmx", "new elk");
     m.root.Write("Fennock/Home/Maps/Stored Maps/Elk.gmx", "old elk");
@@ -164,7 +164,8 @@ TEST(MoverOnRealFolders, ReplacingAMapKeepsTheOldPictureWhenTheNewOneHasNone) {
     m.mover.Form_Load();
     m.ClickGame("Elk.gmx");
     m.mover.Image13_MouseDown();
-    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "new elk"}}));
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.gmx", "new elk"}}));
+    EXPECT_EQ(ContentsOf(m.stored + "/Replaced Maps"), (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "old elk"}}));
     EXPECT_TRUE(ContentsOf(m.game).empty());
 }
 
