@@ -7,7 +7,9 @@
 // Symbolic links are followed, to files and to folders, but no folder is
 // entered twice (by device and inode), so link loops and bind mounts end.
 // Only regular files match; FIFOs, devices and sockets are never opened.
-// Folders that cannot be opened or read are passed over.
+// Folders that cannot be opened or read are passed over, and so are the
+// system's pseudo file systems (proc, sysfs, cgroup and the like), which
+// would lead into other processes' folders.
 // Memory grows with the number of folders, not of files.
 
 #include "platform/drives.h"
