@@ -113,7 +113,8 @@ bool PutBack(Files& files, const SetAside& aside, const std::string& path) {
     } catch (const RuntimeFailure&) {
     }
     // The trash's own entry may refuse to move; then a copy, which leaves it there.
-    if (aside.place != SetAside::Place::Trash) return false;
+    // A copy would replace a file that now stands at path: never.
+    if (aside.place != SetAside::Place::Trash || files.FileExists(path)) return false;
     try {
         files.Copy(aside.path, path);
         return true;

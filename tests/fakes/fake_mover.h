@@ -31,7 +31,8 @@ namespace tessary::fakes {
 // Folders and files by full path, separated by kPathSeparator. A failure can be planted
 // for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
 // "create <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
-// (the last only for a folder that exists), "restore <path in trash>". The
+// (the last only for a folder that exists), "restore <path in trash>",
+// "stamp <path>". The
 // desktop trash is the folder kTrash, present only while trashAvailable.
 // Folders listed in otherDisks (with all below them) are another file
 // system: a move between file systems fails.
@@ -145,6 +146,7 @@ public:
     }
     // The file's name and bytes stand for which file it is and its state.
     FileStamp Stamp(const std::string& path) const override {
+        disk_.Check("stamp " + path);
         if (!disk_.HasFile(path)) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
         const std::string& bytes = disk_.files.at(path);
         return {0, std::hash<std::string>{}(path), bytes.size(),
