@@ -62,6 +62,8 @@ before=$(manifest)
 start
 # Store: press on the first game map, slide down, release, press Store.
 game_before=$(game_names)
+click_at 80 84
+sleep 0.6  # not a double click
 slide 80 84 144
 click_at 288 227
 moved=$(comm -23 <(echo "$game_before") <(game_names))
@@ -73,6 +75,8 @@ first=$(echo "$game_before" | head -n 1)
 
 # Install: the same on the stored list.
 stored_before=$(stored_names)
+click_at 445 84
+sleep 0.6
 slide 445 84 144
 click_at 343 188
 moved=$(comm -23 <(echo "$stored_before") <(stored_names))
