@@ -44,12 +44,18 @@ remember() { sum_of "$1"; originals[$sum]=$2; }
 # Everything checked against what ever existed.
 check_kept() {  # check_kept GAME STORED
   declare -A present=()
-  local f
-  for f in "$1"/* "$2"/* "$2/Replaced Maps"/* "$trash"/*; do
-    [ -f "$f" ] || continue
-    sum_of "$f"
-    present[$sum]=1
-  done
+  local files=() f key name line
+  for f in "$1"/* "$2"/* "$2/Replaced Maps"/* "$trash"/*; do [ -f "$f" ] && files+=("$f"); done
+  # One stat for all; only new or changed files are read again.
+  while IFS= read -r line; do
+    key=${line%% *}
+    name=${line#* }
+    if [ -z "${sums[$key]:-}" ]; then
+      f=$(md5sum < "$name")
+      sums[$key]=${f%% *}
+    fi
+    present[${sums[$key]}]=1
+  done < <(stat -c '%d:%i:%s:%.9Y %n' -- "${files[@]}")
   local s
   for s in "${!originals[@]}"; do
     [ -n "${present[$s]:-}" ] || fail "${originals[$s]} is nowhere after kill $kills ($where)"
@@ -94,6 +100,9 @@ phase() {  # phase NAME GAME STORED KILLS
   done
   # The fifth of six: long enough to reach the end of most transfers.
   longest=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 5p)
+  # Renames take well under a millisecond; setting a replaced map aside
+  # takes longer than the measured transfers, which replace nothing.
+  [ "$longest" -ge 1000000 ] || longest=1000000
   echo "$label: a transfer takes up to $((longest / 1000000)) ms"
   [ -f "$game/Map 1.gmx" ] || fail "the uninterrupted transfers did not bring Map 1 back"
   local done_kills=0 tries=0

@@ -204,6 +204,35 @@ TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     EXPECT_TRUE(m.images[3].Visible());
 }
 
+// Without a trash, a plain file named "Replaced Maps" leaves nowhere to keep
+// the map that would be replaced: nothing moves, nothing is written.
+TEST(MoverOnRealFolders, AReplacedMapsThatIsAFileStopsTheTransfer) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "new lake");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Replaced Maps", "a file");
+    m.root.Write("Fennock/Home/Maps/Lake.gmx", "old lake");
+    m.mover.Form_Load();
+    m.ClickStored("Lake.gmx");
+    m.mover.Image12_MouseDown();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.gmx", "old lake"}}));
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.gmx", "new lake"}, {"Replaced Maps", "a file"}}));
+}
+
+// What a copy cut off by a crash left behind goes at the next load; files
+// that only look alike stay.
+TEST(MoverOnRealFolders, LoadingRemovesWhatACutOffCopyLeft) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/.tessary-a1B2c3", "half a map");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/.tessary-Zz09yx", "half a map");
+    m.root.Write("Fennock/Home/Maps/.tessary-a1B2c3.gmx", "a map");
+    m.root.Write("Fennock/Home/Maps/.tessary-notes", "notes");
+    m.root.Folder("Fennock/Home/Maps/.tessary-folder");
+    m.mover.Form_Load();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{".tessary-a1B2c3.gmx", "a map"}, {".tessary-notes", "notes"}}));
+    EXPECT_TRUE(std::filesystem::is_directory(m.game + "/.tessary-folder"));
+    EXPECT_TRUE(ContentsOf(m.stored).empty());
+}
+
 TEST(MoverOnRealFolders, StoredMapsThatAreTheGameFolderThroughALinkLoseNothing) {
     RealMover m;
     m.root.Write("Fennock/Home/Maps/Lake.gmx", "lake map");
