@@ -170,7 +170,9 @@ void Check(const TransferRun& r) {
                         r.disk.files.at(r.DestinationPicture()) == "BM new picture");
         }
         // A replaced map never leaves its picture to pass as the new one's.
-        if (s.sameName && !s.picture) EXPECT_FALSE(r.disk.HasFile(r.DestinationPicture()));
+        if (s.sameName && !s.picture) {
+            EXPECT_FALSE(r.disk.HasFile(r.DestinationPicture()));
+        }
     } else {
         const auto inFolders = [&](const std::map<std::string, std::string>& files) {
             std::map<std::string, std::string> kept;
