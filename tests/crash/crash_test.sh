@@ -79,6 +79,16 @@ big() {  # big PATH MB WHAT
   remember "$1" "$3"
 }
 
+# pick SIDE FOLDER: a random map of that list, a large one when there is one
+# (the small older maps a test puts in the way would move before any kill).
+pick() {
+  local names
+  names=$(grep "^$1 " "$T/lists" | cut -d' ' -f2-)
+  local large
+  large=$(while IFS= read -r n; do [ -n "$n" ] && [ "$(stat -c %s -- "$2/$n")" -ge 1048576 ] && echo "$n"; done <<<"$names" || true)
+  if [ -n "$large" ]; then shuf -n 1 <<<"$large"; else shuf -n 1 <<<"$names"; fi
+}
+
 declare -A fell
 kills=0
 transfers=0
@@ -106,16 +116,16 @@ phase() {  # phase NAME GAME STORED KILLS
   echo "$label: a transfer takes up to $((longest / 1000000)) ms"
   [ -f "$game/Map 1.gmx" ] || fail "the uninterrupted transfers did not bring Map 1 back"
   local done_kills=0 tries=0
-  while [ "$done_kills" -lt "$wanted" ] && [ "$tries" -lt $((wanted * 3)) ]; do
+  while [ "$done_kills" -lt "$wanted" ] && [ "$tries" -lt $((wanted * 5)) ]; do
     tries=$((tries + 1))
     "$driver" "$game" load > "$T/lists"
     local from to direction name
     if [ $((RANDOM % 2)) -eq 0 ] && grep -q '^game ' "$T/lists" || ! grep -q '^stored ' "$T/lists"; then
       direction=store; from=$game; to=$stored
-      name=$(grep '^game ' "$T/lists" | shuf -n 1 | cut -d' ' -f2-)
+      name=$(pick game "$game")
     else
       direction=install; from=$stored; to=$game
-      name=$(grep '^stored ' "$T/lists" | shuf -n 1 | cut -d' ' -f2-)
+      name=$(pick stored "$stored")
     fi
     [ -n "$name" ] || fail "no map left to move"
     local picture="${name%???}bmp"
