@@ -79,6 +79,14 @@ void Mover::Form_Load() {
             }
         }
         controls_.File2.SetPattern(kMapPattern);
+        // A transfer cut off in its copy (power loss, the process killed)
+        // left its hidden temporary file behind.
+        for (const auto& folder : {program_.GameMapsFolder, program_.StoredMapsFolder}) {
+            try {
+                services_.files.RemoveTemporaryFiles(folder);
+            } catch (const RuntimeFailure&) {
+            }
+        }
     } catch (const RuntimeFailure& failure) {
         services_.messages.ShowOk(LoadFailureText(failure), kApplicationTitle);
     }

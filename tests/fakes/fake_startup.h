@@ -115,6 +115,8 @@ public:
     std::string MoveToTrash(const std::string&) override { throw std::logic_error("not used"); }
     void Move(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
+    FileStamp Stamp(const std::string&) const override { throw std::logic_error("not used"); }
+    void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
 
     static std::string Parent(const std::string& path) { return path.substr(0, path.find_last_of(kPathSeparator)); }
 

@@ -33,7 +33,8 @@ TEST(MoverLoad, FirstRunShapesPlacesAndCreatesTheStoredMapsFolderSilently) {
                             {"File1 folder " + MoverFakes::kGame, "File1 pattern *.gmx; *.GMX",
                              "File2 folder " + kStoredWithSeparator,
                              "create " + MoverFakes::kStored,
-                             "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX"}));
+                             "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX",
+                             "tidy " + MoverFakes::kGame, "tidy " + kStoredWithSeparator}));
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx", "PINES.GMX"}));
     EXPECT_TRUE(f.File2.Entries().empty());

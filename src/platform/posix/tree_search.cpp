@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 
 #include <algorithm>
 #include <array>
@@ -22,6 +23,35 @@ namespace {
 // reopen their ancestors by path when they come back to them.
 constexpr std::size_t kMaxOpenFolders = 32;
 constexpr int kFolderOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK;
+
+// File systems that hold no files of their own but views of the system and
+// of other processes (their working folders, their open files): never entered.
+bool IsPseudoFileSystem(int fd) {
+    struct statfs info{};
+    if (::fstatfs(fd, &info) != 0) return true;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x9fa0UL:      // proc
+    case 0x62656572UL:  // sysfs
+    case 0x1cd1UL:      // devpts
+    case 0x27e0ebUL:    // cgroup
+    case 0x63677270UL:  // cgroup2
+    case 0x64626720UL:  // debugfs
+    case 0x74726163UL:  // tracefs
+    case 0x73636673UL:  // securityfs
+    case 0xcafe4a11UL:  // bpf
+    case 0x6165676cUL:  // pstore
+    case 0xf97cff8cUL:  // selinuxfs
+    case 0x62656570UL:  // configfs
+    case 0x65735543UL:  // fusectl
+    case 0x42494e4dUL:  // binfmt_misc
+    case 0x19800202UL:  // mqueue
+    case 0xde5e81e4UL:  // efivarfs
+    case 0x6e736673UL:  // nsfs
+        return true;
+    default:
+        return false;
+    }
+}
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
@@ -70,6 +100,7 @@ private:
         if (!fd.Valid()) return false;
         struct stat info{};
         if (::fstat(fd.Get(), &info) != 0) return false;
+        if (IsPseudoFileSystem(fd.Get())) return false;
         if (!visited_.emplace(info.st_dev, info.st_ino).second) return false;
 
         Folder folder;

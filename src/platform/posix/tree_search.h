@@ -10,7 +10,9 @@
 // is not entered: its drive letters, "z:" linked to "/" among them, are
 // drives of their own, not folders of the drive being searched.
 // Only regular files match; FIFOs, devices and sockets are never opened.
-// Folders that cannot be opened or read are passed over.
+// Folders that cannot be opened or read are passed over, and so are the
+// system's pseudo file systems (proc, sysfs, cgroup and the like), which
+// would lead into other processes' folders.
 // Memory grows with the number of folders, not of files.
 
 #include <sys/types.h>

@@ -3,6 +3,8 @@
 #include <QWindow>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -177,6 +179,43 @@ TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) 
     EXPECT_TRUE(fs::exists(game + "/Aspen.gmx"));
     EXPECT_FALSE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
     EXPECT_EQ(window->File1().count(), 2);
+}
+
+// The chosen map is the highlighted one however the highlight moved, so a
+// transfer never stores one map's bytes under another map's name.
+TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
+    QtFileList& list = window->File1();
+    ClickEntry(list, 0);
+    const QPoint birch = list.visualItemRect(list.item(1)).center();
+    const QPoint aspen = list.visualItemRect(list.item(0)).center();
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, aspen);
+    QMouseEvent slide(QEvent::MouseMove, QPointF(birch), list.viewport()->mapToGlobal(QPointF(birch)), Qt::NoButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &slide);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, birch);
+    ASSERT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Birch.GMX");
+    ClickSurface(QPoint(288, 227));  // Store
+    EXPECT_EQ(testing::ReadAll(game + "/Stored Maps/Birch.GMX"), "birch map");
+    EXPECT_EQ(testing::ReadAll(game + "/Aspen.gmx"), "aspen map");
+
+    // A right-button press on the other entry moves the highlight as well.
+    ASSERT_EQ(list.count(), 1);
+    temp.Write("Game/Home/Maps/Cedar.gmx", "cedar map");
+    window->Behaviour().RefreshMapLists();
+    ClickEntry(list, 0);
+    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, list.visualItemRect(list.item(1)).center());
+    ASSERT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Cedar.gmx");
+}
+
+// A picture that is a pipe is no picture, and never holds up the window.
+TEST_F(MoverWindowTest, APreviewPictureThatIsAPipeIsNoPicture) {
+    ASSERT_EQ(::mkfifo((game + "/Birch.bmp").c_str(), 0644), 0);
+    ClickEntry(window->File1(), 0);
+    ClickEntry(window->File1(), 1);
+    EXPECT_TRUE(window->Layout().Visible("Label1"));
+    EXPECT_TRUE(window->Image(1).Picture().isNull());
 }
 
 TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAndItsButton) {
