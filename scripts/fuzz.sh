@@ -21,8 +21,9 @@ declare -A sources=(
   [pattern]="src/platform/pattern.cpp"
   [bmp_picture]="src/forms/bmp_picture.cpp src/forms/bmp_rle.cpp"
   [shape_transform]="src/shape/shape_transform.cpp src/shape/shape_steps.cpp src/shape/shape_tables.cpp"
+  [steam_library_folders]="src/platform/posix/steam_library_folders.cpp"
 )
-targets=(location_cache wine_registry pattern bmp_picture shape_transform)
+targets=(location_cache wine_registry pattern bmp_picture shape_transform steam_library_folders)
 
 for target in "${targets[@]}"; do
   files=("$top/fuzz/${target}_fuzz.cpp")

@@ -11,7 +11,7 @@ export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" dpkg --add-architecture i386
 "${sudo_cmd[@]}" apt-get update
 "${sudo_cmd[@]}" apt-get install -y cmake ninja-build mingw-w64 wine wine64 wine32:i386 googletest \
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox imagemagick
 
 export WINEPREFIX=$top/build/windows/wineprefix
 export TESSARY_WINEPREFIX=$WINEPREFIX

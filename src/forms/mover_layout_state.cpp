@@ -1,5 +1,6 @@
 #include "forms/mover_layout_state.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -29,8 +30,10 @@ void MoverLayoutState::SetVisible(std::string_view name, bool visible) { SetVisi
 LayoutRect MoverLayoutState::RowPixels(std::size_t row, LayoutScale scale) const {
     LayoutRect rect = ToPixels(MoverControlTable().at(row).twips, scale);
     if (row == kImage1Row && previewPicture_) {
-        rect.width = previewPicture_->width;
-        rect.height = previewPicture_->height;
+        // A smaller picture shrinks the area; a larger one is cut to the
+        // area's own place, so it never covers the controls around it.
+        rect.width = std::min(rect.width, previewPicture_->width);
+        rect.height = std::min(rect.height, previewPicture_->height);
     }
     return rect;
 }

@@ -24,7 +24,8 @@ public:
     void SetVisible(std::string_view name, bool visible);
 
     // The pixel size of the picture in the preview area, or nothing when it
-    // holds none. The area takes that size; its top-left corner stays put.
+    // holds none. The area takes that size, but never grows beyond its own
+    // place; its top-left corner stays put.
     const std::optional<PixelSize>& PreviewPictureSize() const { return previewPicture_; }
     void SetPreviewPictureSize(std::optional<PixelSize> size) { previewPicture_ = size; }
 

@@ -47,9 +47,13 @@ void Mover::Form_Load() {
         try {
             controls_.File1.SetFolder(program_.GameMapsFolder);
         } catch (const RuntimeFailure& failure) {
-            if (failure.Number() != kPathNotFound) throw;
-            // The remembered game is gone: say so, forget it, and leave both lists empty.
-            services_.messages.ShowOk(MissingGameMapsFolderText(program_.GameMapsFolder), kApplicationTitle);
+            // The remembered game is gone, or its folder cannot be listed: say
+            // so, forget it (the next start looks for the game again), and
+            // leave both lists empty.
+            services_.messages.ShowOk(failure.Number() == kPathNotFound
+                                          ? MissingGameMapsFolderText(program_.GameMapsFolder)
+                                          : LoadFailureText(failure),
+                                      kApplicationTitle);
             program_.DeleteLocationCache();
             return;
         }
@@ -75,6 +79,14 @@ void Mover::Form_Load() {
             }
         }
         controls_.File2.SetPattern(kMapPattern);
+        // A transfer cut off in its copy (power loss, the process killed)
+        // left its hidden temporary file behind.
+        for (const auto& folder : {program_.GameMapsFolder, program_.StoredMapsFolder}) {
+            try {
+                services_.files.RemoveTemporaryFiles(folder);
+            } catch (const RuntimeFailure&) {
+            }
+        }
     } catch (const RuntimeFailure& failure) {
         services_.messages.ShowOk(LoadFailureText(failure), kApplicationTitle);
     }

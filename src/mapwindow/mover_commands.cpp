@@ -4,6 +4,7 @@
 #include "mapwindow/maker_site.h"
 #include "mapwindow/mover.h"
 #include "platform/application.h"
+#include "platform/controls.h"
 #include "platform/failure.h"
 #include "mapwindow/mover_window.h"
 #include "platform/shell.h"
@@ -40,6 +41,12 @@ void Mover::Image6_MouseDown() {
 
 void Mover::Image22_MouseDown() { OpenPage(services_.shell, services_.application, HomePageAddress()); }
 
-void Mover::File2_LostFocus() { SelectedStoredMap.clear(); }
+void Mover::File2_LostFocus() {
+    // The install button must not stay up with no map behind it.
+    if (controls_.Image[12] != nullptr && controls_.Image[12]->Visible()) {
+        SetButtonLook(controls_, ButtonLook::Idle);
+    }
+    SelectedStoredMap.clear();
+}
 
 }  // namespace tessary

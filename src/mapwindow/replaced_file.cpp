@@ -1,5 +1,7 @@
 #include "mapwindow/replaced_file.h"
 
+#include <optional>
+
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/path.h"
@@ -16,24 +18,44 @@ std::string NameOf(const std::string& path) {
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-SetAside MoveToReplacedMaps(Files& files, const std::string& path, const std::string& replacedFolder) {
+// Puts back those of paths already set aside, the last first.
+void PutBackAll(Files& files, const std::vector<SetAside>& asides, const std::vector<std::string>& paths) {
+    for (std::size_t i = asides.size(); i-- > 0;) PutBack(files, asides[i], paths[i]);
+}
+
+std::vector<SetAside> MoveToReplacedMaps(Files& files, const std::vector<std::string>& paths,
+                                         const std::string& replacedFolder) {
     if (replacedFolder.empty()) throw RuntimeFailure(kPathNotFound, "No folder for replaced maps");
     // Made on first need; a folder already there fails this harmlessly, and
-    // any other failure shows in the move.
+    // any other failure (a plain file of that name) shows in the move.
     try {
         files.CreateFolder(replacedFolder);
     } catch (const RuntimeFailure&) {
     }
-    const std::string name = NameOf(path);
     for (int n = 1; n <= kMostNumberedNames; ++n) {
-        const std::string target = JoinPath(replacedFolder, n == 1 ? name : NumberedName(name, n));
-        if (files.FileExists(target)) continue;
-        // The move never replaces, so a name taken meanwhile only fails it.
-        files.Move(path, target);
-        return {SetAside::Place::ReplacedMaps, target};
+        std::vector<std::string> targets;
+        bool free = true;
+        for (const auto& path : paths) {
+            const std::string name = NameOf(path);
+            targets.push_back(JoinPath(replacedFolder, n == 1 ? name : NumberedName(name, n)));
+            free = free && !files.FileExists(targets.back());
+        }
+        if (!free) continue;
+        std::vector<SetAside> asides;
+        try {
+            // The move never replaces, so a name taken meanwhile only fails it.
+            for (std::size_t i = 0; i < paths.size(); ++i) {
+                files.Move(paths[i], targets[i]);
+                asides.push_back({SetAside::Place::ReplacedMaps, targets[i]});
+            }
+        } catch (const RuntimeFailure&) {
+            PutBackAll(files, asides, paths);
+            throw;
+        }
+        return asides;
     }
     throw RuntimeFailure(kFileAlreadyExists,
-                         "No free name for \"" + name + "\" in \"" + replacedFolder + "\"");
+                         "No free name for \"" + NameOf(paths.front()) + "\" in \"" + replacedFolder + "\"");
 }
 
 }  // namespace
@@ -46,23 +68,53 @@ std::string NumberedName(const std::string& name, int n) {
 }
 
 SetAside SetAsideReplaced(Files& files, const std::string& path, const std::string& replacedFolder) {
+    return SetAsideTogether(files, {path}, replacedFolder).front();
+}
+
+std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::string>& paths,
+                                       const std::string& replacedFolder) {
+    if (paths.empty()) return {};
+    std::vector<SetAside> trashed;
     try {
-        return {SetAside::Place::Trash, files.MoveToTrash(path)};
+        for (const auto& path : paths) {
+            trashed.push_back({SetAside::Place::Trash, files.MoveToTrash(path)});
+        }
+        return trashed;
     } catch (const RuntimeFailure&) {
     }
-    return MoveToReplacedMaps(files, path, replacedFolder);
+    // All or none in the trash: those that went are taken back; one that
+    // cannot be stays safe in the trash, and the others go together.
+    std::vector<std::optional<SetAside>> slots(paths.size());
+    std::vector<std::string> left;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (i < trashed.size() && !PutBack(files, trashed[i], paths[i])) {
+            slots[i] = trashed[i];
+        } else {
+            left.push_back(paths[i]);
+        }
+    }
+    std::vector<SetAside> moved = left.empty() ? std::vector<SetAside>{} : MoveToReplacedMaps(files, left, replacedFolder);
+    std::vector<SetAside> result;
+    std::size_t next = 0;
+    for (auto& slot : slots) result.push_back(slot ? *slot : moved[next++]);
+    return result;
 }
 
 bool PutBack(Files& files, const SetAside& aside, const std::string& path) {
     if (aside.path.empty()) return false;
     // A move needs no room on the disk, which a failed copy may have lacked.
     try {
-        files.Move(aside.path, path);
+        if (aside.place == SetAside::Place::Trash) {
+            files.RestoreFromTrash(aside.path, path);
+        } else {
+            files.Move(aside.path, path);
+        }
         return true;
     } catch (const RuntimeFailure&) {
     }
     // The trash's own entry may refuse to move; then a copy, which leaves it there.
-    if (aside.place != SetAside::Place::Trash) return false;
+    // A copy would replace a file that now stands at path: never.
+    if (aside.place != SetAside::Place::Trash || files.FileExists(path)) return false;
     try {
         files.Copy(aside.path, path);
         return true;

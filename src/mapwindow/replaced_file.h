@@ -5,6 +5,7 @@
 // show only the files directly in their own folder).
 
 #include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -25,6 +26,13 @@ struct SetAside {
 // when that name is taken. A RuntimeFailure when neither can take it; the
 // file is then still at path.
 SetAside SetAsideReplaced(Files& files, const std::string& path, const std::string& replacedFolder);
+
+// Sets aside the files of a replaced map and its picture together: all in
+// the trash, else all in replacedFolder under one number ("Golf (2).gmx"
+// with "Golf (2).bmp"). A RuntimeFailure when they cannot all be set aside;
+// those already moved are then put back as far as they can be.
+std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::string>& paths,
+                                       const std::string& replacedFolder);
 
 // Puts a set-aside file back at path after the copy meant to replace it
 // failed: moved back, or, out of the trash, copied back when it cannot be

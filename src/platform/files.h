@@ -1,8 +1,19 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace tessary {
+
+// Which file a path names and how it stood: two stamps of a path are equal
+// only when it named the very same file, unchanged in between.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    bool operator==(const FileStamp&) const = default;
+};
 
 // File operations. Every failure is a RuntimeFailure.
 class Files {
@@ -11,7 +22,8 @@ public:
     // Copy a file to a new full path, replacing a file of that name already
     // there. The destination is either the complete copy or left as it was:
     // the bytes go to a new file in the destination folder, are flushed, and
-    // then replace the old file in one step. Copying a file onto itself fails.
+    // then replace the old file in one step. Copying a file onto itself fails,
+    // and so does a copy whose source changed while it was read.
     virtual void Copy(const std::string& from, const std::string& to) = 0;
     // Delete a file; fails when it does not exist.
     virtual void Delete(const std::string& path) = 0;
@@ -28,6 +40,14 @@ public:
     // Fails when a file of the new name is already there (never replaces
     // it) and when the two paths are on different file systems.
     virtual void Move(const std::string& from, const std::string& to) = 0;
+    // The stamp of the file at path; fails when there is none.
+    virtual FileStamp Stamp(const std::string& path) const = 0;
+    // Puts a file that MoveToTrash put at inTrash back at path (never
+    // replacing a file there), and clears the trash's record of it.
+    virtual void RestoreFromTrash(const std::string& inTrash, const std::string& path) { Move(inTrash, path); }
+    // Removes what an interrupted copy left in the folder: only files of
+    // this program's own temporary names, never anything else.
+    virtual void RemoveTemporaryFiles(const std::string& folder) = 0;
 };
 
 // Whole-file text access for small files such as the location cache.

@@ -11,6 +11,8 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
+char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 }  // namespace
 
 FilePattern::FilePattern(std::string_view pattern) {
@@ -30,9 +32,16 @@ bool FilePattern::Matches(std::string_view name) const {
     return false;
 }
 
+bool FilePattern::MatchesIgnoringCase(std::string_view name) const {
+    for (const auto& part : parts_) {
+        if (WildcardMatch(part, name, true)) return true;
+    }
+    return false;
+}
+
 // Greedy matching with a single backtrack point: the last "*" seen. This is
 // linear for the usual patterns and never worse than quadratic.
-bool WildcardMatch(std::string_view pattern, std::string_view name) {
+bool WildcardMatch(std::string_view pattern, std::string_view name, bool ignoreCase) {
     std::size_t p = 0, n = 0;
     std::size_t starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
@@ -40,7 +49,8 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
         if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n] ||
+                                           (ignoreCase && Folded(pattern[p]) == Folded(name[n])))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {

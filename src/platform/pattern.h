@@ -15,6 +15,9 @@ public:
 
     // True when the name matches any of the patterns.
     bool Matches(std::string_view name) const;
+    // The same, with letters compared without regard to case (ASCII), as a
+    // file system that compares names that way does.
+    bool MatchesIgnoringCase(std::string_view name) const;
 
     const std::vector<std::string>& Parts() const { return parts_; }
 
@@ -24,6 +27,6 @@ private:
 
 // Matches one wildcard pattern against a name, byte for byte, in time
 // proportional to their lengths' product at worst.
-bool WildcardMatch(std::string_view pattern, std::string_view name);
+bool WildcardMatch(std::string_view pattern, std::string_view name, bool ignoreCase = false);
 
 }  // namespace tessary

@@ -21,6 +21,9 @@ class MainFrame {
 public:
     virtual ~MainFrame() = default;
     virtual void Show() = 0;
+    // Takes the frame and the windows it opened off the screen (after a
+    // failed start-up), without ending the program.
+    virtual void Unload() = 0;
 };
 
 }  // namespace tessary

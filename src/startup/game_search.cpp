@@ -9,12 +9,8 @@
 
 namespace tessary {
 
-namespace {
-constexpr int kLastDriveIndex = 14;
-}
-
 void Module1::SetDriveRoot() {
-    if (DriveIndex < 0 || DriveIndex > kLastDriveIndex) return;
+    if (DriveIndex < 0 || DriveIndex >= services_.drives.Count()) return;
     DriveRoot = services_.drives.Root(DriveIndex);
 }
 

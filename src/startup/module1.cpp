@@ -1,6 +1,7 @@
 // Main: splash window, location cache or drive scan, main frame.
 #include "startup/module1.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/application.h"
@@ -18,8 +19,12 @@ namespace {
 // Half the splash window's height and width.
 constexpr double kSplashHalfHeightTwips = 2895;
 constexpr double kSplashHalfWidthTwips = 4725;
-constexpr std::int16_t kLastDriveIndex = 14;
-constexpr float kProgressPerDrive = 2;
+// Each drive pass moves the bar by 30, shared out evenly among the drives
+// (2 a drive on a machine of 15); a bar that shows whole numbers would
+// swallow smaller steps if they were added to the value read back.
+constexpr double kTypePassStart = 5;
+constexpr double kSearchPassStart = 35;
+constexpr double kPassSpan = 30;
 // A folder or path of this length or less ("C:\") counts as absent.
 constexpr std::size_t kShortestAbsent = 3;
 
@@ -51,8 +56,13 @@ void Module1::Main() {
             pointer.Set(PointerShape::Busy);
             services_.application.ProcessPendingEvents();
 
-            for (DriveIndex = 0; DriveIndex <= kLastDriveIndex; ++DriveIndex) {
-                splash.SetProgress(splash.Progress() + kProgressPerDrive);
+            const std::int32_t driveCount = std::max(services_.drives.Count(), 0);
+            DriveTypeNames.assign(driveCount, std::string());
+            const auto passProgress = [driveCount](double start, std::int32_t index) {
+                return static_cast<float>(start + kPassSpan * (index + 1) / driveCount);
+            };
+            for (DriveIndex = 0; DriveIndex < driveCount; ++DriveIndex) {
+                splash.SetProgress(passProgress(kTypePassStart, DriveIndex));
                 SetDriveRoot();
                 DriveTypeCode = services_.drives.DriveType(DriveRoot);
                 if (const char* name = DriveTypeName(DriveTypeCode)) DriveTypeNames[DriveIndex] = name;
@@ -63,8 +73,8 @@ void Module1::Main() {
 
             GameExePath.clear();
             bool found = false;
-            for (DriveIndex = 0; DriveIndex <= kLastDriveIndex; ++DriveIndex) {
-                splash.SetProgress(splash.Progress() + kProgressPerDrive);
+            for (DriveIndex = 0; DriveIndex < driveCount; ++DriveIndex) {
+                splash.SetProgress(passProgress(kSearchPassStart, DriveIndex));
                 if (DriveTypeNames[DriveIndex] == "FIXED") {
                     SetDriveRoot();
                     GameExePath = FindFileInTree(DriveRoot, kGameExeName);
@@ -72,10 +82,12 @@ void Module1::Main() {
                 found = GameExePath.size() > kShortestAbsent;
                 if (found) break;
             }
-            // Drive O: passed without a usable path (a stray short result
-            // included): the game is not on this computer.
+            // The last drive passed without a usable path (a stray short
+            // result included): the game is not on this computer.
             if (!found) {
-                services_.messages.ShowOk(kNotFoundText, kNotFoundCaption);
+                const std::string places = services_.drives.SearchedPlaces();
+                services_.messages.ShowOk(places.empty() ? kNotFoundText : kNotFoundText + ("\n\n" + places),
+                                          kNotFoundCaption);
                 pointer.Set(PointerShape::Default);
                 services_.application.EndProcess();
             }
@@ -91,6 +103,9 @@ void Module1::Main() {
         services_.mainFrame.Show();
         splash.Unload();
     } catch (const RuntimeFailure& failure) {
+        // A failure in the frame's load step (the map window's load) comes
+        // after the frame went on screen: it is not left open.
+        services_.mainFrame.Unload();
         services_.messages.ShowOk(failure.Description() + ", " + std::to_string(failure.Number()),
                                   kApplicationTitle);
         DeleteLocationCache();

@@ -1,9 +1,9 @@
 #pragma once
 // Module1: the program-wide state and the start-up procedure Main.
 
-#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -57,11 +57,12 @@ public:
     void WriteLocationCache();
     void DeleteLocationCache();
 
-    // Program-wide state, alive for the whole run.
-    std::int16_t DriveIndex = 0;
+    // Program-wide state, alive for the whole run. A machine has 15 drives;
+    // on Linux the drives of several Wine prefixes follow one another.
+    std::int32_t DriveIndex = 0;
     std::string DriveRoot;
     std::int32_t DriveTypeCode = 0;
-    std::array<std::string, 15> DriveTypeNames;
+    std::vector<std::string> DriveTypeNames;
     std::string GameExePath;
     std::string GameMapsFolder;
     // Written only by the map window.

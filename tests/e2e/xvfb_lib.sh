@@ -33,6 +33,31 @@ start_xvfb() {
   fail "no Xvfb display could be started"
 }
 
+# Starts openbox on the display and waits until it manages windows.
+start_openbox() {
+  openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+  E2E_PIDS+=("$!")
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+# stacked_above WINDOW OTHER: succeeds when the window manager stacks
+# WINDOW above OTHER (both client windows it manages).
+stacked_above() {
+  local list
+  list=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  local pos=0 a=-1 b=-1 id
+  for id in $list; do
+    [ "$((id))" -eq "$(($1))" ] && a=$pos
+    [ "$((id))" -eq "$(($2))" ] && b=$pos
+    pos=$((pos + 1))
+  done
+  [ "$a" -ge 0 ] && [ "$b" -ge 0 ] && [ "$a" -gt "$b" ]
+}
+
 # wait_window PID NAME-REGEX [SECONDS]: prints the id of a visible window of
 # the process whose title matches, once it is mapped.
 wait_window() {

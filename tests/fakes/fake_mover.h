@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,8 +31,11 @@ namespace tessary::fakes {
 // Folders and files by full path, separated by kPathSeparator. A failure can be planted
 // for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
 // "create <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
-// (the last only for a folder that exists). The desktop trash is the folder
-// kTrash, present only while trashAvailable.
+// (the last only for a folder that exists), "restore <path in trash>",
+// "stamp <path>". The
+// desktop trash is the folder kTrash, present only while trashAvailable.
+// Folders listed in otherDisks (with all below them) are another file
+// system: a move between file systems fails.
 class FakeDisk {
 public:
     static std::string Trimmed(std::string path) {
@@ -72,6 +76,17 @@ public:
     std::map<std::string, std::string> files;
     std::map<std::string, int> failures;
     bool trashAvailable = true;
+    std::set<std::string> otherDisks;
+    // Runs after the bytes of a copy were read, before they are written.
+    std::function<void(const std::string& from)> duringCopy;
+
+    std::string DiskOf(const std::string& path) const {
+        std::string disk;
+        for (const auto& root : otherDisks) {
+            if (path.rfind(root, 0) == 0 && root.size() > disk.size()) disk = root;
+        }
+        return disk;
+    }
 };
 
 class FakeFiles : public Files {
@@ -84,7 +99,10 @@ public:
         if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
         if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "Path not found: " + to);
         if (from == to) throw RuntimeFailure(kPermissionDenied, "Copy onto itself: " + to);
-        disk_.files[to] = disk_.files[from];
+        const std::string bytes = disk_.files[from];
+        if (disk_.duringCopy) disk_.duringCopy(from);
+        if (disk_.files[from] != bytes) throw RuntimeFailure(kDeviceIOError, "Changed while copied: " + from);
+        disk_.files[to] = bytes;
     }
     void Delete(const std::string& path) override {
         log_.push_back("delete " + path);
@@ -122,9 +140,27 @@ public:
         if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
         if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "No folder: " + to);
         if (disk_.HasFile(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
+        if (disk_.DiskOf(from) != disk_.DiskOf(to)) throw RuntimeFailure(kPathFileAccessError, "Other disk: " + to);
         disk_.files[to] = disk_.files[from];
         disk_.files.erase(from);
     }
+    // The file's name and bytes stand for which file it is and its state.
+    FileStamp Stamp(const std::string& path) const override {
+        disk_.Check("stamp " + path);
+        if (!disk_.HasFile(path)) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+        const std::string& bytes = disk_.files.at(path);
+        return {0, std::hash<std::string>{}(path), bytes.size(),
+                static_cast<std::int64_t>(std::hash<std::string>{}(bytes))};
+    }
+    void RestoreFromTrash(const std::string& inTrash, const std::string& path) override {
+        log_.push_back("restore " + inTrash + " -> " + path);
+        disk_.Check("restore " + inTrash);
+        if (!disk_.HasFile(inTrash)) throw RuntimeFailure(kFileNotFound, "File not found: " + inTrash);
+        if (disk_.HasFile(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
+        disk_.files[path] = disk_.files[inTrash];
+        disk_.files.erase(inTrash);
+    }
+    void RemoveTemporaryFiles(const std::string& folder) override { log_.push_back("tidy " + folder); }
 
 private:
     FakeDisk& disk_;

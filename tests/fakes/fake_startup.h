@@ -115,6 +115,8 @@ public:
     std::string MoveToTrash(const std::string&) override { throw std::logic_error("not used"); }
     void Move(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
+    FileStamp Stamp(const std::string&) const override { throw std::logic_error("not used"); }
+    void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
 
     static std::string Parent(const std::string& path) { return path.substr(0, path.find_last_of(kPathSeparator)); }
 
@@ -127,10 +129,13 @@ public:
     std::size_t lastReadLimit = 0;
 };
 
-// Drive i has the root "<letter>:\" and the type types[i] (1 when unset).
+// Drive i has the root "<letter>:\" and the type types[i] (1 when unset);
+// drives after O: go on with the characters after "O".
 class FakeDrives : public Drives {
 public:
     explicit FakeDrives(EventLog& log) : log_(log) {}
+    int Count() override { return count; }
+    std::string SearchedPlaces() const override { return places; }
     std::string Root(int index) const override { return std::string(1, char('A' + index)) + ":\\"; }
     std::int32_t DriveType(const std::string& root) override {
         log_.push_back("type " + root);
@@ -139,6 +144,8 @@ public:
         return it == types.end() ? 1 : it->second;
     }
     std::map<int, std::int32_t> types;
+    int count = 15;
+    std::string places;
 
 private:
     EventLog& log_;
@@ -192,10 +199,16 @@ private:
 class FakeMainFrame : public MainFrame {
 public:
     explicit FakeMainFrame(EventLog& log) : log_(log) {}
+    // The frame goes on screen before its load step runs the map window's
+    // load, which may fail.
     void Show() override {
         log_.push_back("main frame show");
-        if (failure) throw *failure;
         shown = true;
+        if (failure) throw *failure;
+    }
+    void Unload() override {
+        if (shown) log_.push_back("main frame unload");
+        shown = false;
     }
     std::optional<RuntimeFailure> failure;
     bool shown = false;

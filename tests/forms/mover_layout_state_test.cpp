@@ -60,17 +60,17 @@ TEST(MoverHitTest, PressesReachTheTopmostVisibleControl) {
     EXPECT_EQ(PressAt(state, 100, 100), "control Image5");
 }
 
-TEST(MoverHitTest, PreviewAreaTakesItsPicturesSize) {
+TEST(MoverHitTest, PreviewAreaTakesItsPicturesSizeWithinItsPlace) {
     MoverLayoutState state;
     EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (LayoutRect{128, 247, 361, 140}));
-    state.SetPreviewPictureSize(PixelSize{500, 200});
-    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (LayoutRect{128, 247, 500, 200}));
-    // It covers the quit button's normal picture but lies under its pressed one.
-    EXPECT_EQ(PressAt(state, 550, 340), "control Image1");
-    state.SetVisible("Image14", true);
-    EXPECT_EQ(PressAt(state, 550, 340), "control Image14");
+    // A larger picture is cut to the area's place: the quit button beside it
+    // still takes its presses.
+    state.SetPreviewPictureSize(PixelSize{400, 200});
+    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (LayoutRect{128, 247, 361, 140}));
+    EXPECT_EQ(PressAt(state, 510, 340), "control Image4");
+    state.SetPreviewPictureSize(PixelSize{100, 900});
+    EXPECT_EQ(state.RowPixels(Row("Image1"), k96Dpi), (LayoutRect{128, 247, 100, 140}));
     // A small picture shrinks it: the panel beside it is bare again.
-    state.SetVisible("Image14", false);
     state.SetPreviewPictureSize(PixelSize{10, 10});
     EXPECT_EQ(PressAt(state, 140, 380), "window");
     EXPECT_EQ(PressAt(state, 137, 256), "control Image1");

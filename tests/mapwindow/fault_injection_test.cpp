@@ -22,6 +22,7 @@ struct Scenario {
     bool sameName;           // the destination holds a map and a picture of that name
     bool trash;              // the desktop trash takes files
     bool replacedTaken;      // "Replaced Maps" already holds files of that name
+    bool otherDisk;          // the stored maps folder is on another disk: copies, not renames
     std::vector<std::string> failures;
     int number;
 
@@ -31,6 +32,7 @@ struct Scenario {
         text += sameName ? ", same name at destination" : "";
         text += trash ? ", trash" : ", no trash";
         text += replacedTaken ? ", replaced name taken" : "";
+        text += otherDisk ? ", other disk" : "";
         for (const auto& failure : failures) text += ", fail '" + failure + "'";
         return text + " (" + std::to_string(number) + ")";
     }
@@ -54,6 +56,7 @@ struct TransferRun : MoverFakes {
             disk.AddFile(JoinPath(replacedFolder, "Lake.bmp"), "BM older picture");
         }
         disk.trashAvailable = s.trash;
+        if (s.otherDisk) disk.otherDisks.insert(kStored);
         mover.Form_Load();
         if (s.install) {
             File2.selected = "Lake.gmx";
@@ -99,7 +102,13 @@ struct TransferRun : MoverFakes {
 
 std::vector<std::string> FailureSites(const TransferRun& r) {
     const std::string trashed = JoinPath(FakeDisk::kTrash, "Lake.gmx");
-    return {"copy " + r.SourceMap(),          "copy to " + r.DestinationMap(),
+    const std::string trashedPicture = JoinPath(FakeDisk::kTrash, "Lake.bmp");
+    return {"move " + r.SourceMap(),          "move " + r.SourcePicture(),
+            "stamp " + r.SourceMap(),         "stamp " + r.SourcePicture(),
+            "restore " + trashed,             "restore " + trashedPicture,
+            "delete " + r.DestinationMap(),   "delete " + r.DestinationPicture(),
+            "copy " + r.DestinationPicture(), "move to " + r.SourcePicture(),
+            "copy " + r.SourceMap(),          "copy to " + r.DestinationMap(),
             "copy " + r.SourcePicture(),      "copy to " + r.DestinationPicture(),
             "delete " + r.SourceMap(),        "delete " + r.SourcePicture(),
             "trash " + r.DestinationMap(),    "trash " + r.DestinationPicture(),
@@ -120,6 +129,11 @@ std::vector<std::vector<std::string>> FailureSets(const TransferRun& r) {
     sets.push_back({"copy " + r.SourceMap(), "move to " + r.DestinationMap()});
     sets.push_back({"copy " + r.SourcePicture(), "copy " + trashedPicture});
     sets.push_back({"copy " + r.SourcePicture(), "move to " + r.DestinationPicture()});
+    // A later step fails and so does taking back an earlier one.
+    sets.push_back({"move " + r.SourcePicture(), "move " + r.DestinationMap()});
+    sets.push_back({"copy " + r.SourcePicture(), "delete " + r.DestinationMap()});
+    sets.push_back({"delete " + r.SourceMap(), "copy " + r.DestinationPicture()});
+    sets.push_back({"copy " + r.SourceMap(), "restore " + trashedMap});
     return sets;
 }
 
@@ -143,6 +157,33 @@ void Check(const TransferRun& r) {
     std::set<std::string> known;
     for (const auto& [path, bytes] : r.before) known.insert(bytes);
     for (const auto& [path, bytes] : r.disk.files) EXPECT_EQ(known.count(bytes), 1u) << path;
+    // The map and its picture moved together, or both folders hold what
+    // they held (unless taking a step back failed as well).
+    const bool moved = r.disk.HasFile(r.DestinationMap()) && r.disk.files.at(r.DestinationMap()) == "new map";
+    if (s.failures.size() >= 2) {
+        // Only that nothing is lost (above and below).
+    } else if (moved) {
+        EXPECT_FALSE(r.disk.HasFile(r.SourceMap()));
+        if (s.picture) {
+            EXPECT_FALSE(r.disk.HasFile(r.SourcePicture()));
+            EXPECT_TRUE(r.disk.HasFile(r.DestinationPicture()) &&
+                        r.disk.files.at(r.DestinationPicture()) == "BM new picture");
+        }
+        // A replaced map never leaves its picture to pass as the new one's.
+        if (s.sameName && !s.picture) {
+            EXPECT_FALSE(r.disk.HasFile(r.DestinationPicture()));
+        }
+    } else {
+        const auto inFolders = [&](const std::map<std::string, std::string>& files) {
+            std::map<std::string, std::string> kept;
+            for (const auto& [path, bytes] : files) {
+                const std::string folder = FakeDisk::Parent(path);
+                if (folder == r.sourceFolder || folder == r.destinationFolder) kept[path] = bytes;
+            }
+            return kept;
+        };
+        EXPECT_EQ(inFolders(r.disk.files), inFolders(r.before));
+    }
     // The moving map never sits only in the trash or the replaced maps folder.
     EXPECT_TRUE(r.disk.HasFile(r.SourceMap()) || r.disk.files.at(r.DestinationMap()) == "new map");
     // A destination that held a map still holds a whole one, unless putting
@@ -163,11 +204,12 @@ TEST(FaultInjection, EveryTransferUnderEveryFailureKeepsEveryFile) {
             for (const bool sameName : {true, false}) {
                 for (const bool trash : {true, false}) {
                     for (const bool replacedTaken : {false, true}) {
-                        const Scenario plain{install, picture, sameName, trash, replacedTaken, {}, 0};
+                      for (const bool otherDisk : {false, true}) {
+                        const Scenario plain{install, picture, sameName, trash, replacedTaken, otherDisk, {}, 0};
                         for (const auto& failures : FailureSets(TransferRun(plain))) {
                             for (const int number : {kPermissionDenied, kPathNotFound, kDiskFull}) {
-                                const Scenario s{install, picture, sameName, trash, replacedTaken, failures,
-                                                 number};
+                                const Scenario s{install, picture, sameName, trash, replacedTaken, otherDisk,
+                                                 failures, number};
                                 SCOPED_TRACE(s.Describe());
                                 TransferRun run(s);
                                 run.Transfer();
@@ -176,6 +218,7 @@ TEST(FaultInjection, EveryTransferUnderEveryFailureKeepsEveryFile) {
                                 if (::testing::Test::HasFailure()) return;
                             }
                         }
+                      }
                     }
                 }
             }

@@ -33,7 +33,8 @@ TEST(MoverLoad, FirstRunShapesPlacesAndCreatesTheStoredMapsFolderSilently) {
                             {"File1 folder " + MoverFakes::kGame, "File1 pattern *.gmx; *.GMX",
                              "File2 folder " + kStoredWithSeparator,
                              "create " + MoverFakes::kStored,
-                             "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX"}));
+                             "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX",
+                             "tidy " + MoverFakes::kGame, "tidy " + kStoredWithSeparator}));
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx", "PINES.GMX"}));
     EXPECT_TRUE(f.File2.Entries().empty());
@@ -82,9 +83,13 @@ TEST(MoverLoad, OtherFailuresShowNumberThenDescriptionAndStop) {
     EXPECT_EQ(f.log.back(), "message 70, planted failure: list " + kStoredWithSeparator);
     EXPECT_EQ(f.File2.Folder(), "");
 
+    // A game maps folder that cannot be listed is forgotten, as a missing one is.
     MoverFakes game;
+    const std::string cache = game.program.LocationCachePath();
+    game.startup.files.contents[cache] = "\"" + MoverFakes::kGame + "\"\r\n";
     game.disk.FailOn("list " + MoverFakes::kGame, kDeviceIOError);
     game.mover.Form_Load();
+    EXPECT_EQ(game.startup.files.contents.count(cache), 0u);
     ASSERT_EQ(game.messages.shown.size(), 1u);
     EXPECT_EQ(game.messages.shown[0].first, "57, planted failure: list " + MoverFakes::kGame);
     for (const auto& event : game.log) EXPECT_EQ(event.find("File2"), std::string::npos) << event;

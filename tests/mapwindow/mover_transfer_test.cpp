@@ -48,9 +48,8 @@ TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
     f.mover.Image12_MouseDown();
     EXPECT_EQ(f.log, Concat({kInstallReady,
                              {"pointer busy", "Image12 shown",
-                              "copy " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx"),
-                              "copy " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"),
-                              "delete " + f.Stored("Lake.gmx"), "delete " + f.Stored("Lake.bmp"),
+                              "move " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx"),
+                              "move " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"),
                               "pointer default", "File1 folder " + f.kGame, "File1 pattern *.gmx; *.GMX",
                               "File1 refresh", "File2 folder " + f.kStored,
                               "File2 pattern *.gmx; *.GMX", "File2 refresh"},
@@ -68,6 +67,37 @@ TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
     EXPECT_EQ(f.Image(1).picture, f.Stored("Lake.bmp"));
 }
 
+TEST(MoverTransfer, AcrossDisksCopiesThenDeletesTheSources) {
+    Loaded f;
+    f.disk.otherDisks.insert(f.kStored);
+    f.ClickStored("Lake.gmx");
+    f.ClearLog();
+    f.mover.Image12_MouseDown();
+    const std::string copies = "copy " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx") + "|copy " +
+                               f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp") + "|delete " +
+                               f.Stored("Lake.bmp") + "|delete " + f.Stored("Lake.gmx");
+    std::string done;
+    for (const auto& event : f.log) {
+        if (event.rfind("copy", 0) == 0 || event.rfind("delete", 0) == 0) done += (done.empty() ? "" : "|") + event;
+    }
+    EXPECT_EQ(done, copies);
+    EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "lake map");
+    EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM lake");
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("Lake.gmx")));
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("Lake.bmp")));
+
+    // Another program saves a new version over the source while it is
+    // copied: the copy holds the old one, the new one stays where it was.
+    f.disk.AddFile(f.Game("Elk.gmx"), "elk");
+    f.ClickGame("Elk.gmx");
+    f.disk.duringCopy = [&](const std::string& from) {
+        if (from == f.Game("Elk.gmx")) f.disk.files[from] = "elk, newer";
+    };
+    f.mover.Image13_MouseDown();
+    EXPECT_EQ(f.disk.files.at(f.Game("Elk.gmx")), "elk, newer");
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("Elk.gmx")));
+}
+
 TEST(MoverTransfer, StoreOfAnUpperCaseMapWithoutPictureMovesTheMapAlone) {
     Loaded f;
     f.disk.AddFile(f.Game("Deer.GMX"), "deer map");
@@ -79,8 +109,9 @@ TEST(MoverTransfer, StoreOfAnUpperCaseMapWithoutPictureMovesTheMapAlone) {
     f.mover.Image13_MouseDown();
     EXPECT_EQ(f.disk.files.at(f.Stored("Deer.GMX")), "deer map");
     EXPECT_FALSE(f.disk.HasFile(f.Game("Deer.GMX")));
-    // The old picture stays and now belongs to the moved map.
-    EXPECT_EQ(f.disk.files.at(f.Stored("Deer.bmp")), "BM old deer");
+    // The old picture goes with the old map, and never passes as the new one's.
+    EXPECT_FALSE(f.disk.HasFile(f.Stored("Deer.bmp")));
+    EXPECT_EQ(f.disk.files.at(JoinPath(fakes::FakeDisk::kTrash, "Deer.bmp")), "BM old deer");
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "delete " + f.Game("Deer.bmp")), 0);
     EXPECT_EQ(f.File2.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
@@ -122,11 +153,26 @@ TEST_P(MoverTransferFailure, NothingIsLostAndTheTransferEndsIdle) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachStep, MoverTransferFailure,
-    ::testing::Values(FailingStep{"copy <map>", false, true, false, true},
-                      FailingStep{"copy <picture>", true, false, false, true},
-                      FailingStep{"delete <map>", true, true, true, false},
-                      FailingStep{"delete <picture>", true, false, true, true},
+    ::testing::Values(FailingStep{"move <map>", true, false, true, false},
+                      FailingStep{"move <picture>", true, false, true, false},
                       FailingStep{"list <game>", true, false, true, false}));
+
+// Across disks: a map and its picture move together or not at all.
+TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeither) {
+    for (const std::string step : {"copy <map>", "copy <picture>", "delete <map>", "delete <picture>"}) {
+        SCOPED_TRACE(step);
+        Loaded f;
+        f.disk.otherDisks.insert(f.kStored);
+        f.ClickStored("Lake.gmx");
+        const std::string path = step.find("<map>") != std::string::npos ? f.Stored("Lake.gmx") : f.Stored("Lake.bmp");
+        f.disk.FailOn(step.substr(0, step.find(' ') + 1) + path);
+        const auto before = f.disk.files;
+        f.mover.Image12_MouseDown();
+        EXPECT_EQ(f.disk.files, before);
+        EXPECT_EQ(f.Looks(), "2 3");
+        EXPECT_TRUE(f.messages.shown.empty());
+    }
+}
 
 TEST(MoverTransfer, MissingDestinationFolderDeletesNothing) {
     Loaded f;
@@ -149,7 +195,7 @@ TEST(MoverTransfer, WithoutAChosenMapNothingHappens) {
     Loaded f;
     f.ClickStored("Lake.gmx");
     f.mover.File2_LostFocus();
-    EXPECT_EQ(f.Looks(), "12 18");
+    EXPECT_EQ(f.Looks(), "2 3");
     f.ClearLog();
     f.mover.Image12_MouseDown();
     EXPECT_EQ(f.log, Concat({kInstallReady, kIdle}));

@@ -47,15 +47,16 @@ TEST(ReplacedFiles, WithoutTrashGoUnderAFreeNameIntoReplacedMapsWhichNoListShows
     f.mover.Image12_MouseDown();
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "new map");
     EXPECT_EQ(f.disk.files.at(f.Replaced("Lake.gmx")), "older map");
+    // The replaced pair keeps one number.
     EXPECT_EQ(f.disk.files.at(f.Replaced("Lake (2).gmx")), "old map");
-    EXPECT_EQ(f.disk.files.at(f.Replaced("Lake.bmp")), "BM old");
+    EXPECT_EQ(f.disk.files.at(f.Replaced("Lake (2).bmp")), "BM old");
     EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx"}));
     EXPECT_TRUE(f.File2.Entries().empty());
 
     // A store over the stored map of that name: the folder is made on need.
     f.disk.files.erase(f.Replaced("Lake.gmx"));
     f.disk.files.erase(f.Replaced("Lake (2).gmx"));
-    f.disk.files.erase(f.Replaced("Lake.bmp"));
+    f.disk.files.erase(f.Replaced("Lake (2).bmp"));
     f.disk.folders.erase(f.Stored(kReplacedMapsName));
     f.disk.AddFile(f.Stored("Lake.gmx"), "stored map");
     f.File1.selected = "Lake.gmx";
@@ -77,15 +78,17 @@ TEST(ReplacedFiles, AFileThatCannotBeKeptIsNotTransferred) {
     EXPECT_EQ(f.disk.files.at(f.Stored("Lake.bmp")), "BM new");
     EXPECT_EQ(f.Looks(), "2 3");
 
-    // Only the picture cannot be kept: the map moves, the picture stays.
+    // Only the picture cannot be kept: neither moves, and the map taken
+    // into the trash first comes back.
     Replacing g;
     g.disk.FailOn("trash " + g.Game("Lake.bmp"));
     g.disk.FailOn("move " + g.Game("Lake.bmp"));
     g.mover.Image12_MouseDown();
-    EXPECT_EQ(g.disk.files.at(g.Game("Lake.gmx")), "new map");
+    EXPECT_EQ(g.disk.files.at(g.Game("Lake.gmx")), "old map");
     EXPECT_EQ(g.disk.files.at(g.Game("Lake.bmp")), "BM old");
+    EXPECT_EQ(g.disk.files.at(g.Stored("Lake.gmx")), "new map");
     EXPECT_EQ(g.disk.files.at(g.Stored("Lake.bmp")), "BM new");
-    EXPECT_FALSE(g.disk.HasFile(g.Stored("Lake.gmx")));
+    EXPECT_FALSE(g.disk.HasFile(JoinPath(FakeDisk::kTrash, "Lake.gmx")));
 }
 
 TEST(ReplacedFiles, AFailedCopyPutsTheReplacedFileBack) {
@@ -93,6 +96,8 @@ TEST(ReplacedFiles, AFailedCopyPutsTheReplacedFileBack) {
         SCOPED_TRACE(trash ? "trash" : "replaced maps");
         Replacing f;
         f.disk.trashAvailable = trash;
+        // Not renamed (another disk), and the copy fails.
+        f.disk.FailOn("move " + f.Stored("Lake.gmx"));
         f.disk.FailOn("copy " + f.Stored("Lake.gmx"), kDiskFull);
         f.mover.Image12_MouseDown();
         EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "old map");

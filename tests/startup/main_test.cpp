@@ -2,6 +2,8 @@
 // pointer states, the not-found end and the failure path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/fake_startup.h"
 #include "platform/path.h"
 #include "startup/module1.h"
@@ -56,7 +58,7 @@ protected:
 
     StartupFakes fakes;
     std::string gameMapsFolder;
-    std::array<std::string, 15> driveTypeNames;
+    std::vector<std::string> driveTypeNames;
 };
 
 TEST_F(MainTest, TrustedCacheOpensTheMainFrameWithoutScanning) {
@@ -129,6 +131,32 @@ TEST_F(MainTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
     EXPECT_EQ(fakes.files.contents[CachePath()], "\"ab\"\r\n");
 }
 
+TEST_F(MainTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlacesSearched) {
+    // Three prefixes of 15 drives and one folder: steps of 30 / 46 never
+    // reach the marks early, never go back, and end on 35 and 65.
+    fakes.drives.count = 46;
+    for (int i = 0; i < 46; ++i) fakes.drives.types[i] = 3;
+    fakes.drives.places = "Searched: ~/.wine, 2 Lutris prefixes.";
+    Module1 module(fakes.Services());
+    EXPECT_THROW(module.Main(), ProcessEnded);
+
+    std::vector<float> values;
+    for (const std::string& event : fakes.log) {
+        if (event.rfind("progress ", 0) == 0) values.push_back(std::stof(event.substr(9)));
+    }
+    ASSERT_EQ(values.size(), 2u + 46 + 46);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_LT(values[2 + 44], 35);
+    EXPECT_EQ(values[2 + 45], 35);
+    EXPECT_LT(values[2 + 46 + 44], 65);
+    EXPECT_EQ(values.back(), 65);
+    EXPECT_EQ(module.DriveTypeNames.size(), 46u);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].first,
+              "The game cannot be found on this computer.\n\nSearched: ~/.wine, 2 Lutris prefixes.");
+    EXPECT_EQ(fakes.messages.shown[0].second, "Game not found");
+}
+
 TEST_F(MainTest, GameOnlyOnDrivesThatAreNotFixedIsNotFound) {
     fakes.drives.types = {{0, 2}, {1, 4}, {2, 5}, {3, 6}, {4, 0}, {5, 7}, {14, 2}};
     for (char letter = 'A'; letter <= 'O'; ++letter) {
@@ -150,14 +178,16 @@ TEST_F(MainTest, ShortSearchResultIsNotAGame) {
     EXPECT_FALSE(fakes.mainFrame.shown);
 }
 
-TEST_F(MainTest, FailureReachingMainShowsItDeletesTheCacheAndKeepsTheSplash) {
+TEST_F(MainTest, FailureReachingMainClosesTheFrameShowsItDeletesTheCacheAndKeepsTheSplash) {
     CacheHolds("\"D:\\Games\\Hunt\\Home\\Maps\"\r\n");
     fakes.mainFrame.failure = RuntimeFailure(kPathNotFound, "Path not found");
     RunMain();
 
     EventLog expected = Opening();
-    Append(expected, {"pointer default", "main frame show", "message Path not found, 76", "pointer default"});
+    Append(expected, {"pointer default", "main frame show", "main frame unload", "message Path not found, 76",
+                      "pointer default"});
     EXPECT_EQ(fakes.log, expected);
+    EXPECT_FALSE(fakes.mainFrame.shown);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].second, "Tessary --- Fennock Marrowby");
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);

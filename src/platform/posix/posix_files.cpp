@@ -1,5 +1,6 @@
 #include "platform/posix/posix_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -61,6 +62,12 @@ std::uint64_t CopyBytes(int source, ReplacingFile& target, const std::string& fr
     }
 }
 
+FileStamp StampOf(const struct stat& info) {
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 }  // namespace
 
 void PosixFiles::Copy(const std::string& from, const std::string& to) {
@@ -73,7 +80,11 @@ void PosixFiles::Copy(const std::string& from, const std::string& to) {
     }
     ReplacingFile out(to);
     const std::uint64_t copied = CopyBytes(in.Get(), out, from);
-    if (copied != static_cast<std::uint64_t>(source.st_size)) {
+    // Another program writing into the source while it was read leaves a
+    // copy that is neither the old file nor the new one.
+    struct stat after{};
+    if (copied != static_cast<std::uint64_t>(source.st_size) || ::fstat(in.Get(), &after) != 0 ||
+        !(StampOf(after) == StampOf(source))) {
         throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
     }
     out.Commit(source.st_mode & 07777);
@@ -124,6 +135,29 @@ void PosixFiles::Move(const std::string& from, const std::string& to) {
         const int unlinkError = errno;
         ::unlink(to.c_str());
         throw FailureFromErrno(unlinkError, "Cannot move", from);
+    }
+}
+
+FileStamp PosixFiles::Stamp(const std::string& path) const {
+    struct stat info{};
+    if (::stat(path.c_str(), &info) != 0) throw FailureFromErrno(errno, "Cannot read the state of", path);
+    return StampOf(info);
+}
+
+void PosixFiles::RemoveTemporaryFiles(const std::string& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) throw FailureFromErrno(errno, "Cannot read the folder", folder);
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (IsTemporaryName(entry->d_name)) leftovers.emplace_back(entry->d_name);
+    }
+    ::closedir(listing);
+    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (const auto& name : leftovers) {
+        // Only plain files: a folder or link of such a name is someone else's.
+        struct stat info{};
+        const std::string path = prefix + name;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.c_str());
     }
 }
 

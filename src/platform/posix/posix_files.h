@@ -15,6 +15,8 @@ public:
     // front that has one wraps these files and moves to its trash itself.
     std::string MoveToTrash(const std::string& path) override;
     void Move(const std::string& from, const std::string& to) override;
+    FileStamp Stamp(const std::string& path) const override;
+    void RemoveTemporaryFiles(const std::string& folder) override;
 
     std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
     void WriteWhole(const std::string& path, const std::string& bytes) override;

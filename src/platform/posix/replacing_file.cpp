@@ -12,6 +12,19 @@
 
 namespace tessary {
 
+namespace {
+
+constexpr const char* kTemporaryPrefix = ".tessary-";
+// mkostemp's six letters.
+constexpr std::size_t kTemporaryLetters = 6;
+
+}  // namespace
+
+bool IsTemporaryName(const std::string& name) {
+    const std::string prefix = kTemporaryPrefix;
+    return name.size() == prefix.size() + kTemporaryLetters && name.compare(0, prefix.size(), prefix) == 0;
+}
+
 std::string FolderOfPosixPath(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
@@ -21,7 +34,7 @@ std::string FolderOfPosixPath(const std::string& path) {
 
 ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)), folder_(FolderOfPosixPath(target_)) {
     std::vector<char> name(folder_.begin(), folder_.end());
-    const std::string pattern = "/.tessary-XXXXXX";
+    const std::string pattern = std::string("/") + kTemporaryPrefix + std::string(kTemporaryLetters, 'X');
     name.insert(name.end(), pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);

@@ -33,6 +33,9 @@ private:
     bool committed_ = false;
 };
 
+// True for the names ReplacingFile gives its temporary files.
+bool IsTemporaryName(const std::string& name);
+
 // The folder part of a path ("." for a bare name, "/" for "/name").
 std::string FolderOfPosixPath(const std::string& path);
 

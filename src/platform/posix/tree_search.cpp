@@ -3,8 +3,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <set>
 #include <string_view>
@@ -22,6 +24,35 @@ namespace {
 constexpr std::size_t kMaxOpenFolders = 32;
 constexpr int kFolderOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK;
 
+// File systems that hold no files of their own but views of the system and
+// of other processes (their working folders, their open files): never entered.
+bool IsPseudoFileSystem(int fd) {
+    struct statfs info{};
+    if (::fstatfs(fd, &info) != 0) return true;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x9fa0UL:      // proc
+    case 0x62656572UL:  // sysfs
+    case 0x1cd1UL:      // devpts
+    case 0x27e0ebUL:    // cgroup
+    case 0x63677270UL:  // cgroup2
+    case 0x64626720UL:  // debugfs
+    case 0x74726163UL:  // tracefs
+    case 0x73636673UL:  // securityfs
+    case 0xcafe4a11UL:  // bpf
+    case 0x6165676cUL:  // pstore
+    case 0xf97cff8cUL:  // selinuxfs
+    case 0x62656570UL:  // configfs
+    case 0x65735543UL:  // fusectl
+    case 0x42494e4dUL:  // binfmt_misc
+    case 0x19800202UL:  // mqueue
+    case 0xde5e81e4UL:  // efivarfs
+    case 0x6e736673UL:  // nsfs
+        return true;
+    default:
+        return false;
+    }
+}
+
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 struct Folder {
@@ -35,7 +66,8 @@ struct Folder {
 
 class Walk {
 public:
-    Walk(const std::string& root, const std::string& fileName) : path_(root), name_(fileName) {
+    Walk(const std::string& root, const std::string& fileName, std::set<std::pair<dev_t, ino_t>>& visited)
+        : path_(root), name_(fileName), visited_(visited) {
         if (!path_.empty() && path_.back() != '/') path_ += '/';
         for (char& c : name_) c = LowerAscii(c);
     }
@@ -68,6 +100,7 @@ private:
         if (!fd.Valid()) return false;
         struct stat info{};
         if (::fstat(fd.Get(), &info) != 0) return false;
+        if (IsPseudoFileSystem(fd.Get())) return false;
         if (!visited_.emplace(info.st_dev, info.st_ino).second) return false;
 
         Folder folder;
@@ -90,26 +123,30 @@ private:
     }
 
     // Sorts a folder's entries into subfolders and the best matching file.
+    // The entries are read straight from the folder's descriptor, which is
+    // not read again afterwards.
     bool ReadEntries(int fd, std::vector<std::string>& subfolders, std::string& match) {
-        const int readFd = ::dup(fd);
-        if (readFd < 0) return false;
-        DIR* dir = ::fdopendir(readFd);
-        if (dir == nullptr) {
-            ::close(readFd);
-            return false;
-        }
-        while (const dirent* entry = ::readdir(dir)) {
-            const char* name = entry->d_name;
-            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
-            unsigned char type = entry->d_type;
-            if (type == DT_LNK || type == DT_UNKNOWN) type = TypeBehind(fd, name);
-            if (type == DT_DIR) {
-                subfolders.emplace_back(name);
-            } else if (type == DT_REG && Matches(name) && (match.empty() || match > name)) {
-                match = name;
+        bool winePrefix = false;
+        for (;;) {
+            const ssize_t size = ::getdents64(fd, entries_.data(), entries_.size());
+            if (size < 0) return false;
+            if (size == 0) break;
+            for (ssize_t offset = 0; offset < size;) {
+                const auto* entry = reinterpret_cast<const dirent64*>(entries_.data() + offset);
+                offset += entry->d_reclen;
+                const char* name = entry->d_name;
+                if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+                unsigned char type = entry->d_type;
+                if (type == DT_LNK || type == DT_UNKNOWN) type = TypeBehind(fd, name);
+                if (type == DT_DIR) {
+                    subfolders.emplace_back(name);
+                } else if (type == DT_REG && Matches(name) && (match.empty() || match > name)) {
+                    match = name;
+                }
+                winePrefix = winePrefix || (type == DT_REG && std::strcmp(name, "system.reg") == 0);
             }
         }
-        ::closedir(dir);
+        if (winePrefix) std::erase(subfolders, std::string("dosdevices"));
         return true;
     }
 
@@ -164,13 +201,17 @@ private:
     std::string found_;
     std::vector<Folder> stack_;
     std::size_t openFolders_ = 0;
-    std::set<std::pair<dev_t, ino_t>> visited_;
+    std::set<std::pair<dev_t, ino_t>>& visited_;
+    // Room for the raw entries of one read of a folder.
+    alignas(dirent64) std::array<char, 32 * 1024> entries_;
 };
 
 }  // namespace
 
 std::string PosixTreeSearch::Find(const std::string& root, const std::string& fileName) {
-    return Walk(root, fileName).Run();
+    if (walkEachFolderOnce_) return Walk(root, fileName, visited_).Run();
+    std::set<std::pair<dev_t, ino_t>> visited;
+    return Walk(root, fileName, visited).Run();
 }
 
 }  // namespace tessary

@@ -64,4 +64,14 @@ void QtMainFrame::Show() {
     window_->show();
 }
 
+void QtMainFrame::Unload() {
+    if (window_ == nullptr) return;
+    // Hidden, not closed: closing the frame ends the program, and after a
+    // failed start-up the splash window stays up for the player to close.
+    for (QWidget* window : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isWindow()) window->hide();
+    }
+    window_->hide();
+}
+
 }  // namespace tessary

@@ -50,6 +50,7 @@ public:
     ~QtMainFrame() override;
 
     void Show() override;
+    void Unload() override;
     // Destroys the frame window and the windows it owns.
     void DestroyWindow() { window_.reset(); }
     MainFrameWindow* Window() const { return window_.get(); }

@@ -20,7 +20,9 @@ QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 }  // namespace
 
 QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+    // A tool window of the frame: the window system keeps it in front of the
+    // frame and minimises it with the frame.
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
       services_(services),
       scale_{services.screen.TwipsPerPixelX(), services.screen.TwipsPerPixelY()},
       background_(AssetPicture(ToQString(kMoverBackgroundPicture))) {
@@ -44,7 +46,12 @@ QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWi
     file2_->onLostFocus = [this] { mover_->File2_LostFocus(); };
 }
 
-QtMoverWindow::~QtMoverWindow() = default;
+QtMoverWindow::~QtMoverWindow() {
+    // The lists go first: a list that loses the focus on its way out still
+    // calls into the behaviour, which must be there.
+    delete file2_;
+    delete file1_;
+}
 
 std::size_t QtMoverWindow::RowOf(std::string_view name) const { return *MoverControlIndex(name); }
 
@@ -175,6 +182,10 @@ void QtMoverWindow::closeEvent(QCloseEvent* event) {
         mover_->Form_Unload();
     }
     event->accept();
+    // Closing the map window (the window manager's close, Alt+F4) ends the
+    // program as closing the frame does; the frame closing closes this
+    // window again, which is then already closing.
+    if (QWidget* frame = parentWidget()) frame->close();
 }
 
 }  // namespace tessary

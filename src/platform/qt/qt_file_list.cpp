@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QFocusEvent>
-#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "forms/mover_layout.h"
 
@@ -18,11 +18,14 @@ QtFileList::QtFileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setFocusPolicy(Qt::StrongFocus);
+    // A click on the entry that was already selected; a click that selects
+    // an entry is reported by the change of the selection.
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        model_.Select(static_cast<std::size_t>(row(item)));
+        const auto selected = model_.SelectedIndex();
+        if (!selected || static_cast<int>(*selected) != row(item) || row(item) != selectedAtPress_) return;
         if (onClick) onClick();
     });
-    connect(this, &QListWidget::currentRowChanged, this, &QtFileList::CurrentRowChanged);
+    connect(this, &QListWidget::itemSelectionChanged, this, &QtFileList::SelectionChanged);
 }
 
 void QtFileList::SetLook(const FileListLook& look) {
@@ -79,17 +82,21 @@ void QtFileList::ShowEntries() {
     setCurrentRow(selected ? static_cast<int>(*selected) : -1);
 }
 
-void QtFileList::keyPressEvent(QKeyEvent* event) {
-    keyboardMove_ = true;
-    QListWidget::keyPressEvent(event);
-    keyboardMove_ = false;
+void QtFileList::mousePressEvent(QMouseEvent* event) {
+    const auto selected = model_.SelectedIndex();
+    selectedAtPress_ = selected ? static_cast<int>(*selected) : -1;
+    QListWidget::mousePressEvent(event);
 }
 
-void QtFileList::CurrentRowChanged(int row) {
-    // The model follows the selection however it moved; a mouse click
-    // arrives through itemClicked, so here only keyboard moves count as one.
-    model_.Select(row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt);
-    if (keyboardMove_ && row >= 0 && onClick) onClick();
+void QtFileList::SelectionChanged() {
+    // The chosen map always names the highlighted entry, so every move of
+    // the highlight counts as a click on its new entry, whatever moved it.
+    // (The list's own re-reads restore the highlight with the signals blocked.)
+    const QList<QListWidgetItem*> items = selectedItems();
+    const int selected = items.isEmpty() ? -1 : row(items.first());
+    const auto before = model_.SelectedIndex();
+    model_.Select(selected >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(selected)) : std::nullopt);
+    if (selected >= 0 && (!before || static_cast<int>(*before) != selected) && onClick) onClick();
 }
 
 void QtFileList::focusOutEvent(QFocusEvent* event) {

@@ -32,23 +32,24 @@ public:
 
     const PosixFileList& Model() const { return model_; }
 
-    // The list's events: a click on an entry (by mouse, also on the entry
-    // already selected, or a keyboard move of the selection), and the focus
-    // moving to another control of the program.
+    // The list's events: a click on an entry, raised once for every change
+    // of the current entry however it came (click, keyboard, a press slid to
+    // another entry, the right button) and for a click on the entry already
+    // current; and the focus moving to another control of the program.
     std::function<void()> onClick;
     std::function<void()> onLostFocus;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void ShowEntries();
-    void CurrentRowChanged(int row);
+    void SelectionChanged();
 
     PosixFileList model_;
     std::vector<std::string> shown_;
-    bool keyboardMove_ = false;
+    int selectedAtPress_ = -1;
 };
 
 }  // namespace tessary

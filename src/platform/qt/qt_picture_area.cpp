@@ -1,26 +1,24 @@
 #include "platform/qt/qt_picture_area.h"
 
-#include <QFile>
 
 #include <cstring>
 
 #include "forms/bmp_picture.h"
 #include "platform/failure.h"
+#include "platform/posix/posix_files.h"
 
 namespace tessary {
 
 QImage ReadPreviewPicture(const std::string& path) {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw RuntimeFailure(kFileNotFound, "Cannot open the picture \"" + path + "\"");
-    }
-    // Never read more than any acceptable picture can need.
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxPictureFileBytes) + 1);
-    if (bytes.size() > static_cast<qsizetype>(kMaxPictureFileBytes)) {
+    // Only a plain file (after links), opened without waiting: a pipe or a
+    // device of the picture's name would hold up the window for good.
+    // Never more than any acceptable picture can need.
+    const std::string bytes = PosixFiles().ReadStart(path, kMaxPictureFileBytes + 1);
+    if (bytes.size() > kMaxPictureFileBytes) {
         throw RuntimeFailure(kInvalidPicture, "The picture \"" + path + "\" is too large");
     }
     const auto result = DecodeBmp(std::span<const std::uint8_t>(
-        reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+        reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     if (!result.picture) throw RuntimeFailure(kInvalidPicture, "Invalid picture: " + result.reason);
     const Picture& picture = *result.picture;
     QImage image(picture.width, picture.height, QImage::Format_ARGB32);

@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "platform/failure.h"
+#include "platform/message_text.h"
 #include "platform/posix/user_cache_folder.h"
 #include "platform/qt/asset_picture.h"
 
@@ -33,8 +34,9 @@ QScreen* PrimaryScreen() {
 }  // namespace
 
 void QtMessageBoxes::ShowOk(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok);
+    // A path many folders deep would make the box taller than the screen.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(FitMessageText(text)), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowIcon(ProgramIcon());
     // Without a window manager nothing activates a new window; the box must

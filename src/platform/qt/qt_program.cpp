@@ -7,7 +7,7 @@
 namespace tessary {
 
 QtProgram::QtProgram()
-    : drives_(WineDrives::PrefixFromEnvironment()),
+    : drives_(LauncherDrives::FromEnvironment()),
       splash_(screen_),
       mainFrame_([this](QWidget& frame) { LoadMover(frame); }),
       module1_(StartupServices{screen_, pointer_, application_, messages_, files_, drives_, treeSearch_,

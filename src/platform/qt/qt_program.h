@@ -4,12 +4,12 @@
 
 #include <QPointer>
 
+#include "platform/posix/gio_trash_files.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/tree_search.h"
-#include "platform/posix/wine_drives.h"
+#include "platform/posix/launcher_drives.h"
 #include "platform/qt/main_frame.h"
 #include "platform/qt/qt_process_services.h"
-#include "platform/qt/qt_trash_files.h"
 #include "platform/qt/splash_window.h"
 #include "startup/module1.h"
 
@@ -40,9 +40,10 @@ private:
     QtMessageBoxes messages_;
     PosixFiles files_;
     // The map window's files: a file a transfer replaces goes to the trash.
-    QtTrashFiles moverFiles_{files_};
-    WineDrives drives_;
-    PosixTreeSearch treeSearch_;
+    GioTrashFiles moverFiles_{files_};
+    LauncherDrives drives_;
+    // The drives of several prefixes often lead to the same folders.
+    PosixTreeSearch treeSearch_{/*walkEachFolderOnce=*/true};
     QtSplashWindow splash_;
     QtMainFrame mainFrame_;
     QtShell shell_;

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
 
 #include <cmath>
@@ -15,6 +17,11 @@
 #include "platform/screen.h"
 
 namespace tessary {
+
+namespace {
+// How long the splash waits for the window system to put it on the screen.
+constexpr int kLongestWaitToBeOnScreenMs = 1000;
+}  // namespace
 
 SplashWidget::SplashWidget(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -71,7 +78,28 @@ void QtSplashWindow::SetTopLeft(double topTwips, double leftTwips) {
 
 void QtSplashWindow::SetProgress(float value) {
     value_ = value;
-    Load().ProgressBar1()->setValue(static_cast<int>(std::lround(value)));
+    SplashWidget& widget = Load();
+    widget.ProgressBar1()->setValue(static_cast<int>(std::lround(value)));
+    // The drive scan blocks the program between its two pending-event
+    // points, so the bar is painted here and now.
+    if (widget.isVisible()) PaintNow(widget);
+}
+
+void QtSplashWindow::PaintNow(SplashWidget& widget) {
+    // Under a window manager the window reaches the screen a little after it
+    // was shown; until the window system says so, nothing can be painted.
+    // Waiting for that lets no input in: only the window system's own news.
+    // It waits once; later it only looks.
+    if (!widget.testAttribute(Qt::WA_Mapped)) {
+        const QDeadlineTimer deadline(waitedForScreen_ ? 0 : kLongestWaitToBeOnScreenMs);
+        waitedForScreen_ = true;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        while (!widget.testAttribute(Qt::WA_Mapped) && !deadline.hasExpired()) {
+            QThread::msleep(5);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    widget.repaint();
 }
 
 float QtSplashWindow::Progress() const { return value_; }
@@ -87,6 +115,7 @@ void QtSplashWindow::Show() {
         widget.show();
         widget.raise();
         widget.activateWindow();
+        PaintNow(widget);
     });
 }
 

@@ -45,11 +45,14 @@ public:
 
 private:
     SplashWidget& Load();
+    // Paints the window and its bar at once, without waiting for the event loop.
+    void PaintNow(SplashWidget& widget);
 
     const Screen& screen_;
     // Owned here while loaded; an unloaded one is the event loop's to delete.
     std::unique_ptr<SplashWidget> widget_;
     float value_ = 0.0f;
+    bool waitedForScreen_ = false;
 };
 
 }  // namespace tessary

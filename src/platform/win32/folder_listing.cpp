@@ -45,7 +45,8 @@ std::vector<std::string> ListMatchingWindowsFiles(const std::string& folder, con
     do {
         if (entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) continue;
         std::string name = Narrow(entry.cFileName);
-        if (pattern.Matches(name)) names.push_back(std::move(name));
+        // Windows compares names without regard to case: "Lake.Gmx" is a map.
+        if (pattern.MatchesIgnoringCase(name)) names.push_back(std::move(name));
     } while (FindNextFileW(find, &entry));
     const DWORD error = GetLastError();
     if (error != ERROR_NO_MORE_FILES) throw FailureFromError(error, "Cannot list the folder", folder);

@@ -10,8 +10,9 @@
 namespace tessary {
 
 // The regular files directly in the folder (no folders, no devices) whose
-// UTF-8 names match, sorted with NaturalLess. Fails with kPathNotFound when
-// the folder does not exist or is not a folder.
+// UTF-8 names match without regard to case (as Windows compares names),
+// sorted with NaturalLess. Fails with kPathNotFound when the folder does not
+// exist or is not a folder.
 std::vector<std::string> ListMatchingWindowsFiles(const std::string& folder, const FilePattern& pattern);
 
 }  // namespace tessary

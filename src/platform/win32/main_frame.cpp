@@ -50,6 +50,15 @@ void Win32MainFrame::Show() {
     if (onLoad_) onLoad_(window_, client_);
 }
 
+void Win32MainFrame::Unload() {
+    if (window_ == nullptr) return;
+    // After a failed start-up the splash window stays up for the player to
+    // close: this is not the end of the program.
+    unloading_ = true;
+    DestroyWindow(window_);
+    unloading_ = false;
+}
+
 LRESULT Win32MainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
@@ -69,7 +78,7 @@ LRESULT Win32MainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_DESTROY:
         window_ = nullptr;
         client_ = nullptr;
-        PostQuitMessage(0);
+        if (!unloading_) PostQuitMessage(0);
         return 0;
     default: break;
     }

@@ -20,6 +20,8 @@ public:
     ~Win32MainFrame() override;
 
     void Show() override;
+    // Destroys the frame and the map window it owns without ending the program.
+    void Unload() override;
 
     HWND Window() const { return window_; }
     HWND Client() const { return client_; }
@@ -31,6 +33,7 @@ private:
     std::function<void(HWND, HWND)> onLoad_;
     HWND window_ = nullptr;
     HWND client_ = nullptr;
+    bool unloading_ = false;
 };
 
 // Paints the frame picture at the top-left of a window's client area and

@@ -41,6 +41,13 @@ PreviewBitmap ReadPreviewBitmap(const std::string& path) {
     Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) throw RuntimeFailure(kFileNotFound, "Cannot open the picture \"" + path + "\"");
+    // Only a file on a disk: a pipe or a device of the picture's name could
+    // hold up the window for good.
+    BY_HANDLE_FILE_INFORMATION kind{};
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.Get(), &kind) ||
+        (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        throw RuntimeFailure(kInvalidPicture, "The picture \"" + path + "\" is not a file");
+    }
     // Never read more than any acceptable picture can need; one byte more
     // tells a file that is too large.
     LARGE_INTEGER size{};

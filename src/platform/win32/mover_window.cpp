@@ -246,7 +246,15 @@ LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_SETCURSOR:
         if (ApplyPointer(lParam)) return TRUE;
         break;
-    case WM_CLOSE: DestroyWindow(window); return 0;
+    case WM_CLOSE:
+        // Closed by the window manager (Alt+F4): the program ends as when the
+        // frame is closed, which takes this window with it.
+        if (const HWND owner = GetWindow(window, GW_OWNER)) {
+            SendMessageW(owner, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        DestroyWindow(window);
+        return 0;
     case WM_DESTROY:
         // An ordinary unload: the window's unload step releases its shape.
         if (loaded_) {

@@ -20,6 +20,29 @@ std::wstring TemporaryName() {
 
 }  // namespace
 
+bool IsTemporaryName(const std::wstring& name) {
+    const std::wstring prefix = L".tessary-", suffix = L".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    // Three numbers between the dashes.
+    int numbers = 0;
+    bool inNumber = false;
+    for (std::size_t i = prefix.size(); i < name.size() - suffix.size(); ++i) {
+        const wchar_t c = name[i];
+        if (c >= L'0' && c <= L'9') {
+            if (!inNumber) ++numbers;
+            inNumber = true;
+        } else if (c == L'-' && inNumber) {
+            inNumber = false;
+        } else {
+            return false;
+        }
+    }
+    return numbers == 3 && inNumber;
+}
+
 Win32ReplacingFile::Win32ReplacingFile(std::string target)
     : target_(std::move(target)), targetLong_(LongPath(target_)) {
     RefuseReadOnlyTarget();

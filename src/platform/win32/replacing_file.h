@@ -10,6 +10,9 @@
 
 namespace tessary {
 
+// True for the names Win32ReplacingFile gives its temporary files.
+bool IsTemporaryName(const std::wstring& name);
+
 class Win32ReplacingFile {
 public:
     // Fails (RuntimeFailure) when no file can be made in the target's folder.

@@ -52,6 +52,17 @@ void Win32SplashWindow::SetProgress(float value) {
     Load();
     value_ = value;
     SendMessageW(progressBar_, PBM_SETPOS, static_cast<WPARAM>(std::lround(value)), 0);
+    // The drive scan blocks the program between its two pending-event
+    // points, so the window and its bar are painted here and now.
+    if (IsWindowVisible(window_)) PaintNow();
+}
+
+void Win32SplashWindow::PaintNow() {
+    // Peeking lets the window system deliver what it owes the window (that it
+    // is on the screen, what to repaint) and removes no input from the queue.
+    MSG message{};
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_PAINT);
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 float Win32SplashWindow::Progress() const { return value_; }
@@ -60,7 +71,7 @@ void Win32SplashWindow::Show() {
     const HWND window = Load();
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
-    UpdateWindow(window);
+    PaintNow();
 }
 
 void Win32SplashWindow::Unload() {

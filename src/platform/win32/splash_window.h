@@ -29,6 +29,8 @@ private:
     HWND Load();
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HWND window);
+    // Paints what needs painting now, without waiting for the message loop.
+    void PaintNow();
 
     const Screen& screen_;
     HWND window_ = nullptr;

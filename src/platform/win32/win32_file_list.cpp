@@ -90,13 +90,18 @@ void Win32FileList::TakeSelectionFromBox() {
     Select(row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt);
 }
 
+void Win32FileList::FollowBox() {
+    const auto before = SelectedIndex();
+    TakeSelectionFromBox();
+    const auto now = SelectedIndex();
+    if (now && now != before && onClick) onClick();
+}
+
 void Win32FileList::Notify(WORD code) {
     if (code == LBN_SELCHANGE) {
-        // The model follows the selection however it moved; a mouse click
-        // is reported when the button comes up, so here only keyboard moves
-        // count as one.
-        TakeSelectionFromBox();
-        if (!mouseDown_ && SelectedIndex() && onClick) onClick();
+        // The chosen map always names the highlighted entry, so every move
+        // of the highlight counts as a click on its new entry.
+        FollowBox();
     } else if (code == LBN_KILLFOCUS) {
         // Only a move of the focus to another control of this window counts;
         // switching to another window or program does not.
@@ -121,17 +126,21 @@ LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {  // the second press of a double click is a click as well
         mouseDown_ = true;
+        selectedAtPress_ = SelectedIndex();
         return CallWindowProcW(original_, window_, message, wParam, lParam);
     }
     case WM_LBUTTONUP: {
         const LRESULT result = CallWindowProcW(original_, window_, message, wParam, lParam);
         if (!mouseDown_) return result;
         mouseDown_ = false;
-        // A click on an entry, also on the one already selected.
+        // A highlight moved by the press is reported, wherever the button
+        // came up; a click on the entry already selected is a click as well.
+        FollowBox();
         const LRESULT hit = SendMessageW(window_, LB_ITEMFROMPOINT, 0, lParam);
-        TakeSelectionFromBox();
         const auto selected = SelectedIndex();
-        if (HIWORD(hit) == 0 && selected && *selected == LOWORD(hit) && onClick) onClick();
+        if (HIWORD(hit) == 0 && selected && *selected == LOWORD(hit) && selected == selectedAtPress_ && onClick) {
+            onClick();
+        }
         return result;
     }
     case WM_KILLFOCUS: focusTo_ = reinterpret_cast<HWND>(wParam); break;

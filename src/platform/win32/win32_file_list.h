@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,9 +42,11 @@ public:
     // A notification of this list box (WM_COMMAND from it to its parent).
     void Notify(WORD code);
 
-    // The list's events: a click on an entry (by mouse, also on the entry
-    // already selected, or a keyboard move of the selection), and the focus
-    // moving to another control of the same window.
+    // The list's events: a click on an entry, raised once for every change
+    // of the selected entry however it came (click, keyboard, a press slid
+    // to another entry, released anywhere) and for a click on the entry
+    // already selected; and the focus moving to another control of the same
+    // window.
     std::function<void()> onClick;
     std::function<void()> onLostFocus;
 
@@ -52,6 +55,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ShowEntries();
     void TakeSelectionFromBox();
+    // Takes the box's selection; raises onClick when it moved to an entry.
+    void FollowBox();
 
     HWND window_ = nullptr;
     WNDPROC original_ = nullptr;
@@ -61,6 +66,7 @@ private:
     HWND tabNext_ = nullptr;
     HWND tabPrevious_ = nullptr;
     bool mouseDown_ = false;
+    std::optional<std::size_t> selectedAtPress_;
     HWND focusTo_ = nullptr;
 };
 

@@ -71,7 +71,15 @@ void Win32Files::Copy(const std::string& from, const std::string& to) {
         out.WriteAll(buffer.data(), got);
         copied += got;
     }
-    if (copied != size) throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
+    // Another program writing into the source while it was read leaves a
+    // copy that is neither the old file nor the new one.
+    BY_HANDLE_FILE_INFORMATION after{};
+    if (copied != size || !GetFileInformationByHandle(in.Get(), &after) ||
+        after.ftLastWriteTime.dwLowDateTime != source.ftLastWriteTime.dwLowDateTime ||
+        after.ftLastWriteTime.dwHighDateTime != source.ftLastWriteTime.dwHighDateTime ||
+        after.nFileSizeLow != source.nFileSizeLow || after.nFileSizeHigh != source.nFileSizeHigh) {
+        throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
+    }
     out.Commit();
 }
 
@@ -122,6 +130,36 @@ void Win32Files::Move(const std::string& from, const std::string& to) {
     if (!MoveFileExW(LongPath(from).c_str(), LongPath(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
         throw LastFailure("Cannot move", from);
     }
+}
+
+FileStamp Win32Files::Stamp(const std::string& path) const {
+    Handle file(CreateFileW(LongPath(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.Valid() || !GetFileInformationByHandle(file.Get(), &info)) {
+        throw LastFailure("Cannot read the state of", path);
+    }
+    return {info.dwVolumeSerialNumber, (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+            (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+            static_cast<std::int64_t>((std::uint64_t(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                                      info.ftLastWriteTime.dwLowDateTime)};
+}
+
+void Win32Files::RemoveTemporaryFiles(const std::string& folder) {
+    std::wstring pattern = LongPath(folder);
+    if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+    const std::wstring prefix = pattern;
+    pattern += L".tessary-*.tmp";
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    std::vector<std::wstring> leftovers;
+    do {
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+        if (IsTemporaryName(found.cFileName)) leftovers.push_back(prefix + found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    for (const auto& path : leftovers) DeleteFileW(path.c_str());
 }
 
 std::string Win32Files::MoveToTrash(const std::string& path) {

@@ -19,6 +19,8 @@ public:
     // Always fails: the Recycle Bin deletes for good on drives without one and
     // still reports success, so a replaced map is kept in "Replaced Maps".
     std::string MoveToTrash(const std::string& path) override;
+    FileStamp Stamp(const std::string& path) const override;
+    void RemoveTemporaryFiles(const std::string& folder) override;
 
     // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
     // when they are not valid in the code page.

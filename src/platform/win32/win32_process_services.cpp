@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/failure.h"
+#include "platform/message_text.h"
 #include "platform/win32/gdi_object.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_failure.h"
@@ -72,7 +73,8 @@ std::string Win32Application::ProgramFolder() const {
 
 void Win32MessageBoxes::ShowOk(const std::string& text, const std::string& caption) {
     const HWND owner = GetActiveWindow();
-    MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+    // A path many folders deep would make the box taller than the screen.
+    MessageBoxW(owner, Widen(FitMessageText(text)).c_str(), Widen(caption).c_str(), MB_OK);
 }
 
 void Win32Shell::Open(const std::string& address, const std::string& workingFolder) {

@@ -156,7 +156,7 @@ TEST(MoverOnRealFolders, InstallAndStoreMoveMapsWithTheirPictures) {
     EXPECT_TRUE(m.messages.shown.empty());
 }
 
-TEST(MoverOnRealFolders, ReplacingAMapKeepsTheOldPictureWhenTheNewOneHasNone) {
+TEST(MoverOnRealFolders, ReplacingAMapSetsItsOldPictureAsideWithIt) {
     RealMover m;
     m.root.Write("Fennock/Home/Maps/Elk.gmx", "new elk");
     m.root.Write("Fennock/Home/Maps/Stored Maps/Elk.gmx", "old elk");
@@ -164,7 +164,8 @@ TEST(MoverOnRealFolders, ReplacingAMapKeepsTheOldPictureWhenTheNewOneHasNone) {
     m.mover.Form_Load();
     m.ClickGame("Elk.gmx");
     m.mover.Image13_MouseDown();
-    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "new elk"}}));
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.gmx", "new elk"}}));
+    EXPECT_EQ(ContentsOf(m.stored + "/Replaced Maps"), (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "old elk"}}));
     EXPECT_TRUE(ContentsOf(m.game).empty());
 }
 
@@ -201,6 +202,35 @@ TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     EXPECT_EQ(m.pointer.current, PointerShape::Default);
     EXPECT_TRUE(m.images[2].Visible());
     EXPECT_TRUE(m.images[3].Visible());
+}
+
+// Without a trash, a plain file named "Replaced Maps" leaves nowhere to keep
+// the map that would be replaced: nothing moves, nothing is written.
+TEST(MoverOnRealFolders, AReplacedMapsThatIsAFileStopsTheTransfer) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "new lake");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/Replaced Maps", "a file");
+    m.root.Write("Fennock/Home/Maps/Lake.gmx", "old lake");
+    m.mover.Form_Load();
+    m.ClickStored("Lake.gmx");
+    m.mover.Image12_MouseDown();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.gmx", "old lake"}}));
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.gmx", "new lake"}, {"Replaced Maps", "a file"}}));
+}
+
+// What a copy cut off by a crash left behind goes at the next load; files
+// that only look alike stay.
+TEST(MoverOnRealFolders, LoadingRemovesWhatACutOffCopyLeft) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/.tessary-a1B2c3", "half a map");
+    m.root.Write("Fennock/Home/Maps/Stored Maps/.tessary-Zz09yx", "half a map");
+    m.root.Write("Fennock/Home/Maps/.tessary-a1B2c3.gmx", "a map");
+    m.root.Write("Fennock/Home/Maps/.tessary-notes", "notes");
+    m.root.Folder("Fennock/Home/Maps/.tessary-folder");
+    m.mover.Form_Load();
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{".tessary-a1B2c3.gmx", "a map"}, {".tessary-notes", "notes"}}));
+    EXPECT_TRUE(std::filesystem::is_directory(m.game + "/.tessary-folder"));
+    EXPECT_TRUE(ContentsOf(m.stored).empty());
 }
 
 TEST(MoverOnRealFolders, StoredMapsThatAreTheGameFolderThroughALinkLoseNothing) {

@@ -1,10 +1,15 @@
 // File operations and text files against real temporary folders.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <set>
+#include <thread>
 
 #include "platform/failure.h"
 #include "platform/posix/posix_files.h"
@@ -42,6 +47,29 @@ protected:
     testing::TempFolder folder;
     PosixFiles files;
 };
+
+// Another program rewriting the source in place while it is copied: the
+// copy would hold the old head and the new tail, so it is not made.
+TEST_F(PosixFilesTest, CopyFailsWhenTheSourceIsRewrittenMeanwhile) {
+    const std::string from = folder.Write("maps/big.gmx", std::string(32 << 20, 'o'));
+    const std::string to = folder.Write("store/big.gmx", "old");
+    std::atomic<bool> copying{true};
+    std::thread writer([&] {
+        const int fd = ::open(from.c_str(), O_WRONLY);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        for (char c = 'a'; copying; c = c == 'z' ? 'a' : char(c + 1)) {
+            const std::string block(4096, c);
+            ASSERT_EQ(::pwrite(fd, block.data(), block.size(), 0), 4096);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        ::close(fd);
+    });
+    EXPECT_THROW(files.Copy(from, to), RuntimeFailure);
+    copying = false;
+    writer.join();
+    EXPECT_EQ(ReadAll(to), "old");
+    EXPECT_EQ(Names(folder / "store"), std::set<std::string>{"big.gmx"});
+}
 
 TEST_F(PosixFilesTest, CopyReplacesTheDestinationWholeWithTheSourcesPermissions) {
     std::string content(300000, '\0');

@@ -36,6 +36,14 @@ TEST_F(TreeSearchTest, FindsTheNameInAnyLetterCase) {
     EXPECT_EQ(search.Find(tree.Path(), "marrowby.exe"), tree.Path() + "/Games/Hunt/MARROWBY.EXE");
 }
 
+// A link to the root of the system must not lead into /proc, where every
+// process's working folder and open files can be reached.
+TEST_F(TreeSearchTest, NeverEntersTheProcessFileSystem) {
+    tree.Link("/proc/self", "drive/self");
+    EXPECT_EQ(search.Find(tree.Path(), "status"), "");
+    EXPECT_EQ(search.Find("/proc/self", "status"), "");
+}
+
 TEST_F(TreeSearchTest, NothingFoundGivesEmpty) {
     tree.Write("a/b/c/Other.exe");
     tree.Folder("a/Marrowby.exe");  // a folder of that name is no match

@@ -1,6 +1,9 @@
 // The map window as a real Qt window (offscreen) over real folders.
 #include <QApplication>
+#include <QWindow>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -9,6 +12,7 @@
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
 #include "platform/posix/posix_files.h"
+#include "platform/qt/main_frame.h"
 #include "platform/qt/mover_window.h"
 #include "shape/software_region.h"
 #include "shape/window_shape.h"
@@ -177,7 +181,44 @@ TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) 
     EXPECT_EQ(window->File1().count(), 2);
 }
 
-TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMap) {
+// The chosen map is the highlighted one however the highlight moved, so a
+// transfer never stores one map's bytes under another map's name.
+TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
+    QtFileList& list = window->File1();
+    ClickEntry(list, 0);
+    const QPoint birch = list.visualItemRect(list.item(1)).center();
+    const QPoint aspen = list.visualItemRect(list.item(0)).center();
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, aspen);
+    QMouseEvent slide(QEvent::MouseMove, QPointF(birch), list.viewport()->mapToGlobal(QPointF(birch)), Qt::NoButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &slide);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, birch);
+    ASSERT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Birch.GMX");
+    ClickSurface(QPoint(288, 227));  // Store
+    EXPECT_EQ(testing::ReadAll(game + "/Stored Maps/Birch.GMX"), "birch map");
+    EXPECT_EQ(testing::ReadAll(game + "/Aspen.gmx"), "aspen map");
+
+    // A right-button press on the other entry moves the highlight as well.
+    ASSERT_EQ(list.count(), 1);
+    temp.Write("Game/Home/Maps/Cedar.gmx", "cedar map");
+    window->Behaviour().RefreshMapLists();
+    ClickEntry(list, 0);
+    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, list.visualItemRect(list.item(1)).center());
+    ASSERT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Cedar.gmx");
+}
+
+// A picture that is a pipe is no picture, and never holds up the window.
+TEST_F(MoverWindowTest, APreviewPictureThatIsAPipeIsNoPicture) {
+    ASSERT_EQ(::mkfifo((game + "/Birch.bmp").c_str(), 0644), 0);
+    ClickEntry(window->File1(), 0);
+    ClickEntry(window->File1(), 1);
+    EXPECT_TRUE(window->Layout().Visible("Label1"));
+    EXPECT_TRUE(window->Image(1).Picture().isNull());
+}
+
+TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAndItsButton) {
     ClickEntry(window->File1(), 0);
     ClickSurface(QPoint(288, 227));
     ASSERT_EQ(window->File2().count(), 1);
@@ -188,9 +229,96 @@ TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMap) 
     QTest::keyClick(window.get(), Qt::Key_Tab);
     ASSERT_TRUE(window->File1().hasFocus());
     EXPECT_TRUE(window->Behaviour().SelectedStoredMap.empty());
-    ClickSurface(QPoint(343, 188));  // Install, still showing: moves nothing
+    // The install button does not stay up with nothing behind it.
+    EXPECT_FALSE(window->Image(12).Visible());
+    EXPECT_TRUE(window->Image(2).Visible());
+    ClickSurface(QPoint(343, 188));
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
     EXPECT_TRUE(window->Image(2).Visible());
+}
+
+TEST_F(MoverWindowTest, SwitchingToAnotherWindowKeepsTheStoredMap) {
+    ClickEntry(window->File1(), 0);
+    ClickSurface(QPoint(288, 227));
+    ASSERT_EQ(window->File2().count(), 1);
+    window->File2().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->File2(), 0);
+    ASSERT_TRUE(window->File2().hasFocus());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(window->Behaviour().SelectedStoredMap.empty());
+    EXPECT_TRUE(window->Image(12).Visible());
+}
+
+TEST_F(MoverWindowTest, DestroyedWithTheFocusInTheStoredList) {
+    ClickEntry(window->File1(), 0);
+    ClickSurface(QPoint(288, 227));
+    window->File2().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->File2(), 0);
+    ASSERT_TRUE(window->File2().hasFocus());
+    // A list that loses the focus on its way out calls File2_LostFocus: the
+    // behaviour must still be there when the lists go.
+    QtMoverWindow* raw = window.get();
+    bool forgotten = false;
+    QObject::connect(&window->File2(), &QObject::destroyed, [raw, &forgotten] {
+        raw->Behaviour().File2_LostFocus();
+        forgotten = raw->Behaviour().SelectedStoredMap.empty();
+    });
+    window.reset();
+    EXPECT_TRUE(forgotten);
+}
+
+TEST_F(MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
+    temp.Write("Game/Home/Maps/Aspen.bmp", SmallBmp(400, 200));
+    ClickEntry(window->File1(), 0);
+    const QImage exitFace = QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < 35; y += 3) {
+        for (int x = 0; x < 121; x += 5) ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(shot.pixel(300, 300), qRgb(0x80, 0x80, 0x80));  // the picture, inside its place
+}
+
+struct MoverInFrame {
+    MoverInFrame() {
+        program.GameMapsFolder = temp.Folder("Game/Home/Maps");
+        frame.show();
+        window.LoadAndShow();
+    }
+    testing::TempFolder temp;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    fakes::EventLog log;
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    PosixFiles files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    MainFrameWindow frame;
+    QtMoverWindow window{program, MoverWindowServices{screen, pointer, messages, files, shell, application}, &frame};
+};
+
+TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingEitherClosesBothOnce) {
+    MoverInFrame f;
+    ASSERT_NE(f.window.windowHandle(), nullptr);
+    // The window system keeps a tool window in front of the one it belongs to.
+    EXPECT_EQ(f.window.windowHandle()->transientParent(), f.frame.windowHandle());
+    EXPECT_EQ(f.window.windowHandle()->type(), Qt::Tool);
+    ASSERT_NE(f.window.Behaviour().ShapeRegion, kNoRegion);
+
+    // The window manager's close on the map window closes the frame too.
+    f.window.close();
+    EXPECT_FALSE(f.frame.isVisible());
+    EXPECT_FALSE(f.window.isVisible());
+    EXPECT_EQ(f.window.Behaviour().ShapeRegion, kNoRegion);
+
+    MoverInFrame g;
+    g.frame.close();
+    EXPECT_FALSE(g.window.isVisible());
+    EXPECT_EQ(g.window.Behaviour().ShapeRegion, kNoRegion);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // The splash window and the main frame as real Qt windows (offscreen).
+#include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
+#include <QTimer>
 #include <QImage>
 #include <QPointer>
 #include <QProgressBar>
@@ -7,11 +10,26 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_startup.h"
+#include "platform/failure.h"
 #include "platform/qt/main_frame.h"
+#include "platform/qt/qt_process_services.h"
 #include "platform/qt/splash_window.h"
+#include "startup/module1.h"
 
 namespace tessary {
 namespace {
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(int& paints) : paints_(paints) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints_;
+        return false;
+    }
+
+private:
+    int& paints_;
+};
 
 QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -132,6 +150,57 @@ TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
     for (int y = 960; y < viewport->height(); y += 3) {
         for (int x = 0; x < 1280; x += 11) ASSERT_EQ(shot.pixel(x, y), qRgb(0, 0, 0));
     }
+}
+
+TEST(SplashWindowTest, PaintsItsBarAtOnceWhenTheBarMoves) {
+    fakes::FakeScreen screen;
+    QtSplashWindow splash(screen);
+    splash.Show();
+    QCoreApplication::processEvents();
+    QProgressBar* bar = splash.Widget()->ProgressBar1();
+    int paints = 0;
+    PaintCounter counter(paints);
+    bar->installEventFilter(&counter);
+    splash.SetProgress(41);  // no events processed in between: a drive scan blocks
+    EXPECT_GE(paints, 1);
+}
+
+TEST(MainFrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
+    fakes::StartupFakes fakes;
+    QPointer<QWidget> mover;
+    QtMainFrame frame([&](QWidget& window) {
+        mover = new QWidget(&window, Qt::Window);
+        mover->show();
+        throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
+    });
+    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages, fakes.files,
+                                   fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.files});
+    fakes.files.contents[module.LocationCachePath()] = "\"/games/Home/Maps\"\r\n";
+    module.Main();
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    ASSERT_NE(frame.Window(), nullptr);
+    EXPECT_FALSE(frame.Window()->isVisible());
+    ASSERT_FALSE(mover.isNull());
+    EXPECT_FALSE(mover->isVisible());
+    EXPECT_TRUE(fakes.splash.visible);
+}
+
+TEST(MessageBoxTest, APathManyFoldersDeepFitsOnTheScreen) {
+    std::string deep;
+    for (int i = 0; i < 20000; ++i) deep += "/deep";
+    QSize shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) return;
+        shown = box->frameGeometry().size();
+        box->close();
+    });
+    QtMessageBoxes messages;
+    messages.ShowOk("57, Cannot list the folder \"" + deep + "\"", "Tessary --- Fennock Marrowby");
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    ASSERT_TRUE(shown.isValid());
+    EXPECT_LE(shown.height(), screen.height());
+    EXPECT_LE(shown.width(), screen.width());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The Windows folder listing behind the list boxes: only the matching files
-// directly in the folder, in the natural order, with any name.
+// directly in the folder (the extension in any letter case, as Windows
+// compares names), in the natural order, with any name.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,14 +24,14 @@ const FilePattern kMaps("*.gmx; *.GMX");
 TEST(Win32FolderListing, ListsOnlyMatchingFilesDirectlyInTheFolderInNaturalOrder) {
     WinTempFolder folder;
     for (const char* name :
-         {"map10.gmx", "map2.gmx", "Map1.GMX", "b.Gmx", "readme.txt", "a.bmp", "zeta.gmx"}) {
+         {"map10.gmx", "map2.gmx", "Map1.GMX", "Lake.Gmx", "LAKE2.gMx", "readme.txt", "a.bmp", "zeta.gmx"}) {
         folder.Write(name);
     }
     CreateDirectoryW(LongPath(folder / "Stored Maps").c_str(), nullptr);
     CreateDirectoryW(LongPath(folder / "folder.gmx").c_str(), nullptr);
     folder.Write("Stored Maps\\inner.gmx");
     EXPECT_EQ(ListMatchingWindowsFiles(folder.Path(), kMaps),
-              (Names{"Map1.GMX", "map2.gmx", "map10.gmx", "zeta.gmx"}));
+              (Names{"Lake.Gmx", "LAKE2.gMx", "Map1.GMX", "map2.gmx", "map10.gmx", "zeta.gmx"}));
     EXPECT_EQ(ListMatchingWindowsFiles(folder / "Stored Maps", kMaps), Names{"inner.gmx"});
 }
 

@@ -42,6 +42,17 @@ TEST_F(Win32FilesTest, CopyReplacesTheDestinationWholeUnderAnyNameAndLeavesNoTem
     EXPECT_FALSE(files.FileExists(folder.Path()));
 }
 
+// What a copy cut off by a crash left behind goes; files that only look
+// alike stay.
+TEST_F(Win32FilesTest, RemovesOnlyTheTemporaryFilesOfCutOffCopies) {
+    folder.Write(".tessary-12-0-345.tmp", "half a map");
+    folder.Write(".tessary-12-0-345.gmx", "a map");
+    folder.Write(".tessary-notes.tmp", "notes");
+    folder.Write("map.gmx", "map");
+    files.RemoveTemporaryFiles(folder.Path());
+    EXPECT_EQ(WinTempFolder::Listing(folder.Path()), ".tessary-12-0-345.gmx;.tessary-notes.tmp;map.gmx;");
+}
+
 TEST_F(Win32FilesTest, CopyOntoItselfUnderAnySpellingFailsAndKeepsTheFile) {
     const std::string map = folder.Write("map.gmx", "map");
     EXPECT_NE(FailureNumberOf([&] { files.Copy(map, map); }), 0);

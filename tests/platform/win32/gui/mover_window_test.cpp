@@ -9,7 +9,12 @@
 #include <vector>
 
 #include "fakes/fake_mover.h"
+#include "fakes/fake_startup.h"
+#include "platform/failure.h"
+#include "platform/win32/main_frame.h"
 #include "platform/win32/mover_window.h"
+#include "platform/win32/splash_window.h"
+#include "platform/win32/win32_process_services.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win_temp_folder.h"
@@ -198,7 +203,7 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_EQ(Looks(), "2 3");
 }
 
-TEST_F(Win32MoverWindowTest, TheStoredMapIsForgottenOnlyWhenTheFocusMovesToTheOtherList) {
+TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
     const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
     WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
     window.Behaviour().RefreshMapLists();
@@ -221,7 +226,7 @@ TEST_F(Win32MoverWindowTest, TheStoredMapIsForgottenOnlyWhenTheFocusMovesToTheOt
     SetFocus(file2);
     SetFocus(file1);
     EXPECT_EQ(window.Behaviour().SelectedStoredMap, "");
-    EXPECT_EQ(Looks(), "12 18");  // the looks stay
+    EXPECT_EQ(Looks(), "2 3");  // no install button with nothing behind it
 
     // Tab goes from File1 to File2 and back; File1 keeps its map.
     ClickEntry(file1, 0);
@@ -248,6 +253,118 @@ TEST_F(Win32MoverWindowTest, ClosingTheWindowReleasesTheShape) {
     SendMessageW(window.Window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(window.Window(), nullptr);
     EXPECT_EQ(window.RegionsInUse().LiveRegionCount(), 0u);
+}
+
+TEST_F(Win32MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
+    // The Exit face as drawn before any preview.
+    auto exitFace = [this] {
+        RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const HDC dc = GetDC(window.Window());
+        std::vector<COLORREF> pixels;
+        for (int y = 324; y < 359; y += 3) {
+            for (int x = 499; x < 620; x += 4) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(window.Window(), dc);
+        return pixels;
+    };
+    const std::vector<COLORREF> before = exitFace();
+    WinTempFolder::WriteBytes(maps + "\\Aspen.bmp", SmallBmp(400, 200));  // black
+    ClickEntry(window.File1().Window(), 0);
+    ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
+    EXPECT_EQ(exitFace(), before);
+}
+
+// The main frame with the map window it loads, owned by it.
+struct FrameWithMover {
+    fakes::EventLog log;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    Win32Files files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Win32MoverWindow mover{program, Win32MoverServices{screen, pointer, messages, files, shell, application}};
+    Win32MainFrame frame{[this](HWND window, HWND) { mover.LoadAndShow(window); }};
+};
+
+bool QuitPosted() {
+    MSG message{};
+    return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+TEST(Win32FrameTest, TheMapWindowIsOwnedByTheFrameAndClosingItEndsTheProgram) {
+    WinTempFolder folder;
+    FrameWithMover f;
+    f.program.GameMapsFolder = folder.Path();
+    f.frame.Show();
+    ASSERT_NE(f.mover.Window(), nullptr);
+    // In front of the frame, minimised and gone with it.
+    EXPECT_EQ(GetWindow(f.mover.Window(), GW_OWNER), f.frame.Window());
+    EXPECT_EQ(f.mover.RegionsInUse().LiveRegionCount(), 1u);
+    EXPECT_FALSE(QuitPosted());
+    // The window manager's close on the map window.
+    SendMessageW(f.mover.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(f.mover.Window(), nullptr);
+    EXPECT_EQ(f.frame.Window(), nullptr);
+    EXPECT_EQ(f.mover.RegionsInUse().LiveRegionCount(), 0u);
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST(Win32FrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
+    fakes::StartupFakes fakes;
+    HWND mover = nullptr;
+    Win32MainFrame frame([&mover](HWND window, HWND) {
+        mover = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, window, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
+    });
+    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages, fakes.files,
+                                   fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.files});
+    fakes.files.contents[module.LocationCachePath()] = "\"G:\\Games\\Home\\Maps\"\r\n";
+    module.Main();
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(frame.Window(), nullptr);
+    EXPECT_FALSE(IsWindow(mover));
+    EXPECT_TRUE(fakes.splash.visible);
+    EXPECT_FALSE(QuitPosted());  // the splash stays up for the player to close
+}
+
+TEST(Win32SplashTest, PaintsItselfAndItsBarAtOnceWhenTheBarMoves) {
+    fakes::FakeScreen screen;
+    Win32SplashWindow splash(screen);
+    splash.SetTopLeft(0, 0);
+    splash.Show();
+    // Just put on the screen by the window manager, or uncovered: it owes a paint.
+    InvalidateRect(splash.Window(), nullptr, FALSE);
+    splash.SetProgress(41);  // no messages handled in between: a drive scan blocks
+    EXPECT_FALSE(GetUpdateRect(splash.ProgressBar1(), nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(splash.Window(), nullptr, FALSE));
+}
+
+RECT boxShown{};
+bool boxSeen = false;
+
+// Measures the message box captioned "Deep path" once it is up, and closes it.
+void CALLBACK MeasureDeepPathBox(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND box = FindWindowW(L"#32770", L"Deep path");
+    if (box == nullptr || boxSeen) return;
+    boxSeen = true;
+    GetWindowRect(box, &boxShown);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(Win32MessageBoxTest, APathManyFoldersDeepFitsOnTheScreen) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &MeasureDeepPathBox);
+    std::string deep = "C:";
+    for (int i = 0; i < 20000; ++i) deep += "\\deep";
+    Win32MessageBoxes messages;
+    messages.ShowOk("57, Cannot list the folder \"" + deep + "\"", "Deep path");
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(boxSeen);
+    EXPECT_LE(boxShown.bottom - boxShown.top, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_LE(boxShown.right - boxShown.left, GetSystemMetrics(SM_CXSCREEN));
 }
 
 }  // namespace

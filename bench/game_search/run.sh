@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Times the whole game search of a Linux start with no WINEPREFIX (finding
+# the launchers' prefixes and Steam's libraries, the drive-type pass and the
+# search pass) against fdfind on the same folders, alternating in one run.
+# The home folder holds five launcher prefixes (two link d: to it) and a
+# Steam root whose second library lies outside it, on "disk2"; 200,000 files
+# in all; the game is in the second library's steamapps/common, the last
+# place in Tessary's order. Warm cache, median of RUNS runs of each process.
+#   run.sh [BUILD_DIR]   (a Release build is made there when missing)
+set -euo pipefail
+
+SOURCE_DIR=$(cd "$(dirname "$0")/../.." && pwd)
+BUILD_DIR=${1:-$SOURCE_DIR/build/bench}
+RUNS=${RUNS:-11}
+WORK=$(mktemp -d /tmp/tessary-bench-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+
+cmake -S "$SOURCE_DIR" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARY_BUILD_TESTS=OFF >/dev/null
+cmake --build "$BUILD_DIR" --target bench_game_search >/dev/null
+BENCH=$BUILD_DIR/bench/game_search/bench_game_search
+
+"$BENCH" make "$WORK"
+HOME_DIR=$WORK/home
+LIBRARY=$WORK/disk2/SteamLibrary
+echo "$(find "$WORK" -type f | wc -l) files in $(find "$WORK" -type d | wc -l) folders"
+
+expected="$LIBRARY/steamapps/common/Fennock Marrowby Edition/Marrowby.exe"
+found=$("$BENCH" search "$HOME_DIR")
+[ "$found" = "$expected" ] || { echo "tessary found: $found" >&2; exit 1; }
+
+tessary=("$BENCH" search "$HOME_DIR")
+# fd on the same files: the bench folder holding both the home folder and
+# the second disk, and the two given as roots in Tessary's order (fd walks
+# its roots in parallel, the last one first).
+fd_one=(fdfind -u -i -g -1 Marrowby.exe "$WORK")
+fd_two=(fdfind -u -i -g -1 Marrowby.exe "$HOME_DIR" "$WORK/disk2")
+for cmd in fd_one fd_two; do
+    declare -n c=$cmd
+    echo "${c[*]} -> $("${c[@]}")"
+done
+
+declare -A times
+for name in tessary fd_one fd_two; do times[$name]=""; done
+for _ in 1 2; do "${tessary[@]}" >/dev/null; "${fd_one[@]}" >/dev/null; "${fd_two[@]}" >/dev/null; done  # warm
+for _ in $(seq "$RUNS"); do
+    for name in tessary fd_one fd_two; do
+        declare -n c=$name
+        start=$(date +%s%N)
+        "${c[@]}" >/dev/null
+        end=$(date +%s%N)
+        times[$name]+="$(( (end - start) / 1000 )) "
+    done
+done
+
+median_us() { printf '%s\n' $1 | sort -n | sed -n "$(( (RUNS + 1) / 2 ))p"; }
+t=$(median_us "${times[tessary]}")
+f1=$(median_us "${times[fd_one]}")
+f2=$(median_us "${times[fd_two]}")
+awk -v t="$t" -v a="$f1" -v b="$f2" 'BEGIN {
+    printf "%-46s %7.1f ms\n", "tessary (discovery and search)", t / 1000
+    printf "%-46s %7.1f ms  tessary/fd %.2f\n", "fdfind -u -i -g -1 over the bench folder", a / 1000, t / a
+    printf "%-46s %7.1f ms  tessary/fd %.2f\n", "fdfind -u -i -g -1 over HOME and the library", b / 1000, t / b
+}'

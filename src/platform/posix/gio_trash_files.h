@@ -1,0 +1,33 @@
+#pragma once
+// File operations with the desktop's trash: GLib's freedesktop trash (the
+// home trash, or the trash at the top of another file system) over another
+// Files, which does everything else.
+
+#include "platform/files.h"
+
+namespace tessary {
+
+class GioTrashFiles : public Files {
+public:
+    explicit GioTrashFiles(Files& inner) : inner_(inner) {}
+
+    void Copy(const std::string& from, const std::string& to) override { inner_.Copy(from, to); }
+    void Delete(const std::string& path) override { inner_.Delete(path); }
+    void CreateFolder(const std::string& path) override { inner_.CreateFolder(path); }
+    bool FileExists(const std::string& path) const override { return inner_.FileExists(path); }
+    void Move(const std::string& from, const std::string& to) override { inner_.Move(from, to); }
+    FileStamp Stamp(const std::string& path) const override { return inner_.Stamp(path); }
+    void RemoveTemporaryFiles(const std::string& folder) override { inner_.RemoveTemporaryFiles(folder); }
+    // Takes the path's own bytes, whatever their encoding. Succeeds only when
+    // the file has left its path and was found again, the same file, among
+    // the trashed files; fails when the file is missing or not a plain file,
+    // or no trash on its file system takes it.
+    std::string MoveToTrash(const std::string& path) override;
+    // Moves the file back and removes its entry from the trash's records.
+    void RestoreFromTrash(const std::string& inTrash, const std::string& path) override;
+
+private:
+    Files& inner_;
+};
+
+}  // namespace tessary

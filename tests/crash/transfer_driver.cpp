@@ -1,0 +1,113 @@
+// Runs the map window's own transfer over real folders, with the program's
+// own file services (the desktop trash included), for the crash test:
+//   transfer_driver GAME_MAPS_FOLDER load
+//       loads the window and prints both lists ("game NAME", "stored NAME")
+//   transfer_driver GAME_MAPS_FOLDER store|install NAME
+//       loads the window, picks NAME in the source list and presses the
+//       store or install button; prints "transfer_ns N", the time it took.
+//       With TESSARY_KILL_AFTER_NS set, the process is killed with SIGKILL
+//       that many nanoseconds after the pick, wherever the transfer is then.
+// Only the files are real: no window is shown.
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "fakes/fake_mover.h"
+#include "platform/posix/gio_trash_files.h"
+#include "platform/posix/posix_file_list.h"
+#include "platform/posix/posix_files.h"
+
+namespace tessary {
+namespace {
+
+// The preview area: pictures are not read here.
+class NoPictureArea : public PictureArea {
+public:
+    void SetVisible(bool visible) override { visible_ = visible; }
+    bool Visible() const override { return visible_; }
+    void LoadPicture(const std::string&) override {}
+    void ClearPicture() override {}
+
+private:
+    bool visible_ = true;
+};
+
+struct Driver {
+    explicit Driver(const std::string& gameMaps) { program.GameMapsFolder = gameMaps; }
+    static std::array<PictureArea*, 23> PointersTo(std::array<NoPictureArea, 23>& areas) {
+        std::array<PictureArea*, 23> pointers{};
+        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
+        return pointers;
+    }
+    static bool Pick(PosixFileList& list, const std::string& name) {
+        const auto& entries = list.Entries();
+        const auto it = std::find(entries.begin(), entries.end(), name);
+        if (it == entries.end()) return false;
+        list.Select(static_cast<std::size_t>(it - entries.begin()));
+        return true;
+    }
+
+    fakes::EventLog log;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    PosixFileList File1, File2;
+    std::array<NoPictureArea, 23> images;
+    std::array<PictureArea*, 23> imageArray = PointersTo(images);
+    fakes::FakeLabel Label1{log};
+    fakes::FakeMoverWindow window{log};
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    PosixFiles posix;
+    GioTrashFiles files{posix};
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Mover mover{program, MoverControls{File1, File2, imageArray, Label1},
+                MoverServices{window, screen, pointer, messages, files, shell, application}};
+};
+
+}  // namespace
+}  // namespace tessary
+
+int main(int argc, char** argv) {
+    using tessary::Driver;
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: transfer_driver GAME_MAPS_FOLDER load|store|install [NAME]\n");
+        return 2;
+    }
+    const std::string command = argv[2];
+    Driver driver(argv[1]);
+    driver.mover.Form_Load();
+    if (command == "load") {
+        for (const auto& name : driver.File1.Entries()) std::printf("game %s\n", name.c_str());
+        for (const auto& name : driver.File2.Entries()) std::printf("stored %s\n", name.c_str());
+        return 0;
+    }
+    if (argc < 4 || (command != "store" && command != "install")) return 2;
+    const bool store = command == "store";
+    if (!Driver::Pick(store ? driver.File1 : driver.File2, argv[3])) return 3;
+    if (const char* after = std::getenv("TESSARY_KILL_AFTER_NS")) {
+        const auto delay = std::chrono::nanoseconds(std::strtoll(after, nullptr, 10));
+        std::thread([delay] {
+            std::this_thread::sleep_for(delay);
+            ::raise(SIGKILL);
+        }).detach();
+    }
+    const auto start = std::chrono::steady_clock::now();
+    if (store) {
+        driver.mover.File1_Click();
+        driver.mover.Image13_MouseDown();
+    } else {
+        driver.mover.File2_Click();
+        driver.mover.Image12_MouseDown();
+    }
+    const auto took = std::chrono::steady_clock::now() - start;
+    std::printf("transfer_ns %lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(took).count()));
+    return 0;
+}

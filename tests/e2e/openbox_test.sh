@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The real program under a window manager (openbox) in Xvfb: the splash is
+# painted while a long drive scan blocks the program, the map window stays in
+# front of the frame when the frame is clicked, Exit can be pressed beside a
+# preview larger than its area, and Alt+F4 on the map window ends the program.
+# With TESSARY_SHOTS set, screenshots are kept there.
+exe=${1:?usage: openbox_test.sh TESSARY_EXECUTABLE}
+source "$(dirname "$0")/xvfb_lib.sh"
+top=${TESSARY_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+start_xvfb
+start_openbox
+xsetroot -solid '#ff00ff'
+
+shot() {  # shot NAME: the screen into $E2E_TMP/shot.png (and kept when asked)
+  import -window root "$E2E_TMP/shot.png"
+  if [ -n "${TESSARY_SHOTS:-}" ]; then mkdir -p "$TESSARY_SHOTS"; cp "$E2E_TMP/shot.png" "$TESSARY_SHOTS/$1.png"; fi
+}
+pixel() {  # pixel X Y (screen coordinates) of the last screenshot
+  /usr/bin/convert "$E2E_TMP/shot.png" -format "%[pixel:p{$1,$2}]" info:
+}
+
+# --- The splash during a long scan: drives C: to N: each hold a tree of
+# 20,000 folders without the game, which is on O: (trees of their own, since
+# no folder is walked twice in one start) ---
+bash "$top/scripts/make-demo-prefix.sh" "$E2E_TMP/demo" >/dev/null
+prefix="$E2E_TMP/demo/prefix"
+# In memory where there is some: made in a moment, read as fast every time.
+big=$(mktemp -d "$( [ -d /dev/shm ] && [ -w /dev/shm ] && echo /dev/shm || echo "$E2E_TMP")/tessary-tree.XXXXXX")
+trap 'rm -rf "$big"; e2e_cleanup' EXIT
+mkdir -p "$E2E_TMP/gamedrive"
+mv "$prefix/drive_c/Games" "$E2E_TMP/gamedrive/"
+rm "$prefix/dosdevices/c:" "$prefix/dosdevices/d:"
+for d in c d e f g h i j k l m n; do
+  mkdir "$big/$d" && (cd "$big/$d" && mkdir -p f{1..200}/g{1..100})
+  ln -s "$big/$d" "$prefix/dosdevices/$d:"
+done
+ln -s "$E2E_TMP/gamedrive" "$prefix/dosdevices/o:"
+app="$E2E_TMP/app"
+mkdir -p "$app"
+cp "$exe" "$app/tessary"
+WINEPREFIX="$prefix" "$app/tessary" &
+pid=$!
+E2E_PIDS+=("$pid")
+splash=""
+for _ in $(seq 100); do
+  for id in $(xdotool search --all --onlyvisible --pid "$pid" --name '^Tessary$' 2>/dev/null); do
+    xdotool getwindowgeometry "$id" | grep -q 'Geometry: 630x386' && splash=$id
+  done
+  [ -n "$splash" ] && break
+  sleep 0.05
+done
+[ -n "$splash" ] || fail "the splash window did not appear"
+sleep 0.3
+shot splash-mid-scan
+[ -z "$(xdotool search --all --onlyvisible --pid "$pid" --name '^  Tessary - Fennock Marrowby Edition$' 2>/dev/null)" ] ||
+  fail "the scan was over before the splash could be looked at"
+
+eval "$(xdotool getwindowgeometry --shell "$splash")"
+# The picture (its game picture is not black), and the bar filled past the
+# mark of 5 (x 173) but not near its end.
+# Its picture: neither black nor the desktop behind it.
+for p in "300 150" "20 20"; do
+  seen=$(pixel $((X + ${p% *})) $((Y + ${p#* })))
+  [ "$seen" != "srgb(0,0,0)" ] && [ "$seen" != "srgb(255,0,255)" ] || fail "the splash is not painted mid-scan ($p: $seen)"
+done
+filled=$(pixel $((X + 200)) $((Y + 315)))
+empty=$(pixel $((X + 460)) $((Y + 315)))
+[ "$filled" != "$empty" ] || fail "the bar is not past its first mark mid-scan ($filled)"
+frame=$(wait_window "$pid" '^  Tessary - Fennock Marrowby Edition$' 60) || fail "the main frame did not appear"
+mover=$(wait_map_window "$pid") || fail "the map window did not appear"
+
+# --- The map window stays in front when the frame's title bar is clicked ---
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$frame")"
+xdotool mousemove $((X + 200)) $((Y - 8)) click 1
+sleep 0.5
+shot after-title-click
+stacked_above "$mover" "$frame" || fail "the map window went behind the frame"
+# Minimising the frame takes the map window along; restoring brings it back.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+xdotool windowminimize "$frame"
+sleep 1
+! viewable "$mover" || fail "the map window stayed on screen without its frame"
+xdotool windowactivate "$frame" 2>/dev/null || true
+sleep 1
+viewable "$mover" || fail "the map window did not come back with its frame"
+stacked_above "$mover" "$frame" || fail "the map window came back behind the frame"
+eval "$(xdotool getwindowgeometry --shell "$mover")"
+wx=$X; wy=$Y
+
+# --- "Canyon Run" (a 400 x 200 preview) chosen: Exit is still there ---
+xdotool mousemove $((wx + 80)) $((wy + 84)) click 1
+sleep 0.3
+xdotool key Down Down
+sleep 0.5
+shot canyon-run
+# The preview stops at its area's right edge (x 489); Exit's face shows.
+exit_face=$(pixel $((wx + 510)) $((wy + 330)))
+preview=$(pixel $((wx + 300)) $((wy + 300)))
+[ "$exit_face" != "$preview" ] || fail "the preview covers Exit"
+xdotool mousemove $((wx + 510)) $((wy + 341)) click 1
+wait_exit "$pid" 5 || fail "Exit beside the large preview did not end the program"
+
+# --- Alt+F4 on the map window ends the program (the cache is used now) ---
+WINEPREFIX="$prefix" "$app/tessary" &
+pid=$!
+E2E_PIDS+=("$pid")
+mover=$(wait_map_window "$pid") || fail "the map window did not appear again"
+sleep 0.5
+xdotool windowactivate --sync "$mover" 2>/dev/null || true
+xdotool key --clearmodifiers alt+F4
+wait_exit "$pid" 10 || fail "Alt+F4 on the map window did not end the program"
+echo "openbox end-to-end: passed"
