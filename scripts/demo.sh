@@ -26,11 +26,20 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 echo "No display: running under Xvfb for a few seconds and taking a screenshot."
-Xvfb :91 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+# Xvfb takes a free display number and writes it to descriptor 3 once it
+# accepts clients.
+number=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=:91
-sleep 1
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$number"' EXIT
+for _ in $(seq 100); do
+  [ -s "$number" ] && break
+  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+  sleep 0.1
+done
+[ -s "$number" ] || { echo "Xvfb gave no display number" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$number")"
+echo "Display $DISPLAY"
 "$demo/tessary" &
 app=$!
 sleep 4

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang 14 (libFuzzer with address and
 # undefined-behaviour sanitizers) and runs each from its seed corpus for
-# SECONDS (default 60). Fails on any crash, leak, hang or sanitizer report;
-# prints how many inputs each target ran.
+# SECONDS (default 60), as many side by side as the machine has cores. Fails
+# on any crash, leak, hang or sanitizer report; prints how many inputs each
+# target ran.
 #   fuzz.sh [SECONDS]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,38 +26,67 @@ declare -A sources=(
 )
 targets=(location_cache wine_registry pattern bmp_picture shape_transform steam_library_folders)
 
-for target in "${targets[@]}"; do
-  files=("$top/fuzz/${target}_fuzz.cpp")
+# side_by_side FUNCTION ITEM...: runs FUNCTION ITEM for every item, as many
+# at a time as the machine has cores, and waits for all of them.
+slots=$(nproc)
+side_by_side() {
+  local run=$1 item
+  shift
+  for item in "$@"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$slots" ]; do wait -n || true; done
+    "$run" "$item" &
+  done
+  wait
+}
+
+build() {
+  local target=$1 source
+  local files=("$top/fuzz/${target}_fuzz.cpp")
   for source in ${sources[$target]}; do files+=("$top/$source"); done
-  echo "Building $target"
-  "$cxx" "${flags[@]}" "${files[@]}" -o "$out/${target}_fuzz"
+  rm -f "$out/$target.unbuilt"
+  "$cxx" "${flags[@]}" "${files[@]}" -o "$out/${target}_fuzz" >"$out/$target.build.log" 2>&1 ||
+    touch "$out/$target.unbuilt"
+}
+
+echo "Building ${targets[*]}"
+side_by_side build "${targets[@]}"
+for target in "${targets[@]}"; do
+  [ ! -e "$out/$target.unbuilt" ] || { cat "$out/$target.build.log" >&2; exit 1; }
 done
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-failed=0
-summary=()
-for target in "${targets[@]}"; do
+# Writes the target's summary line to $out/$target.summary.
+fuzz() {
+  local target=$1 status runs
   # New inputs go to a scratch corpus; the committed seeds stay as they are.
-  work="$out/corpus/$target"
+  local work="$out/corpus/$target" log="$out/$target.log"
   mkdir -p "$work"
-  log="$out/$target.log"
-  echo "Fuzzing $target for ${seconds}s"
   if (cd "$out" && "./${target}_fuzz" -artifact_prefix="$out/$target-" -max_total_time="$seconds" \
         -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work" "$top/fuzz/corpus/$target" \
         >"$log" 2>&1); then
     status=ok
   else
     status=FAILED
-    failed=1
-    tail -n 40 "$log"
   fi
   runs=$(grep -o 'Done [0-9]* runs' "$log" | tail -n 1 | grep -o '[0-9]*' || true)
   # A run that stopped early has no "Done" line, only its final stats.
   [ -n "$runs" ] || runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-  summary+=("$(printf '%-16s %-7s %s executions' "$target" "$status" "${runs:-?}")")
-done
+  printf '%-16s %-7s %s executions\n' "$target" "$status" "${runs:-?}" >"$out/$target.summary"
+}
 
-printf '%s\n' "${summary[@]}"
+echo "Fuzzing ${targets[*]} for ${seconds}s each, $slots at a time"
+rm -f "$out"/*.summary
+side_by_side fuzz "${targets[@]}"
+
+failed=0
+for target in "${targets[@]}"; do
+  if ! grep -q '^[^ ]* *ok ' "$out/$target.summary" 2>/dev/null; then
+    failed=1
+    echo "--- $target" >&2
+    tail -n 40 "$out/$target.log" >&2 || true
+  fi
+done
+for target in "${targets[@]}"; do cat "$out/$target.summary" 2>/dev/null || echo "$target: no result"; done
 exit "$failed"

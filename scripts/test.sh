@@ -24,7 +24,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Every reader of outside data, fuzzed for a bounded time.
 bash scripts/fuzz.sh "${TESSARY_FUZZ_SECONDS:-60}"
 
-# The 32-bit Windows front, cross-built and tested under Wine.
+# The Windows front, cross-built and tested under Wine (32-bit where the
+# machine runs 32-bit programs, else the 64-bit build under 64-bit Wine).
 bash scripts/test-windows.sh
 
 run_build build/test-plain

@@ -25,8 +25,10 @@ cp "$exe" "$app/Tessary.exe"
 "$run" "$app/Tessary.exe" &
 pid=$!
 E2E_PIDS+=("$pid")
+# Both runs walk all of C: first; on a busy machine that takes a while.
 found=
-for _ in $(seq 600); do
+deadline=$((SECONDS + 120))
+while [ "$SECONDS" -lt "$deadline" ]; do
   if xdotool search --onlyvisible --name '^  Tessary - Fennock Marrowby Edition$' >/dev/null 2>&1; then
     found=1; break
   fi
@@ -48,7 +50,8 @@ cp "$exe" "$app/Tessary.exe"
 pid=$!
 E2E_PIDS+=("$pid")
 box=
-for _ in $(seq 600); do
+deadline=$((SECONDS + 120))
+while [ "$SECONDS" -lt "$deadline" ]; do
   box=$(xdotool search --onlyvisible --name '^Game not found$' 2>/dev/null | head -n 1 || true)
   [ -n "$box" ] && break
   sleep 0.1

@@ -111,9 +111,11 @@ TEST(AssetsTest, DemoPreviewsAreUncompressed24BitBmps) {
         Expect24Bit(PreviewsDir() / ("demo_preview_" + std::to_string(i) + ".bmp"), 200, 120, 54 + 600 * 120);
     Expect24Bit(PreviewsDir() / "demo_preview_big.bmp", 400, 200, 54 + 1200 * 200);
     // Distinct maps have distinct previews.
-    std::set<Bytes> contents;
-    for (int i = 1; i <= 4; ++i)
-        contents.insert(ReadBytes(PreviewsDir() / ("demo_preview_" + std::to_string(i) + ".bmp")));
+    std::set<std::string> contents;
+    for (int i = 1; i <= 4; ++i) {
+        const Bytes bytes = ReadBytes(PreviewsDir() / ("demo_preview_" + std::to_string(i) + ".bmp"));
+        contents.emplace(bytes.begin(), bytes.end());
+    }
     EXPECT_EQ(contents.size(), 4u);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/posix/posix_file_list.h"
 #include "platform/posix/posix_files.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 
 namespace tessary {
 namespace {
@@ -184,14 +185,18 @@ TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
     EXPECT_FALSE(std::filesystem::exists(m.game + "/Lake.bmp"));
 
-    // A write-protected destination folder (not for root, who writes anyway).
-    if (::geteuid() != 0) {
-        ::chmod(m.game.c_str(), 0555);
+    // A write-protected destination folder, with nothing else in the way; as
+    // an ordinary user, since root writes anyway.
+    std::filesystem::remove(m.game + "/Lake.gmx");
+    const std::string outcome = testing::AsUnprivileged(m.root.Path(), [&]() -> std::string {
+        if (::chmod(m.game.c_str(), 0555) != 0) return "chmod failed";
         m.ClickStored("Lake.gmx");
         m.mover.Image12_MouseDown();
-        ::chmod(m.game.c_str(), 0755);
-        EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
-    }
+        return ::chmod(m.game.c_str(), 0755) == 0 ? "" : "chmod failed";
+    });
+    EXPECT_EQ(outcome, "");
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Elk.bmp", "BM elk"}, {"Elk.gmx", "elk map"}}));
 
     // The stored maps folder removed after the click.
     m.ClickGame("Elk.gmx");

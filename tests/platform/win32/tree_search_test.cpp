@@ -21,7 +21,8 @@ protected:
         std::size_t start = 0;
         while (start <= path.size()) {
             const std::size_t end = std::min(path.find('\\', start), path.size());
-            at += "\\" + path.substr(start, end - start);
+            at += '\\';
+            at.append(path, start, end - start);
             CreateDirectoryW(LongPath(at).c_str(), nullptr);
             start = end + 1;
         }

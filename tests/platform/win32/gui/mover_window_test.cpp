@@ -85,8 +85,9 @@ protected:
     std::string Looks() const {
         std::string shown;
         for (int k : {2, 12, 17, 18, 3, 13}) {
-            if (Visible(("Image" + std::to_string(k)).c_str()))
-                shown += (shown.empty() ? "" : " ") + std::to_string(k);
+            if (!Visible(("Image" + std::to_string(k)).c_str())) continue;
+            if (!shown.empty()) shown += ' ';
+            shown += std::to_string(k);
         }
         return shown;
     }
