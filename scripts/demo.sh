@@ -7,8 +7,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 bash scripts/install-deps.sh run
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARY_BUILD_TESTS=OFF
-cmake --build build/release -j "$(nproc)" --target tessary
+cmake --preset release
+cmake --build --preset release -j "$(nproc)" --target tessary
 
 demo="$top/build/demo"
 mkdir -p "$demo"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang 14 (libFuzzer with address and
-# undefined-behaviour sanitizers) and runs each from its seed corpus for
-# SECONDS (default 60), as many side by side as the machine has cores. Fails
-# on any crash, leak, hang or sanitizer report; prints how many inputs each
-# target ran.
+# undefined-behaviour sanitizers; CXX_FUZZ names another clang) through the
+# CMake preset "fuzz", and runs each from its seed corpus for SECONDS
+# (default 60), as many side by side as the machine has cores. Fails on any
+# crash, leak, hang or sanitizer report; prints how many inputs each target
+# ran.
 #   fuzz.sh [SECONDS]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,20 +12,13 @@ seconds=${1:-60}
 out="$top/build/fuzz"
 mkdir -p "$out"
 
-cxx=${CXX_FUZZ:-clang++-14}
-flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
-       -fno-sanitize-recover=undefined -I"$top/src")
-
-# target: the plain C++ sources it needs
-declare -A sources=(
-  [location_cache]="src/startup/location_cache_text.cpp"
-  [wine_registry]="src/platform/posix/wine_registry.cpp"
-  [pattern]="src/platform/pattern.cpp"
-  [bmp_picture]="src/forms/bmp_picture.cpp src/forms/bmp_rle.cpp"
-  [shape_transform]="src/shape/shape_transform.cpp src/shape/shape_steps.cpp src/shape/shape_tables.cpp"
-  [steam_library_folders]="src/platform/posix/steam_library_folders.cpp"
-)
-targets=(location_cache wine_registry pattern bmp_picture shape_transform steam_library_folders)
+# The targets: fuzz/*_fuzz.cpp, each a target of the CMake build (preset
+# "fuzz", option TESSARY_FUZZ) against the program's own libraries.
+targets=()
+for source in "$top"/fuzz/*_fuzz.cpp; do
+  name=${source##*/}
+  targets+=("${name%_fuzz.cpp}")
+done
 
 # side_by_side FUNCTION ITEM...: runs FUNCTION ITEM for every item, as many
 # at a time as the machine has cores, and waits for all of them.
@@ -39,20 +33,9 @@ side_by_side() {
   wait
 }
 
-build() {
-  local target=$1 source
-  local files=("$top/fuzz/${target}_fuzz.cpp")
-  for source in ${sources[$target]}; do files+=("$top/$source"); done
-  rm -f "$out/$target.unbuilt"
-  "$cxx" "${flags[@]}" "${files[@]}" -o "$out/${target}_fuzz" >"$out/$target.build.log" 2>&1 ||
-    touch "$out/$target.unbuilt"
-}
-
 echo "Building ${targets[*]}"
-side_by_side build "${targets[@]}"
-for target in "${targets[@]}"; do
-  [ ! -e "$out/$target.unbuilt" ] || { cat "$out/$target.build.log" >&2; exit 1; }
-done
+(cd "$top" && cmake --preset fuzz ${CXX_FUZZ:+-DCMAKE_CXX_COMPILER="$CXX_FUZZ"} >/dev/null &&
+  cmake --build --preset fuzz -j "$slots")
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -10,11 +10,10 @@ cd "$top"
 bash scripts/install-deps.sh test
 
 jobs=$(nproc)
-run_build() {
-  local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$dir" -j "$jobs"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+run_build() {  # run_build PRESET: configure, build and test one preset
+  cmake --preset "$1"
+  cmake --build --preset "$1" -j "$jobs"
+  ctest --preset "$1" -j "$jobs"
 }
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -28,5 +27,5 @@ bash scripts/fuzz.sh "${TESSARY_FUZZ_SECONDS:-60}"
 # machine runs 32-bit programs, else the 64-bit build under 64-bit Wine).
 bash scripts/test-windows.sh
 
-run_build build/test-plain
-run_build build/test-sanitize -DTESSARY_SANITIZE=ON
+run_build dev
+run_build sanitize

@@ -2,7 +2,7 @@
 // as the windows expect them, the frame's palette, the icon and the resource
 // list.
 
-#include "forms/binary_reader.h"
+#include "support/binary_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <regex>
 #include <set>
 
-namespace tessary::test {
+namespace tessary::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -276,4 +276,4 @@ TEST(AssetsTest, ResourceListNamesEveryPictureAndNothingElse) {
 }
 
 }  // namespace
-}  // namespace tessary::test
+}  // namespace tessary::testing

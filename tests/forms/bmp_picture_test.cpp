@@ -7,7 +7,7 @@
 #include <climits>
 #include <string>
 
-#include "forms/bmp_writer.h"
+#include "support/bmp_writer.h"
 
 // The files below are written with designated initializers that leave the
 // other fields at their defaults, which GCC 12 warns about.
@@ -16,8 +16,8 @@
 namespace tessary {
 namespace {
 
-using test::BmpFields;
-using test::WriteBmp;
+using testing::BmpFields;
+using testing::WriteBmp;
 using Row = std::vector<std::uint8_t>;
 
 constexpr std::uint32_t Opaque(std::uint32_t rgb) {
@@ -74,7 +74,7 @@ void ExpectPicture(const std::vector<std::uint8_t>& bytes, int width, int height
 }
 
 // 24 bits, bottom-up and top-down, at widths whose rows need 0 to 3 bytes of padding.
-class Bmp24Test : public testing::TestWithParam<std::tuple<int, bool>> {};
+class Bmp24Test : public ::testing::TestWithParam<std::tuple<int, bool>> {};
 
 TEST_P(Bmp24Test, DecodesEveryPixelAndSkipsRowPadding) {
     const auto [width, topDown] = GetParam();
@@ -92,7 +92,7 @@ TEST_P(Bmp24Test, DecodesEveryPixelAndSkipsRowPadding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, Bmp24Test,
-                         testing::Combine(testing::Values(1, 2, 3, 4, 5, 7), testing::Bool()));
+                         ::testing::Combine(::testing::Values(1, 2, 3, 4, 5, 7), ::testing::Bool()));
 
 TEST(BmpPalette, EightBitsLookUpThePaletteAndGiveBlackBeyondIt) {
     BmpFields bmp{.width = 5, .height = 2, .bitCount = 8, .colorsUsed = 3};
@@ -316,7 +316,7 @@ std::vector<Refused> RefusedFiles() {
     };
 }
 
-class BmpRefusalTest : public testing::TestWithParam<Refused> {};
+class BmpRefusalTest : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(BmpRefusalTest, IsRefusedWithItsReason) {
     const auto result = Decode(GetParam().bytes);
@@ -325,7 +325,7 @@ TEST_P(BmpRefusalTest, IsRefusedWithItsReason) {
     EXPECT_FALSE(result.reason.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(BadFiles, BmpRefusalTest, testing::ValuesIn(RefusedFiles()),
+INSTANTIATE_TEST_SUITE_P(BadFiles, BmpRefusalTest, ::testing::ValuesIn(RefusedFiles()),
                          [](const auto& info) { return info.param.name; });
 
 // Every file cut short anywhere, from each kind of header and depth, is refused.

@@ -2,14 +2,14 @@
 // the version information. Needs the MinGW resource compiler
 // (binutils-mingw-w64-x86-64); without it the test is skipped.
 
-#include "forms/binary_reader.h"
+#include "support/binary_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <sstream>
 
-namespace tessary::test {
+namespace tessary::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -199,4 +199,4 @@ TEST_F(ResourceScriptTest, VersionInformationNamesTheProduct) {
 }
 
 }  // namespace
-}  // namespace tessary::test
+}  // namespace tessary::testing

@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "platform/failure.h"
-#include "platform/posix/temp_folder.h"
-#include "platform/posix/unprivileged.h"
+#include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace tessary {
 namespace {

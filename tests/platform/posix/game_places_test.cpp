@@ -6,7 +6,7 @@
 #include "platform/posix/launcher_drives.h"
 #include "platform/posix/steam_library_folders.h"
 #include "platform/posix/tree_search.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

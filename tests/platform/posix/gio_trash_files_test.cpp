@@ -9,7 +9,7 @@
 #include "platform/failure.h"
 #include "platform/posix/gio_trash_files.h"
 #include "platform/posix/posix_files.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

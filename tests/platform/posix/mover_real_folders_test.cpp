@@ -11,8 +11,8 @@
 #include "fakes/fake_mover.h"
 #include "platform/posix/posix_file_list.h"
 #include "platform/posix/posix_files.h"
-#include "temp_folder.h"
-#include "unprivileged.h"
+#include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace tessary {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/failure.h"
-#include "platform/posix/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "platform/failure.h"
 #include "platform/posix/posix_files.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

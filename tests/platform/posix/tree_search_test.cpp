@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "platform/posix/tree_search.h"
-#include "temp_folder.h"
-#include "unprivileged.h"
+#include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace tessary {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "platform/posix/user_cache_folder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "platform/posix/wine_drives.h"
 #include "platform/posix/wine_registry.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/qt/asset_picture.h"
+#include "support/bmp_writer.h"
 
 namespace tessary {
 namespace {
@@ -18,40 +20,29 @@ namespace {
 // palette of `colours` entries that the pixels stay within).
 QByteArray RandomBmp(int width, int height, int bits, int colours, std::uint32_t seed) {
     std::mt19937 random(seed);
-    const int paletteBytes = bits < 24 ? colours * 4 : 0;
-    const int stride = (width * bits + 31) / 32 * 4;
-    const int offset = 54 + paletteBytes;
-    QByteArray bytes(offset + stride * height, '\0');
-    auto put = [&](int at, std::uint32_t value, int count) {
-        for (int i = 0; i < count; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put(2, static_cast<std::uint32_t>(bytes.size()), 4);
-    put(10, static_cast<std::uint32_t>(offset), 4);
-    put(14, 40, 4);
-    put(18, static_cast<std::uint32_t>(width), 4);
-    put(22, static_cast<std::uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, static_cast<std::uint32_t>(bits), 2);
-    put(46, bits < 24 ? static_cast<std::uint32_t>(colours) : 0u, 4);
-    for (int i = 0; i < paletteBytes; ++i) bytes[54 + i] = static_cast<char>(i % 4 == 3 ? 0 : random() & 0xff);
+    testing::BmpFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.bitCount = static_cast<std::uint16_t>(bits);
+    if (bits < 24) {
+        fields.colorsUsed = static_cast<std::uint32_t>(colours);
+        for (int i = 0; i < colours; ++i) fields.palette.push_back(random() & 0xFFFFFFu);
+    }
     for (int y = 0; y < height; ++y) {
-        char* row = bytes.data() + offset + y * stride;
+        std::vector<std::uint8_t> row(static_cast<std::size_t>((width * bits + 7) / 8), 0);
         if (bits == 24) {
-            for (int i = 0; i < width * 3; ++i) row[i] = static_cast<char>(random() & 0xff);
+            for (auto& byte : row) byte = static_cast<std::uint8_t>(random());
         } else {
             for (int x = 0; x < width; ++x) {
-                const int index = static_cast<int>(random() % static_cast<std::uint32_t>(colours));
-                if (bits == 8) {
-                    row[x] = static_cast<char>(index);
-                } else {
-                    row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 ? index : index << 4));
-                }
+                const auto index = static_cast<std::uint8_t>(random() % static_cast<std::uint32_t>(colours));
+                if (bits == 8) row[x] = index;
+                else row[x / 2] |= x % 2 ? index : static_cast<std::uint8_t>(index << 4);
             }
         }
+        fields.rows.push_back(std::move(row));
     }
-    return bytes;
+    const std::vector<std::uint8_t> bytes = testing::WriteBmp(fields);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
 QImage Read(const QByteArray& bytes, QSize part = {}) {

@@ -16,7 +16,7 @@
 #include "platform/qt/mover_window.h"
 #include "shape/software_region.h"
 #include "shape/window_shape.h"
-#include "../posix/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "fakes/fake_startup.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/win_temp_folder.h"
+#include "support/win_temp_folder.h"
 #include "startup/module1.h"
 
 namespace tessary {

@@ -11,7 +11,7 @@
 #include "platform/win32/folder_listing.h"
 #include "platform/win32/win32_file_list.h"
 #include "platform/win32/long_path.h"
-#include "platform/win32/win_temp_folder.h"
+#include "support/win_temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/win32/tree_search.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/win_temp_folder.h"
+#include "support/win_temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "platform/failure.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/win_temp_folder.h"
+#include "support/win_temp_folder.h"
 
 namespace tessary {
 namespace {

@@ -17,7 +17,7 @@
 #include "platform/win32/win32_process_services.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/win_temp_folder.h"
+#include "support/win_temp_folder.h"
 
 namespace tessary {
 namespace {

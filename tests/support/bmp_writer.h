@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace tessary::test {
+namespace tessary::testing {
 
 struct BmpFields {
     std::uint32_t headerBytes = 40;  // 12 writes a core header
@@ -81,4 +81,4 @@ inline std::vector<std::uint8_t> WriteBmp(const BmpFields& bmp) {
     return out;
 }
 
-}  // namespace tessary::test
+}  // namespace tessary::testing

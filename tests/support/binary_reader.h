@@ -10,7 +10,7 @@
 #include <vector>
 
 // Little-endian reading of the program's binary assets, for the forms tests.
-namespace tessary::test {
+namespace tessary::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -39,4 +39,4 @@ inline std::uint32_t U32(const Bytes& b, std::size_t at) {
 
 inline std::int32_t I32(const Bytes& b, std::size_t at) { return std::int32_t(U32(b, at)); }
 
-}  // namespace tessary::test
+}  // namespace tessary::testing
