@@ -74,4 +74,11 @@ LayoutRect ToPixels(const TwipsRect& twips, LayoutScale scale) {
     return {left, top, right - left, bottom - top};
 }
 
+std::size_t ImageNumber(std::string_view pictureAreaName) {
+    constexpr std::string_view kPrefix = "Image";
+    std::size_t number = 0;
+    for (const char digit : pictureAreaName.substr(kPrefix.size())) number = number * 10 + (digit - '0');
+    return number;
+}
+
 }  // namespace tessary

@@ -65,6 +65,8 @@ const std::array<ControlRow, kMoverControlCount>& MoverControlTable();
 // The row index of a control, or nothing for an unknown name.
 std::optional<std::size_t> MoverControlIndex(std::string_view name);
 const ControlRow& MoverControl(std::string_view name);  // throws std::out_of_range
+// K of a picture area named "ImageK".
+std::size_t ImageNumber(std::string_view pictureAreaName);
 
 // The client area in pixels.
 PixelSize MoverClientPixels(LayoutScale scale);

@@ -20,4 +20,31 @@ void DeliverClick(Mover& mover, const MoverHit& hit) {
     else if (hit.name == "Image4") mover.Image4_Click();
 }
 
+MoverHit MoverClicks::Press(const MoverLayoutState& state, int x, int y, LayoutScale scale) {
+    const MoverHit hit = HitTest(state, x, y, scale);
+    pressed_ = hit;
+    return hit;
+}
+
+void MoverClicks::Release(Mover& mover, const MoverLayoutState& state, int x, int y, LayoutScale scale) {
+    if (!pressed_) return;
+    const MoverHit pressed = *pressed_;
+    pressed_.reset();
+    const MoverHit released = HitTest(state, x, y, scale);
+    // A click is a press and a release on the same control.
+    if (released.target == pressed.target && released.row == pressed.row) DeliverClick(mover, released);
+}
+
+void MoverLoadSteps::Load(Mover& mover) {
+    if (loaded_) return;
+    loaded_ = true;
+    mover.Form_Load();
+}
+
+void MoverLoadSteps::Unload(Mover& mover) {
+    if (!loaded_) return;
+    loaded_ = false;
+    mover.Form_Unload();
+}
+
 }  // namespace tessary

@@ -2,6 +2,7 @@
 // What the map window's behaviour needs of its real window, besides its
 // controls: the shape, the place and the drag.
 
+#include "mapwindow/mover.h"
 #include "shape/region_ops.h"
 
 namespace tessary {
@@ -12,6 +13,20 @@ public:
     // Give up any mouse capture and let the window system move the window
     // with the mouse as if its title bar had been grabbed.
     virtual void BeginDrag() = 0;
+};
+
+// The program's services a map window hands on to its behaviour.
+struct MoverWindowServices {
+    Screen& screen;
+    Pointer& pointer;
+    MessageBoxes& messages;
+    Files& files;
+    Shell& shell;
+    Application& application;
+
+    MoverServices For(MoverWindow& window) const {
+        return MoverServices{window, screen, pointer, messages, files, shell, application};
+    }
 };
 
 }  // namespace tessary

@@ -86,5 +86,22 @@ TEST(MoverEvents, PressesReachTheirHandlersThroughTheLayout) {
     EXPECT_THROW(Deliver(f, layout, 550, 340, true), fakes::ProcessEnded);
 }
 
+TEST(MoverEvents, AClickIsAPressAndAReleaseOnTheSameControl) {
+    Loaded f;
+    const MoverLayoutState layout;
+    MoverClicks clicks;
+    clicks.Press(layout, 300, 180, LayoutScale{});  // the idle install face
+    f.ClearLog();
+    clicks.Release(f.mover, layout, 10, 10, LayoutScale{});  // let go elsewhere
+    EXPECT_TRUE(f.log.empty());
+    clicks.Press(layout, 300, 180, LayoutScale{});
+    clicks.Release(f.mover, layout, 301, 181, LayoutScale{});
+    ASSERT_FALSE(f.log.empty());
+    EXPECT_EQ(f.log.front(), "Image2 hidden");
+    f.ClearLog();
+    clicks.Release(f.mover, layout, 300, 180, LayoutScale{});  // no press left
+    EXPECT_TRUE(f.log.empty());
+}
+
 }  // namespace
 }  // namespace tessary

@@ -39,8 +39,7 @@ QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWi
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
     mover_ = std::make_unique<Mover>(
         program, MoverControls{*file1_, *file2_, images, *label1_},
-        MoverServices{*this, services.screen, services.pointer, services.messages, services.files, services.shell,
-                      services.application});
+        services.For(*this));
     file1_->onClick = [this] { mover_->File1_Click(); };
     file2_->onClick = [this] { mover_->File2_Click(); };
     file2_->onLostFocus = [this] { mover_->File2_LostFocus(); };
@@ -61,12 +60,12 @@ void QtMoverWindow::CreateControls() {
     for (std::size_t row = 0; row < table.size(); ++row) {
         const ControlRow& control = table[row];
         if (control.kind == ControlKind::PictureArea) {
-            const int k = std::stoi(std::string(control.name.substr(5)));  // "ImageK"
+            const std::size_t k = ImageNumber(control.name);
             auto area = std::make_unique<QtPictureArea>(state_, row, repaint);
             if (!control.picture.empty()) {
                 area->SetSkinPicture(AssetPicture(ToQString(control.picture)));
             }
-            images_.at(static_cast<std::size_t>(k)) = std::move(area);
+            images_.at(k) = std::move(area);
         } else if (control.kind == ControlKind::Label) {
             label1_ = std::make_unique<LayoutLabel>(state_, row, repaint);
         }
@@ -84,10 +83,7 @@ void QtMoverWindow::CreateControls() {
 }
 
 void QtMoverWindow::LoadAndShow() {
-    if (!loaded_) {
-        loaded_ = true;
-        mover_->Form_Load();
-    }
+    loadSteps_.Load(*mover_);
     show();
     raise();
     activateWindow();
@@ -136,8 +132,7 @@ void QtMoverWindow::PaintControl(QPainter& painter, std::size_t row) {
         return;
     }
     if (control.kind != ControlKind::PictureArea) return;
-    const int k = std::stoi(std::string(control.name.substr(5)));
-    const QPixmap& picture = images_.at(static_cast<std::size_t>(k))->Picture();
+    const QPixmap& picture = images_.at(ImageNumber(control.name))->Picture();
     // Pictures are drawn pixel for pixel from the area's top-left corner,
     // cut to the area.
     if (!picture.isNull()) {
@@ -155,9 +150,7 @@ void QtMoverWindow::PaintControl(QPainter& painter, std::size_t row) {
 
 void QtMoverWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    const MoverHit hit = HitTest(state_, at.x(), at.y(), scale_);
-    pressed_ = hit;
-    DeliverMouseDown(*mover_, hit);
+    MoverClicks::MouseDown(*mover_, clicks_.Press(state_, at.x(), at.y(), scale_));
 }
 
 void QtMoverWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -166,21 +159,13 @@ void QtMoverWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void QtMoverWindow::mouseReleaseEvent(QMouseEvent* event) {
     dragOffset_.reset();
-    if (!pressed_) return;
-    const MoverHit pressed = *pressed_;
-    pressed_.reset();
     const QPoint at = event->position().toPoint();
-    const MoverHit released = HitTest(state_, at.x(), at.y(), scale_);
-    // A click is a press and a release on the same control.
-    if (released.target == pressed.target && released.row == pressed.row) DeliverClick(*mover_, released);
+    clicks_.Release(*mover_, state_, at.x(), at.y(), scale_);
 }
 
 void QtMoverWindow::closeEvent(QCloseEvent* event) {
     // An ordinary unload: the window's unload step releases its shape.
-    if (loaded_) {
-        loaded_ = false;
-        mover_->Form_Unload();
-    }
+    loadSteps_.Unload(*mover_);
     event->accept();
     // Closing the map window (the window manager's close, Alt+F4) ends the
     // program as closing the frame does; the frame closing closes this

@@ -14,21 +14,13 @@
 #include "forms/layout_label.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
+#include "mapwindow/mover_events.h"
 #include "mapwindow/mover_window.h"
 #include "platform/qt/qt_file_list.h"
 #include "platform/qt/qt_picture_area.h"
 #include "platform/qt/qt_region_ops.h"
 
 namespace tessary {
-
-struct MoverWindowServices {
-    Screen& screen;
-    Pointer& pointer;
-    MessageBoxes& messages;
-    Files& files;
-    Shell& shell;
-    Application& application;
-};
 
 class QtMoverWindow final : public QWidget, public MoverWindow {
     Q_OBJECT
@@ -74,8 +66,8 @@ private:
     std::array<std::unique_ptr<QtPictureArea>, kImageSlotCount> images_;
     std::unique_ptr<LayoutLabel> label1_;
     std::unique_ptr<Mover> mover_;
-    bool loaded_ = false;
-    std::optional<MoverHit> pressed_;
+    MoverLoadSteps loadSteps_;
+    MoverClicks clicks_;
     // The window follows the mouse while it is dragged by hand, where the
     // window system offers no move of its own.
     std::optional<QPoint> dragOffset_;

@@ -23,12 +23,9 @@ constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-// K of "ImageK".
-std::size_t ImageNumber(std::string_view name) { return std::stoul(std::string(name.substr(5))); }
-
 }  // namespace
 
-Win32MoverWindow::Win32MoverWindow(Module1& program, Win32MoverServices services)
+Win32MoverWindow::Win32MoverWindow(Module1& program, MoverWindowServices services)
     : services_(services), scale_{services.screen.TwipsPerPixelX(), services.screen.TwipsPerPixelY()} {
     const auto& table = MoverControlTable();
     for (std::size_t row = 0; row < table.size(); ++row) {
@@ -43,10 +40,7 @@ Win32MoverWindow::Win32MoverWindow(Module1& program, Win32MoverServices services
     }
     std::array<PictureArea*, kImageSlotCount> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
-    mover_ =
-        std::make_unique<Mover>(program, MoverControls{file1_, file2_, images, *label1_},
-                                MoverServices{*this, services.screen, services.pointer, services.messages,
-                                              services.files, services.shell, services.application});
+    mover_ = std::make_unique<Mover>(program, MoverControls{file1_, file2_, images, *label1_}, services.For(*this));
     file1_.onClick = [this] { mover_->File1_Click(); };
     file2_.onClick = [this] { mover_->File2_Click(); };
     file2_.onLostFocus = [this] { mover_->File2_LostFocus(); };
@@ -69,10 +63,7 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
         CreateChildren();
     }
-    if (!loaded_) {
-        loaded_ = true;
-        mover_->Form_Load();
-    }
+    loadSteps_.Load(*mover_);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
@@ -182,21 +173,18 @@ void Win32MoverWindow::PaintControl(HDC dc, std::size_t row) {
 }
 
 void Win32MoverWindow::Press(int x, int y) {
-    const MoverHit hit = HitTest(state_, x, y, scale_);
-    pressed_ = hit;
+    const MoverHit hit = clicks_.Press(state_, x, y, scale_);
     // The release comes back here even when it happens off the window.
     if (hit.target == MoverHit::Target::Control) SetCapture(window_);
-    DeliverMouseDown(*mover_, hit);
+    MoverClicks::MouseDown(*mover_, hit);
 }
 
 void Win32MoverWindow::Release(int x, int y) {
-    const std::optional<MoverHit> wasPressed = std::exchange(pressed_, std::nullopt);
+    // The press is taken before the mouse is let go, which reports the
+    // capture as lost.
+    MoverClicks press = std::exchange(clicks_, MoverClicks{});
     if (GetCapture() == window_) ReleaseCapture();
-    if (!wasPressed) return;
-    const MoverHit pressed = *wasPressed;
-    const MoverHit released = HitTest(state_, x, y, scale_);
-    // A click is a press and a release on the same control.
-    if (released.target == pressed.target && released.row == pressed.row) DeliverClick(*mover_, released);
+    press.Release(*mover_, state_, x, y, scale_);
 }
 
 Win32FileList* Win32MoverWindow::ListOf(HWND window) {
@@ -225,7 +213,7 @@ LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         Release(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         return 0;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != window) pressed_.reset();
+        if (reinterpret_cast<HWND>(lParam) != window) clicks_.Forget();
         return 0;
     case WM_COMMAND:
         if (Win32FileList* list = ListOf(reinterpret_cast<HWND>(lParam))) {
@@ -257,10 +245,7 @@ LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         return 0;
     case WM_DESTROY:
         // An ordinary unload: the window's unload step releases its shape.
-        if (loaded_) {
-            loaded_ = false;
-            mover_->Form_Unload();
-        }
+        loadSteps_.Unload(*mover_);
         return 0;
     case WM_NCDESTROY:
         window_ = nullptr;

@@ -12,6 +12,7 @@
 #include "forms/layout_label.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
+#include "mapwindow/mover_events.h"
 #include "mapwindow/mover_window.h"
 #include "platform/win32/win32_file_list.h"
 #include "platform/win32/win32_picture_area.h"
@@ -20,21 +21,12 @@
 
 namespace tessary {
 
-struct Win32MoverServices {
-    Screen& screen;
-    Pointer& pointer;
-    MessageBoxes& messages;
-    Files& files;
-    Shell& shell;
-    Application& application;
-};
-
 inline constexpr int kFile1Id = 101;
 inline constexpr int kFile2Id = 102;
 
 class Win32MoverWindow final : public MoverWindow, private WindowObject {
 public:
-    Win32MoverWindow(Module1& program, Win32MoverServices services);
+    Win32MoverWindow(Module1& program, MoverWindowServices services);
     ~Win32MoverWindow() override;
     Win32MoverWindow(const Win32MoverWindow&) = delete;
     Win32MoverWindow& operator=(const Win32MoverWindow&) = delete;
@@ -73,7 +65,7 @@ private:
     Win32FileList* ListOf(HWND window);
     void FocusList();
 
-    Win32MoverServices services_;
+    MoverWindowServices services_;
     LayoutScale scale_;
     MoverLayoutState state_;
     Win32RegionOps regions_;
@@ -85,8 +77,8 @@ private:
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
-    bool loaded_ = false;
-    std::optional<MoverHit> pressed_;
+    MoverLoadSteps loadSteps_;
+    MoverClicks clicks_;
 };
 
 }  // namespace tessary

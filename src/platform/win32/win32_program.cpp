@@ -23,7 +23,7 @@ int Win32Program::Run() {
 void Win32Program::LoadMover(HWND frame, HWND /*client*/) {
     // The map window lives in front of the frame and goes with it.
     mover_ = std::make_unique<Win32MoverWindow>(
-        module1_, Win32MoverServices{screen_, pointer_, messages_, files_, shell_, application_});
+        module1_, MoverWindowServices{screen_, pointer_, messages_, files_, shell_, application_});
     mover_->LoadAndShow(frame);
     shell_.SetOwner(mover_->Window());
 }

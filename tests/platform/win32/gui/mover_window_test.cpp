@@ -105,7 +105,7 @@ protected:
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
     Win32MoverWindow window{program,
-                            Win32MoverServices{screen, pointer, messages, files, shell, application}};
+                            MoverWindowServices{screen, pointer, messages, files, shell, application}};
 };
 
 TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
@@ -286,7 +286,7 @@ struct FrameWithMover {
     Win32Files files;
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
-    Win32MoverWindow mover{program, Win32MoverServices{screen, pointer, messages, files, shell, application}};
+    Win32MoverWindow mover{program, MoverWindowServices{screen, pointer, messages, files, shell, application}};
     Win32MainFrame frame{[this](HWND window, HWND) { mover.LoadAndShow(window); }};
 };
 
