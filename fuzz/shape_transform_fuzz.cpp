@@ -32,12 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto verticalOffset = Take<std::int16_t>(data, size);
     try {
         tessary::TransformCoordinate(units, horizontalScale, twipsX, horizontalOffset);
-    } catch (const tessary::RuntimeFailure&) {
-    }
+    } catch (const tessary::RuntimeFailure&) {}
     try {
         tessary::ComputeShapeSteps({twipsX, twipsY}, horizontalScale, verticalScale, horizontalOffset,
                                    verticalOffset);
-    } catch (const tessary::RuntimeFailure&) {
-    }
+    } catch (const tessary::RuntimeFailure&) {}
     return 0;
 }

@@ -58,10 +58,10 @@ int Print(std::FILE* stream, const std::string& text, int status) {
 
 int main(int argc, char** argv) {
     switch (tessary::ReadCommandLine(argc, argv)) {
-        case tessary::CommandLineRequest::Usage: return Print(stdout, tessary::UsageText(), 0);
-        case tessary::CommandLineRequest::Version: return Print(stdout, tessary::VersionText(), 0);
-        case tessary::CommandLineRequest::Misuse: return Print(stderr, tessary::UsageText(), 2);
-        case tessary::CommandLineRequest::Run: break;
+    case tessary::CommandLineRequest::Usage: return Print(stdout, tessary::UsageText(), 0);
+    case tessary::CommandLineRequest::Version: return Print(stdout, tessary::VersionText(), 0);
+    case tessary::CommandLineRequest::Misuse: return Print(stderr, tessary::UsageText(), 2);
+    case tessary::CommandLineRequest::Run: break;
     }
     if (const std::string missing = tessary::MissingDisplayText(); !missing.empty()) {
         return Print(stderr, missing, 1);

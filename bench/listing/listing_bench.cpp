@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
         const std::string stem = (i % 3 == 0 ? "Map " : "map") + std::to_string(count - i);
         std::ofstream(folder / (stem + (i % 2 ? ".gmx" : ".GMX"))) << "x";
         if (i % 10 == 0) std::ofstream(folder / (stem + ".bmp")) << "x";
-        if (i % 50 == 0) fs::create_symlink(folder / (stem + (i % 2 ? ".gmx" : ".GMX")), folder / (stem + "l.gmx"));
+        if (i % 50 == 0)
+            fs::create_symlink(folder / (stem + (i % 2 ? ".gmx" : ".GMX")), folder / (stem + "l.gmx"));
     }
 
     const tessary::FilePattern maps("*.gmx; *.GMX");

@@ -18,8 +18,8 @@
 #include "platform/posix/posix_file_list.h"
 #include "platform/posix/posix_files.h"
 #include "platform/qt/mover_window.h"
-#include "platform/qt/qt_resources.h"
 #include "platform/qt/qt_process_services.h"
+#include "platform/qt/qt_resources.h"
 
 namespace fs = std::filesystem;
 using namespace tessary;
@@ -33,7 +33,8 @@ struct Timing {
 };
 
 // Median and least time of a step, each run after an untimed preparation.
-Timing Time(int runs, const std::function<void()>& step, const std::function<void()>& prepare = [] {}) {
+Timing Time(
+    int runs, const std::function<void()>& step, const std::function<void()>& prepare = [] {}) {
     std::vector<double> ms;
     for (int run = 0; run < runs; ++run) {
         prepare();
@@ -59,10 +60,11 @@ void MakeMaps(const fs::path& folder, int count) {
 }
 
 void Report(const char* lists, int count, Timing load, Timing refresh) {
-    std::printf("%6d  %-6s  Form_Load median %7.2f ms  RefreshMapLists median %7.2f ms  min %7.2f ms"
-                "  per map %5.3f / %5.3f us\n",
-                count, lists, load.median, refresh.median, refresh.min, refresh.median * 1e3 / (2.0 * count),
-                refresh.min * 1e3 / (2.0 * count));
+    std::printf(
+        "%6d  %-6s  Form_Load median %7.2f ms  RefreshMapLists median %7.2f ms  min %7.2f ms"
+        "  per map %5.3f / %5.3f us\n",
+        count, lists, load.median, refresh.median, refresh.min, refresh.median * 1e3 / (2.0 * count),
+        refresh.min * 1e3 / (2.0 * count));
 }
 
 void Check(bool listed, const char* what) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +17,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 namespace tessary::bench {
 

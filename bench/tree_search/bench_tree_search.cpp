@@ -53,13 +53,14 @@ int Search(const std::string& root, const std::string& name, int runs) {
     for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         result = search.Find(root, name);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("median %.1f ms over %d runs; found \"%s\"; peak memory %ld KiB\n", times[times.size() / 2], runs,
-                result.c_str(), usage.ru_maxrss);
+    std::printf("median %.1f ms over %d runs; found \"%s\"; peak memory %ld KiB\n", times[times.size() / 2],
+                runs, result.c_str(), usage.ru_maxrss);
     return 0;
 }
 
@@ -67,8 +68,10 @@ int Search(const std::string& root, const std::string& name, int runs) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 4 && args[0] == "make") return MakeTree(args[1], std::stoi(args[2]), std::stoi(args[3]));
-    if (args.size() == 4 && args[0] == "search") return Search(args[1], args[2], std::max(1, std::stoi(args[3])));
+    if (args.size() == 4 && args[0] == "make")
+        return MakeTree(args[1], std::stoi(args[2]), std::stoi(args[3]));
+    if (args.size() == 4 && args[0] == "search")
+        return Search(args[1], args[2], std::max(1, std::stoi(args[3])));
     std::fprintf(stderr, "usage: %s make ROOT FOLDERS FILES_PER_FOLDER | search ROOT NAME RUNS\n", argv[0]);
     return 2;
 }

@@ -32,12 +32,8 @@ enum Compression : std::uint32_t {
 std::uint32_t U16(Bytes b, std::uint64_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8;
 }
-std::uint32_t U32(Bytes b, std::uint64_t at) {
-    return U16(b, at) | U16(b, at + 2) << 16;
-}
-std::int32_t I32(Bytes b, std::uint64_t at) {
-    return static_cast<std::int32_t>(U32(b, at));
-}
+std::uint32_t U32(Bytes b, std::uint64_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+std::int32_t I32(Bytes b, std::uint64_t at) { return static_cast<std::int32_t>(U32(b, at)); }
 
 struct Refusal {
     PictureError error;
@@ -131,8 +127,7 @@ Step CheckFormat(const Layout& layout) {
         return Refusal{PictureError::Corrupt, "invalid bit count " + std::to_string(bits)};
     }
     switch (layout.compression) {
-    case kRgb:
-        break;
+    case kRgb: break;
     case kBitFields:
     case kAlphaBitFields:
         if (bits != 16 && bits != 32) {
@@ -149,8 +144,7 @@ Step CheckFormat(const Layout& layout) {
         if (layout.topDown) return Refusal{PictureError::Corrupt, "a run-length encoded picture is top-down"};
         break;
     case kJpeg:
-    case kPng:
-        return Refusal{PictureError::Unsupported, "embedded JPEG or PNG pictures are not supported"};
+    case kPng: return Refusal{PictureError::Unsupported, "embedded JPEG or PNG pictures are not supported"};
     default:
         return Refusal{PictureError::Unsupported,
                        "unknown compression " + std::to_string(layout.compression)};
@@ -269,18 +263,10 @@ void DecodeRow(const std::uint8_t* row, const Layout& layout, const std::vector<
     };
     for (std::size_t x = 0; x < width; ++x) {
         switch (layout.bitCount) {
-        case 1:
-            out[x] = lookUp((row[x / 8] >> (7 - x % 8)) & 1u);
-            break;
-        case 4:
-            out[x] = lookUp((row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu);
-            break;
-        case 8:
-            out[x] = lookUp(row[x]);
-            break;
-        case 16:
-            out[x] = fromMasks(std::uint32_t{row[2 * x]} | std::uint32_t{row[2 * x + 1]} << 8);
-            break;
+        case 1: out[x] = lookUp((row[x / 8] >> (7 - x % 8)) & 1u); break;
+        case 4: out[x] = lookUp((row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xFu); break;
+        case 8: out[x] = lookUp(row[x]); break;
+        case 16: out[x] = fromMasks(std::uint32_t{row[2 * x]} | std::uint32_t{row[2 * x + 1]} << 8); break;
         case 24:
             out[x] = kBlack | std::uint32_t{row[3 * x + 2]} << 16 | std::uint32_t{row[3 * x + 1]} << 8 |
                      row[3 * x];

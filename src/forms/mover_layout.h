@@ -43,10 +43,10 @@ struct FileListLook {
     int tabIndex;
     std::string_view toolTip;
 };
-inline constexpr FileListLook kFile1Look{{64, 64, 64}, {192, 192, 192}, true, 0,
-                                         "Select a map you would like to store for later use."};
-inline constexpr FileListLook kFile2Look{{64, 64, 64}, {192, 192, 192}, true, 1,
-                                         "Select a map you would like to install into the game."};
+inline constexpr FileListLook kFile1Look{
+    {64, 64, 64}, {192, 192, 192}, true, 0, "Select a map you would like to store for later use."};
+inline constexpr FileListLook kFile2Look{
+    {64, 64, 64}, {192, 192, 192}, true, 1, "Select a map you would like to install into the game."};
 
 // The label: its text starts at its left edge and it never takes the focus.
 inline constexpr std::string_view kLabel1Caption = "No Picture is Available";

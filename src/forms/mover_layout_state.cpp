@@ -62,7 +62,8 @@ MoverHit HitTest(const MoverLayoutState& state, int x, int y, LayoutScale scale)
     if (x < 0 || y < 0 || x >= client.width || y >= client.height) return {MoverHit::Target::Outside, 0, {}};
     const auto& rows = MoverControlTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].kind == ControlKind::FileList && state.Visible(i) && state.RowPixels(i, scale).Contains(x, y)) {
+        if (rows[i].kind == ControlKind::FileList && state.Visible(i) &&
+            state.RowPixels(i, scale).Contains(x, y)) {
             return {MoverHit::Target::List, i, rows[i].name};
         }
     }

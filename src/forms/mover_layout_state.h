@@ -57,8 +57,8 @@ std::vector<PaintStep> PaintOrder(const MoverLayoutState& state);
 struct MoverHit {
     enum class Target { List, Control, Window, Outside };
     Target target;
-    std::size_t row = 0;        // for List and Control
-    std::string_view name;      // the control's name; empty for Window and Outside
+    std::size_t row = 0;    // for List and Control
+    std::string_view name;  // the control's name; empty for Window and Outside
 };
 
 // A press at pixel (x, y): a visible file list first; else the first visible

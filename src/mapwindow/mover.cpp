@@ -5,11 +5,11 @@
 
 #include "mapwindow/button_looks.h"
 #include "mapwindow/mover_messages.h"
+#include "mapwindow/mover_window.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
-#include "mapwindow/mover_window.h"
 #include "platform/path.h"
 #include "platform/screen.h"
 #include "shape/window_shape.h"
@@ -33,8 +33,9 @@ void Mover::Form_Load() {
     const float horizontalScale = 1.0f, verticalScale = 1.0f;
     const std::int16_t horizontalOffset = 0, verticalOffset = 0;
     const TwipsPerPixel twips{services_.screen.TwipsPerPixelX(), services_.screen.TwipsPerPixelY()};
-    const RegionHandle region = BuildWindowShape(services_.window.Regions(), twips, ShapeRegion, horizontalScale,
-                                                 verticalScale, horizontalOffset, verticalOffset);
+    const RegionHandle region =
+        BuildWindowShape(services_.window.Regions(), twips, ShapeRegion, horizontalScale, verticalScale,
+                         horizontalOffset, verticalOffset);
     services_.window.SetWindowRgn(region, true);
     const float top = static_cast<float>(services_.screen.HeightTwips()) / 2.0f - kTopFromMiddle;
     const float left = static_cast<float>(services_.screen.WidthTwips()) / 2.0f - kLeftFromMiddle;
@@ -84,8 +85,7 @@ void Mover::Form_Load() {
         for (const auto& folder : {program_.GameMapsFolder, program_.StoredMapsFolder}) {
             try {
                 services_.files.RemoveTemporaryFiles(folder);
-            } catch (const RuntimeFailure&) {
-            }
+            } catch (const RuntimeFailure&) {}
         }
     } catch (const RuntimeFailure& failure) {
         services_.messages.ShowOk(LoadFailureText(failure), kApplicationTitle);

@@ -57,16 +57,16 @@ public:
     void RefreshMapLists();
 
     // Event handlers.
-    void Image12_MouseDown();   // install
-    void Image13_MouseDown();   // store
+    void Image12_MouseDown();  // install
+    void Image13_MouseDown();  // store
     void Image2_Click();
     void File1_Click();
     void File2_Click();
     void File2_LostFocus();
-    void Form_MouseDown();      // drag by the bare surface
-    void Image4_Click();        // quit
-    void Image6_MouseDown();    // custom-maps page
-    void Image22_MouseDown();   // home page
+    void Form_MouseDown();     // drag by the bare surface
+    void Image4_Click();       // quit
+    void Image6_MouseDown();   // custom-maps page
+    void Image22_MouseDown();  // home page
 
     // State kept between events.
     std::string PreviewPicturePath;

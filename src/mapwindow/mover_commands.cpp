@@ -3,10 +3,10 @@
 #include "mapwindow/button_looks.h"
 #include "mapwindow/maker_site.h"
 #include "mapwindow/mover.h"
+#include "mapwindow/mover_window.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
-#include "mapwindow/mover_window.h"
 #include "platform/shell.h"
 
 namespace tessary {
@@ -18,8 +18,7 @@ namespace {
 void OpenPage(Shell& shell, const Application& application, const std::string& address) {
     try {
         shell.Open(address, application.ProgramFolder());
-    } catch (const RuntimeFailure&) {
-    }
+    } catch (const RuntimeFailure&) {}
 }
 
 }  // namespace

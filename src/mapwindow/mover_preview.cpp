@@ -55,7 +55,8 @@ void Mover::File1_Click() {
 }
 
 void Mover::File2_Click() {
-    Preview(*this, controls_, {ButtonLook::InstallReady, controls_.File2, SelectedGameMap, SelectedStoredMap});
+    Preview(*this, controls_,
+            {ButtonLook::InstallReady, controls_.File2, SelectedGameMap, SelectedStoredMap});
 }
 
 }  // namespace tessary

@@ -60,8 +60,7 @@ Placed Place(Files& files, const std::string& from, const std::string& to) {
     try {
         files.Move(from, to);
         return {from, to, true, {}};
-    } catch (const RuntimeFailure&) {
-    }
+    } catch (const RuntimeFailure&) {}
     if (files.FileExists(to)) throw RuntimeFailure(kFileAlreadyExists, "\"" + to + "\" appeared meanwhile");
     const FileStamp stamp = files.Stamp(from);
     files.Copy(from, to);
@@ -195,15 +194,15 @@ void Transfer(Mover& mover, const MoverControls& controls, Pointer& pointer, Fil
 }  // namespace
 
 void Mover::Image12_MouseDown() {
-    Transfer(*this, controls_, services_.pointer, services_.files,
-             {ButtonLook::InstallReady, 12, controls_.File2, controls_.File1, SelectedStoredMap,
-              controls_.File2});
+    Transfer(
+        *this, controls_, services_.pointer, services_.files,
+        {ButtonLook::InstallReady, 12, controls_.File2, controls_.File1, SelectedStoredMap, controls_.File2});
 }
 
 void Mover::Image13_MouseDown() {
-    Transfer(*this, controls_, services_.pointer, services_.files,
-             {ButtonLook::StoreReady, 13, controls_.File1, controls_.File2, SelectedGameMap,
-              controls_.File2});
+    Transfer(
+        *this, controls_, services_.pointer, services_.files,
+        {ButtonLook::StoreReady, 13, controls_.File1, controls_.File2, SelectedGameMap, controls_.File2});
 }
 
 void Mover::Image2_Click() {

@@ -15,6 +15,7 @@ namespace tessary {
 // of the file name it ends with. NameLength receives the length of text
 // minus 3. Nothing (and NameLength untouched) when the file name is shorter
 // than three characters or text is too long for a 16-bit NameLength.
-std::optional<std::string> PictureFor(std::string_view text, std::size_t fileNameLength, std::int16_t& NameLength);
+std::optional<std::string> PictureFor(std::string_view text, std::size_t fileNameLength,
+                                      std::int16_t& NameLength);
 
 }  // namespace tessary

@@ -30,8 +30,7 @@ std::vector<SetAside> MoveToReplacedMaps(Files& files, const std::vector<std::st
     // any other failure (a plain file of that name) shows in the move.
     try {
         files.CreateFolder(replacedFolder);
-    } catch (const RuntimeFailure&) {
-    }
+    } catch (const RuntimeFailure&) {}
     for (int n = 1; n <= kMostNumberedNames; ++n) {
         std::vector<std::string> targets;
         bool free = true;
@@ -80,8 +79,7 @@ std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::stri
             trashed.push_back({SetAside::Place::Trash, files.MoveToTrash(path)});
         }
         return trashed;
-    } catch (const RuntimeFailure&) {
-    }
+    } catch (const RuntimeFailure&) {}
     // All or none in the trash: those that went are taken back; one that
     // cannot be stays safe in the trash, and the others go together.
     std::vector<std::optional<SetAside>> slots(paths.size());
@@ -93,7 +91,8 @@ std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::stri
             left.push_back(paths[i]);
         }
     }
-    std::vector<SetAside> moved = left.empty() ? std::vector<SetAside>{} : MoveToReplacedMaps(files, left, replacedFolder);
+    std::vector<SetAside> moved =
+        left.empty() ? std::vector<SetAside>{} : MoveToReplacedMaps(files, left, replacedFolder);
     std::vector<SetAside> result;
     std::size_t next = 0;
     for (auto& slot : slots) result.push_back(slot ? *slot : moved[next++]);
@@ -110,8 +109,7 @@ bool PutBack(Files& files, const SetAside& aside, const std::string& path) {
             files.Move(aside.path, path);
         }
         return true;
-    } catch (const RuntimeFailure&) {
-    }
+    } catch (const RuntimeFailure&) {}
     // The trash's own entry may refuse to move; then a copy, which leaves it there.
     // A copy would replace a file that now stands at path: never.
     if (aside.place != SetAside::Place::Trash || files.FileExists(path)) return false;

@@ -44,7 +44,9 @@ public:
     virtual FileStamp Stamp(const std::string& path) const = 0;
     // Puts a file that MoveToTrash put at inTrash back at path (never
     // replacing a file there), and clears the trash's record of it.
-    virtual void RestoreFromTrash(const std::string& inTrash, const std::string& path) { Move(inTrash, path); }
+    virtual void RestoreFromTrash(const std::string& inTrash, const std::string& path) {
+        Move(inTrash, path);
+    }
     // Removes what an interrupted copy left in the folder: only files of
     // this program's own temporary names, never anything else.
     virtual void RemoveTemporaryFiles(const std::string& folder) = 0;

@@ -50,7 +50,7 @@ bool WildcardMatch(std::string_view pattern, std::string_view name, bool ignoreC
             starP = p++;
             starN = n;
         } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n] ||
-                                           (ignoreCase && Folded(pattern[p]) == Folded(name[n])))) {
+                                          (ignoreCase && Folded(pattern[p]) == Folded(name[n])))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {

@@ -15,38 +15,38 @@ constexpr PrimitiveKind kRect = PrimitiveKind::Rectangle;
 constexpr PrimitiveKind kPoly = PrimitiveKind::Polygon;
 
 constexpr std::array<PrimitiveRow, kPrimitiveCount> kPrimitives{{
-    {kEllipse, 32, 17, 600, 391, 0, kCopy},   // 1
-    {kRect, 3, 40, 630, 371, 0, kOr},         // 2
-    {kRect, 1, 110, 50, 305, 0, kDiff},       // 3
-    {kRect, 581, 110, 631, 305, 0, kDiff},    // 4
-    {kRect, 26, 107, 65, 325, 0, kOr},        // 5
-    {kRect, 562, 99, 607, 340, 0, kOr},       // 6
-    {kPoly, 3, 100, 33, 132, 1, kOr},         // 7
-    {kPoly, 3, 282, 33, 316, 2, kOr},         // 8
-    {kPoly, 599, 98, 629, 132, 3, kOr},       // 9
-    {kPoly, 600, 282, 629, 312, 4, kOr},      // 10
-    {kRect, 7, 106, 32, 313, 0, kOr},         // 11
-    {kRect, 568, 108, 620, 353, 0, kOr},      // 12
-    {kRect, 605, 103, 623, 330, 0, kOr},      // 13
-    {kRect, 589, 87, 625, 327, 0, kOr},       // 14
-    {kPoly, 0, 38, 20, 53, 5, kDiff},         // 15
-    {kPoly, 1, 38, 23, 54, 6, kDiff},         // 16
-    {kPoly, 1, 38, 14, 50, 7, kDiff},         // 17
-    {kPoly, 615, 38, 627, 53, 8, kDiff},      // 18
-    {kRect, 623, 36, 629, 44, 0, kDiff},      // 19
-    {kRect, 625, 37, 627, 47, 0, kDiff},      // 20
-    {kRect, 625, 40, 630, 46, 0, kDiff},      // 21
-    {kPoly, 1, 38, 13, 51, 9, kDiff},         // 22
-    {kRect, 0, 40, 29, 369, 0, kOr},          // 23
-    {kRect, 0, 335, 16, 366, 0, kOr},         // 24
-    {kRect, 0, 337, 8, 370, 0, kOr},          // 25
-    {kRect, 0, 316, 22, 367, 0, kOr},         // 26
-    {kRect, 0, 338, 13, 368, 0, kOr},         // 27
-    {kRect, 0, 345, 19, 368, 0, kOr},         // 28
-    {kRect, 593, 41, 629, 366, 0, kOr},       // 29
-    {kRect, 605, 40, 624, 66, 0, kOr},        // 30
-    {kRect, 604, 41, 629, 62, 0, kOr},        // 31
-    {kRect, 607, 40, 628, 60, 0, kOr},        // 32
+    {kEllipse, 32, 17, 600, 391, 0, kCopy},  // 1
+    {kRect, 3, 40, 630, 371, 0, kOr},        // 2
+    {kRect, 1, 110, 50, 305, 0, kDiff},      // 3
+    {kRect, 581, 110, 631, 305, 0, kDiff},   // 4
+    {kRect, 26, 107, 65, 325, 0, kOr},       // 5
+    {kRect, 562, 99, 607, 340, 0, kOr},      // 6
+    {kPoly, 3, 100, 33, 132, 1, kOr},        // 7
+    {kPoly, 3, 282, 33, 316, 2, kOr},        // 8
+    {kPoly, 599, 98, 629, 132, 3, kOr},      // 9
+    {kPoly, 600, 282, 629, 312, 4, kOr},     // 10
+    {kRect, 7, 106, 32, 313, 0, kOr},        // 11
+    {kRect, 568, 108, 620, 353, 0, kOr},     // 12
+    {kRect, 605, 103, 623, 330, 0, kOr},     // 13
+    {kRect, 589, 87, 625, 327, 0, kOr},      // 14
+    {kPoly, 0, 38, 20, 53, 5, kDiff},        // 15
+    {kPoly, 1, 38, 23, 54, 6, kDiff},        // 16
+    {kPoly, 1, 38, 14, 50, 7, kDiff},        // 17
+    {kPoly, 615, 38, 627, 53, 8, kDiff},     // 18
+    {kRect, 623, 36, 629, 44, 0, kDiff},     // 19
+    {kRect, 625, 37, 627, 47, 0, kDiff},     // 20
+    {kRect, 625, 40, 630, 46, 0, kDiff},     // 21
+    {kPoly, 1, 38, 13, 51, 9, kDiff},        // 22
+    {kRect, 0, 40, 29, 369, 0, kOr},         // 23
+    {kRect, 0, 335, 16, 366, 0, kOr},        // 24
+    {kRect, 0, 337, 8, 370, 0, kOr},         // 25
+    {kRect, 0, 316, 22, 367, 0, kOr},        // 26
+    {kRect, 0, 338, 13, 368, 0, kOr},        // 27
+    {kRect, 0, 345, 19, 368, 0, kOr},        // 28
+    {kRect, 593, 41, 629, 366, 0, kOr},      // 29
+    {kRect, 605, 40, 624, 66, 0, kOr},       // 30
+    {kRect, 604, 41, 629, 62, 0, kOr},       // 31
+    {kRect, 607, 40, 628, 60, 0, kOr},       // 32
 }};
 
 constexpr std::int16_t kX1[] = {3, 3, 26, 33, 33, 14, 3};
@@ -74,9 +74,8 @@ constexpr VertexTable MakeTable(const std::int16_t (&xs)[N], const std::int16_t 
 }
 
 constexpr std::array<VertexTable, kPolygonCount> kPolygons{
-    MakeTable(kX1, kY1), MakeTable(kX2, kY2), MakeTable(kX3, kY3),
-    MakeTable(kX4, kY4), MakeTable(kX5, kY5), MakeTable(kX6, kY6),
-    MakeTable(kX7, kY7), MakeTable(kX8, kY8), MakeTable(kX9, kY9),
+    MakeTable(kX1, kY1), MakeTable(kX2, kY2), MakeTable(kX3, kY3), MakeTable(kX4, kY4), MakeTable(kX5, kY5),
+    MakeTable(kX6, kY6), MakeTable(kX7, kY7), MakeTable(kX8, kY8), MakeTable(kX9, kY9),
 };
 
 }  // namespace

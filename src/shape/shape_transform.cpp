@@ -21,8 +21,7 @@ double RoundHalfEven(double value) {
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
-std::int32_t TransformCoordinate(std::int16_t units, float scale, double twipsPerPixel,
-                                 std::int16_t offset) {
+std::int32_t TransformCoordinate(std::int16_t units, float scale, double twipsPerPixel, std::int16_t offset) {
     if (!std::isfinite(scale) || !std::isfinite(twipsPerPixel)) {
         throw RuntimeFailure(kInvalidProcedureCall, "Invalid procedure call or argument");
     }

@@ -14,8 +14,7 @@ struct TwipsPerPixel {
 // One axis of the transform. Throws RuntimeFailure: kInvalidProcedureCall for a
 // scale or twips value that is not a finite number, kDivisionByZero for 0 twips
 // per pixel, kOverflow when the value is not finite or does not fit 32 bits.
-std::int32_t TransformCoordinate(std::int16_t units, float scale, double twipsPerPixel,
-                                 std::int16_t offset);
+std::int32_t TransformCoordinate(std::int16_t units, float scale, double twipsPerPixel, std::int16_t offset);
 
 // Rounds to the nearest integer, halves to the even neighbour, whatever the
 // floating-point rounding mode. value must be finite.

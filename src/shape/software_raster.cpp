@@ -89,7 +89,8 @@ bool InsideEllipse(double x, double y, double a, double b) {
 
 }  // namespace
 
-std::optional<SoftwareRegion> SoftwareRegion::Polygon(const RegionPoint* points, int count, PolygonFill fill) {
+std::optional<SoftwareRegion> SoftwareRegion::Polygon(const RegionPoint* points, int count,
+                                                      PolygonFill fill) {
     if (points == nullptr || count < 2) {
         return std::nullopt;
     }
@@ -152,8 +153,9 @@ std::optional<SoftwareRegion> SoftwareRegion::Ellipse(std::int32_t left, std::in
     SoftwareRegionBuilder builder;
     auto addRow = [&](std::int64_t row, const PixelSpan& span) {
         const auto y = static_cast<std::int32_t>(row);
-        builder.AddBand(y, y + 1, span.right > span.left ? std::span<const PixelSpan>(&span, 1)
-                                                         : std::span<const PixelSpan>());
+        builder.AddBand(
+            y, y + 1,
+            span.right > span.left ? std::span<const PixelSpan>(&span, 1) : std::span<const PixelSpan>());
     };
     for (std::int64_t row = 0; row < halfRows; ++row) {
         addRow(top + row, halfSpans[static_cast<std::size_t>(row)]);

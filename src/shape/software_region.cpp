@@ -56,8 +56,8 @@ void SoftwareRegionBuilder::AddBand(std::int32_t top, std::int32_t bottom, std::
             return;
         }
     }
-    bands.push_back({top, bottom, static_cast<std::uint32_t>(allSpans.size()),
-                     static_cast<std::uint32_t>(spans.size())});
+    bands.push_back(
+        {top, bottom, static_cast<std::uint32_t>(allSpans.size()), static_cast<std::uint32_t>(spans.size())});
     allSpans.insert(allSpans.end(), spans.begin(), spans.end());
 }
 
@@ -118,15 +118,18 @@ SoftwareRegion SoftwareRegion::Combine(const SoftwareRegion& a, const SoftwareRe
     return builder.Finish();
 }
 
-SoftwareRegion SoftwareRegion::United(const SoftwareRegion& other) const { return Combine(*this, other, false); }
+SoftwareRegion SoftwareRegion::United(const SoftwareRegion& other) const {
+    return Combine(*this, other, false);
+}
 
 SoftwareRegion SoftwareRegion::Subtracted(const SoftwareRegion& other) const {
     return Combine(*this, other, true);
 }
 
 const SoftwareRegion::Band* SoftwareRegion::BandAt(std::int32_t y) const {
-    const auto after = std::upper_bound(bands_.begin(), bands_.end(), y,
-                                        [](std::int32_t value, const Band& band) { return value < band.top; });
+    const auto after =
+        std::upper_bound(bands_.begin(), bands_.end(), y,
+                         [](std::int32_t value, const Band& band) { return value < band.top; });
     if (after == bands_.begin()) {
         return nullptr;
     }
@@ -140,8 +143,9 @@ bool SoftwareRegion::Contains(std::int32_t x, std::int32_t y) const {
         return false;
     }
     const std::span<const PixelSpan> spans = SpansOf(*band);
-    const auto after = std::upper_bound(spans.begin(), spans.end(), x,
-                                        [](std::int32_t value, const PixelSpan& span) { return value < span.left; });
+    const auto after =
+        std::upper_bound(spans.begin(), spans.end(), x,
+                         [](std::int32_t value, const PixelSpan& span) { return value < span.left; });
     return after != spans.begin() && x < (after - 1)->right;
 }
 

@@ -8,10 +8,8 @@ namespace {
 
 RegionHandle CreatePrimitive(RegionOps& ops, const ShapeStep& step, std::vector<RegionPoint>& pointBuffer) {
     switch (step.kind) {
-    case PrimitiveKind::Ellipse:
-        return ops.CreateEllipticRgn(step.left, step.top, step.right, step.bottom);
-    case PrimitiveKind::Rectangle:
-        return ops.CreateRectRgn(step.left, step.top, step.right, step.bottom);
+    case PrimitiveKind::Ellipse: return ops.CreateEllipticRgn(step.left, step.top, step.right, step.bottom);
+    case PrimitiveKind::Rectangle: return ops.CreateRectRgn(step.left, step.top, step.right, step.bottom);
     case PrimitiveKind::Polygon:
         pointBuffer.assign(step.points.begin(), step.points.end());
         return ops.CreatePolygonRgn(pointBuffer.data(), static_cast<int>(pointBuffer.size()),

@@ -40,14 +40,16 @@ std::string ParentFolder(const std::string& folder) {
 
 std::string Module1::LocationCachePath() const {
     const std::string userFolder = services_.application.UserCacheFolder();
-    return JoinPath(userFolder.empty() ? services_.application.ProgramFolder() : userFolder, kLocationCacheName);
+    return JoinPath(userFolder.empty() ? services_.application.ProgramFolder() : userFolder,
+                    kLocationCacheName);
 }
 
 void Module1::ReadLocationCache() {
     const std::string besideProgram = JoinPath(services_.application.ProgramFolder(), kLocationCacheName);
     GameMapsFolder = ReadCacheFile(services_.textFiles, besideProgram);
     const std::string inUse = LocationCachePath();
-    if (GameMapsFolder.empty() && inUse != besideProgram) GameMapsFolder = ReadCacheFile(services_.textFiles, inUse);
+    if (GameMapsFolder.empty() && inUse != besideProgram)
+        GameMapsFolder = ReadCacheFile(services_.textFiles, inUse);
 }
 
 void Module1::WriteLocationCache() {

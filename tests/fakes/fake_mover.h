@@ -15,10 +15,10 @@
 #include "fakes/fake_startup.h"
 #include "fakes/native_path.h"
 #include "mapwindow/mover.h"
+#include "mapwindow/mover_window.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
 #include "platform/files.h"
-#include "mapwindow/mover_window.h"
 #include "platform/path.h"
 #include "platform/pattern.h"
 #include "platform/screen.h"
@@ -97,7 +97,8 @@ public:
         disk_.Check("copy " + from);
         disk_.Check("copy to " + to);
         if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
-        if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "Path not found: " + to);
+        if (!disk_.IsFolder(FakeDisk::Parent(to)))
+            throw RuntimeFailure(kPathNotFound, "Path not found: " + to);
         if (from == to) throw RuntimeFailure(kPermissionDenied, "Copy onto itself: " + to);
         const std::string bytes = disk_.files[from];
         if (disk_.duringCopy) disk_.duringCopy(from);
@@ -112,7 +113,8 @@ public:
     void CreateFolder(const std::string& path) override {
         log_.push_back("create " + path);
         disk_.Check("create " + path);
-        if (!disk_.IsFolder(FakeDisk::Parent(path))) throw RuntimeFailure(kPathNotFound, "Path not found: " + path);
+        if (!disk_.IsFolder(FakeDisk::Parent(path)))
+            throw RuntimeFailure(kPathNotFound, "Path not found: " + path);
         if (disk_.IsFolder(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
         disk_.AddFolder(path);
     }
@@ -140,7 +142,8 @@ public:
         if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
         if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "No folder: " + to);
         if (disk_.HasFile(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
-        if (disk_.DiskOf(from) != disk_.DiskOf(to)) throw RuntimeFailure(kPathFileAccessError, "Other disk: " + to);
+        if (disk_.DiskOf(from) != disk_.DiskOf(to))
+            throw RuntimeFailure(kPathFileAccessError, "Other disk: " + to);
         disk_.files[to] = disk_.files[from];
         disk_.files.erase(from);
     }
@@ -169,7 +172,8 @@ private:
 
 class FakeFileList : public FileList {
 public:
-    FakeFileList(std::string name, FakeDisk& disk, EventLog& log) : name_(std::move(name)), disk_(disk), log_(log) {}
+    FakeFileList(std::string name, FakeDisk& disk, EventLog& log)
+        : name_(std::move(name)), disk_(disk), log_(log) {}
     void SetFolder(const std::string& folder) override {
         log_.push_back(name_ + " folder " + folder);
         Read(folder);
@@ -320,7 +324,8 @@ struct MoverFakes {
         }
         return made;
     }
-    static std::array<PictureArea*, kImageSlotCount> PointersTo(const std::vector<std::unique_ptr<FakePictureArea>>& made) {
+    static std::array<PictureArea*, kImageSlotCount> PointersTo(
+        const std::vector<std::unique_ptr<FakePictureArea>>& made) {
         std::array<PictureArea*, kImageSlotCount> pointers{};
         for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = made[k - 1].get();
         return pointers;

@@ -118,7 +118,9 @@ public:
     FileStamp Stamp(const std::string&) const override { throw std::logic_error("not used"); }
     void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
 
-    static std::string Parent(const std::string& path) { return path.substr(0, path.find_last_of(kPathSeparator)); }
+    static std::string Parent(const std::string& path) {
+        return path.substr(0, path.find_last_of(kPathSeparator));
+    }
 
     std::map<std::string, std::string> contents;
     // Folders that do not exist until CreateFolder makes them; every other folder exists.
@@ -231,8 +233,8 @@ struct StartupFakes {
     FakeMainFrame mainFrame{log};
 
     StartupServices Services() {
-        return StartupServices{screen,     pointer,    application, messages, files,
-                               drives,     treeSearch, splash,      mainFrame, files};
+        return StartupServices{screen, pointer,    application, messages,  files,
+                               drives, treeSearch, splash,      mainFrame, files};
     }
 };
 

@@ -34,7 +34,8 @@ struct Bmp {
         Bmp bmp;
         bmp.bytes = ReadBytes(path);
         const Bytes& b = bmp.bytes;
-        if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') throw std::runtime_error(path.string() + " is no BMP");
+        if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
+            throw std::runtime_error(path.string() + " is no BMP");
         bmp.fileSizeField = U32(b, 2);
         bmp.offset = U32(b, 10);
         bmp.headerSize = U32(b, 14);
@@ -64,15 +65,24 @@ struct Expected24 {
 
 // Every 24-bit picture of the windows, with the byte count each must have.
 constexpr Expected24 kPictures[] = {
-    {"mover_background.bmp", 639, 385, 739254},  {"image21_game.bmp", 170, 137, 70198},
-    {"badge.bmp", 99, 52, 15654},                {"image16_maps_pressed.bmp", 93, 58, 16294},
-    {"image6_maps.bmp", 93, 58, 16294},          {"image15_emblem.bmp", 53, 54, 8694},
-    {"image14_exit_pressed.bmp", 121, 35, 12794}, {"image4_exit.bmp", 121, 35, 12794},
-    {"image13_store_ready.bmp", 121, 35, 12794}, {"image3_store_idle.bmp", 121, 35, 12794},
-    {"image12_install_ready.bmp", 121, 35, 12794}, {"image2_install_idle.bmp", 121, 35, 12794},
-    {"blank_face.bmp", 121, 35, 12794},          {"image9_title_stored.bmp", 99, 18, 5454},
-    {"image8_title_game.bmp", 136, 20, 8214},    {"list_frame.bmp", 198, 181, 107930},
-    {"image10_arrow_left.bmp", 59, 23, 4194},    {"image11_arrow_right.bmp", 59, 23, 4194},
+    {"mover_background.bmp", 639, 385, 739254},
+    {"image21_game.bmp", 170, 137, 70198},
+    {"badge.bmp", 99, 52, 15654},
+    {"image16_maps_pressed.bmp", 93, 58, 16294},
+    {"image6_maps.bmp", 93, 58, 16294},
+    {"image15_emblem.bmp", 53, 54, 8694},
+    {"image14_exit_pressed.bmp", 121, 35, 12794},
+    {"image4_exit.bmp", 121, 35, 12794},
+    {"image13_store_ready.bmp", 121, 35, 12794},
+    {"image3_store_idle.bmp", 121, 35, 12794},
+    {"image12_install_ready.bmp", 121, 35, 12794},
+    {"image2_install_idle.bmp", 121, 35, 12794},
+    {"blank_face.bmp", 121, 35, 12794},
+    {"image9_title_stored.bmp", 99, 18, 5454},
+    {"image8_title_game.bmp", 136, 20, 8214},
+    {"list_frame.bmp", 198, 181, 107930},
+    {"image10_arrow_left.bmp", 59, 23, 4194},
+    {"image11_arrow_right.bmp", 59, 23, 4194},
     {"splash.bmp", 628, 377, 710322},
 };
 
@@ -121,14 +131,16 @@ TEST(AssetsTest, DemoPreviewsAreUncompressed24BitBmps) {
 
 TEST(AssetsTest, ButtonFacesCarryLightGreyOrGreenLettering) {
     // Lettering that failed to draw (a missing font) leaves a face without it.
-    for (const char* idle : {"image2_install_idle.bmp", "image3_store_idle.bmp", "image4_exit.bmp", "image6_maps.bmp"}) {
+    for (const char* idle :
+         {"image2_install_idle.bmp", "image3_store_idle.bmp", "image4_exit.bmp", "image6_maps.bmp"}) {
         SCOPED_TRACE(idle);
         const Bmp bmp = Bmp::Read(AssetsDir() / idle);
         EXPECT_GT(CountPixels(bmp, IsLightGrey), 30);
         EXPECT_EQ(CountPixels(bmp, IsGreen), 0);
     }
-    for (const char* green : {"image12_install_ready.bmp", "image13_store_ready.bmp", "image14_exit_pressed.bmp",
-                              "image16_maps_pressed.bmp", "image8_title_game.bmp", "image9_title_stored.bmp"}) {
+    for (const char* green :
+         {"image12_install_ready.bmp", "image13_store_ready.bmp", "image14_exit_pressed.bmp",
+          "image16_maps_pressed.bmp", "image8_title_game.bmp", "image9_title_stored.bmp"}) {
         SCOPED_TRACE(green);
         EXPECT_GT(CountPixels(Bmp::Read(AssetsDir() / green), IsGreen), 30);
     }
@@ -193,7 +205,8 @@ TEST(AssetsTest, FrameIsA4BitPictureOfNineGreysOnBlack) {
     long topLeft = 0;
     for (int y = 0; y < 960; ++y)
         for (int x = 0; x < 1280; ++x) {
-            const std::uint8_t byte = bmp.bytes[bmp.offset + bmp.RowBytes() * std::size_t(959 - y) + std::size_t(x / 2)];
+            const std::uint8_t byte =
+                bmp.bytes[bmp.offset + bmp.RowBytes() * std::size_t(959 - y) + std::size_t(x / 2)];
             const int index = x % 2 == 0 ? byte >> 4 : byte & 0x0F;
             ++uses[std::size_t(index)];
             if (index != 0 && x < 300 && y < 60) ++topLeft;
@@ -228,7 +241,9 @@ TEST(AssetsTest, IconFileHoldsOne64PixelTrueColourImageWithOpaqueMask) {
     ASSERT_EQ(dib.size(), mask + 64 * 8);
     EXPECT_TRUE(std::all_of(dib.begin() + long(mask), dib.end(), [](std::uint8_t b) { return b == 0; }));
     // The image is no blank square: the disc is lighter than the black corners.
-    const auto level = [&](int x, int y) { return dib[40 + std::size_t(63 - y) * 192 + std::size_t(x) * 3 + 1]; };
+    const auto level = [&](int x, int y) {
+        return dib[40 + std::size_t(63 - y) * 192 + std::size_t(x) * 3 + 1];
+    };
     EXPECT_EQ(level(0, 0), 0);
     EXPECT_GT(level(14, 32), 60);
 
@@ -252,7 +267,9 @@ TEST(AssetsTest, IconPngIs64By64) {
     ASSERT_GT(png.size(), 24u);
     const Bytes signature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     EXPECT_TRUE(std::equal(signature.begin(), signature.end(), png.begin()));
-    const auto big32 = [&](std::size_t at) { return png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]; };
+    const auto big32 = [&](std::size_t at) {
+        return png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+    };
     EXPECT_EQ(big32(16), 64);
     EXPECT_EQ(big32(20), 64);
 }
@@ -268,7 +285,8 @@ TEST(AssetsTest, ResourceListNamesEveryPictureAndNothingElse) {
     std::set<std::string> pictures;
     for (const auto& entry : fs::directory_iterator(AssetsDir())) {
         const std::string ext = entry.path().extension().string();
-        if (ext == ".bmp" || ext == ".png" || ext == ".ico") pictures.insert(entry.path().filename().string());
+        if (ext == ".bmp" || ext == ".png" || ext == ".ico")
+            pictures.insert(entry.path().filename().string());
     }
     EXPECT_EQ(listed, pictures);
     for (const auto& p : kPictures) EXPECT_EQ(listed.count(p.name), 1u) << p.name;

@@ -20,9 +20,7 @@ using testing::BmpFields;
 using testing::WriteBmp;
 using Row = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t Opaque(std::uint32_t rgb) {
-    return 0xFF000000u | rgb;
-}
+constexpr std::uint32_t Opaque(std::uint32_t rgb) { return 0xFF000000u | rgb; }
 
 // A colour that differs in every channel for every pixel of a small picture.
 constexpr std::uint32_t ColourAt(int x, int y) {
@@ -57,9 +55,7 @@ Row RowOfIndices(const std::vector<int>& indices, int bits) {
     return row;
 }
 
-DecodeResult Decode(const std::vector<std::uint8_t>& bytes) {
-    return DecodeBmp(bytes);
-}
+DecodeResult Decode(const std::vector<std::uint8_t>& bytes) { return DecodeBmp(bytes); }
 
 // Decodes and expects a picture of the given size and pixels (top row first).
 void ExpectPicture(const std::vector<std::uint8_t>& bytes, int width, int height,
@@ -215,13 +211,9 @@ struct Refused {
     PictureError error;
 };
 
-void PrintTo(const Refused& r, std::ostream* os) {
-    *os << r.name;
-}
+void PrintTo(const Refused& r, std::ostream* os) { *os << r.name; }
 
-std::vector<std::uint8_t> Bytes(std::string_view text) {
-    return {text.begin(), text.end()};
-}
+std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 std::vector<std::uint8_t> Prefix(std::vector<std::uint8_t> bytes, std::size_t size) {
     bytes.resize(size);
@@ -270,9 +262,14 @@ std::vector<Refused> RefusedFiles() {
          E::Truncated},
         {"PixelsInsideHeader", WriteBmp(With(Valid24(), [](auto& s) { s.pixelsAt = 20; })), E::Corrupt},
         {"PixelsInsidePalette", WriteBmp(With(layout8(), [](auto& s) { s.pixelsAt = 56; })), E::Corrupt},
-        {"HugeColoursUsed", WriteBmp(With(layout8(), [](auto& s) { s.colorsUsed = 0xFFFFFFFFu; })), E::Corrupt},
+        {"HugeColoursUsed", WriteBmp(With(layout8(), [](auto& s) { s.colorsUsed = 0xFFFFFFFFu; })),
+         E::Corrupt},
         {"MoreColoursThanIndices",
-         WriteBmp(With(layout8(), [](auto& s) { s.bitCount = 1; s.colorsUsed = 3; })),
+         WriteBmp(With(layout8(),
+                       [](auto& s) {
+                           s.bitCount = 1;
+                           s.colorsUsed = 3;
+                       })),
          E::Corrupt},
         {"PaletteCutShort", WriteBmp({.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 200}),
          E::Truncated},
@@ -283,10 +280,18 @@ std::vector<Refused> RefusedFiles() {
         {"TwoPlanes", WriteBmp(With(Valid24(), [](auto& s) { s.planes = 2; })), E::Corrupt},
         {"BitCount7", WriteBmp(With(Valid24(), [](auto& s) { s.bitCount = 7; })), E::Corrupt},
         {"CoreWith32Bits",
-         WriteBmp(With(Valid24(), [](auto& s) { s.headerBytes = 12; s.bitCount = 32; })),
+         WriteBmp(With(Valid24(),
+                       [](auto& s) {
+                           s.headerBytes = 12;
+                           s.bitCount = 32;
+                       })),
          E::Corrupt},
         {"EmbeddedPng",
-         WriteBmp(With(Valid24(), [](auto& s) { s.bitCount = 0; s.compression = 5; })),
+         WriteBmp(With(Valid24(),
+                       [](auto& s) {
+                           s.bitCount = 0;
+                           s.compression = 5;
+                       })),
          E::Unsupported},
         {"RunLengthCodesCutShort", WriteBmp(Rle8({0x02, 0x01, 0x00})), E::Truncated},
         {"RunLengthWithoutEnd", WriteBmp(Rle8({0x02, 0x01, 0x00, 0x00})), E::Truncated},

@@ -113,7 +113,8 @@ TEST(MoverPaintOrder, BackgroundThenRowsFromLastToFirstThenLists) {
     ASSERT_GE(steps.size(), 4u);
     EXPECT_EQ(steps[0].layer, PaintStep::Layer::BackColour);
     EXPECT_EQ(steps[1].layer, PaintStep::Layer::BackgroundPicture);
-    EXPECT_EQ(Controls(steps, PaintStep::Layer::ChildList), (std::vector<std::size_t>{Row("File1"), Row("File2")}));
+    EXPECT_EQ(Controls(steps, PaintStep::Layer::ChildList),
+              (std::vector<std::size_t>{Row("File1"), Row("File2")}));
     EXPECT_EQ(steps[steps.size() - 2].layer, PaintStep::Layer::ChildList);
     EXPECT_EQ(steps.back().layer, PaintStep::Layer::ChildList);
     // 22 picture areas and the label, minus the seven hidden at start.

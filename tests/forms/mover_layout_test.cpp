@@ -11,7 +11,9 @@ namespace {
 constexpr LayoutScale k96Dpi{15.0, 15.0};
 constexpr LayoutScale k120Dpi{12.0, 12.0};
 
-LayoutRect Pixels(std::string_view name, LayoutScale scale) { return ToPixels(MoverControl(name).twips, scale); }
+LayoutRect Pixels(std::string_view name, LayoutScale scale) {
+    return ToPixels(MoverControl(name).twips, scale);
+}
 
 TEST(MoverLayout, RowsInStoredOrderWithTheirPixelPlacesAt96Dpi) {
     struct Expected {
@@ -48,7 +50,8 @@ TEST(MoverLayout, KindsPicturesAndStartingVisibility) {
         const bool list = row.name.starts_with("File");
         EXPECT_EQ(row.kind == ControlKind::FileList, list) << row.name;
         EXPECT_EQ(row.kind == ControlKind::Label, row.name == "Label1") << row.name;
-        const bool pictureless = list || row.name == "Label1" || row.name == "Image1" || row.name == "Image22";
+        const bool pictureless =
+            list || row.name == "Label1" || row.name == "Image1" || row.name == "Image22";
         EXPECT_EQ(row.picture.empty(), pictureless) << row.name;
     }
     EXPECT_EQ(hidden, (std::set<std::string>{"Image12", "Image13", "Image14", "Image16", "Image17", "Image18",

@@ -80,7 +80,8 @@ VersionNode ParseNode(const Bytes& b, std::size_t at) {
     if (p + valueBytes > end) throw std::runtime_error("version value runs past its node");
     node.value.assign(b.begin() + long(p), b.begin() + long(p + valueBytes));
     if (node.type == 1 && node.value.size() >= 2) node.value.resize(node.value.size() - 2);
-    for (p = Align4(p + valueBytes); p < end; p = Align4(p + U16(b, p))) node.children.push_back(ParseNode(b, p));
+    for (p = Align4(p + valueBytes); p < end; p = Align4(p + U16(b, p)))
+        node.children.push_back(ParseNode(b, p));
     return node;
 }
 
@@ -167,8 +168,8 @@ TEST_F(ResourceScriptTest, VersionInformationNamesTheProduct) {
     ASSERT_EQ(root.value.size(), 52u);
     const Bytes& fixed = root.value;
     EXPECT_EQ(U32(fixed, 0), 0xFEEF04BDu);
-    EXPECT_EQ(U32(fixed, 8), 0x00010000u);  // file version 1.0
-    EXPECT_EQ(U32(fixed, 12), 0u);          // .0.0
+    EXPECT_EQ(U32(fixed, 8), 0x00010000u);   // file version 1.0
+    EXPECT_EQ(U32(fixed, 12), 0u);           // .0.0
     EXPECT_EQ(U32(fixed, 16), 0x00010000u);  // product version 1.0
     EXPECT_EQ(U32(fixed, 20), 0u);
     EXPECT_EQ(U32(fixed, 28), 0u);  // flags

@@ -18,11 +18,11 @@ using fakes::MoverFakes;
 
 struct Scenario {
     bool install;
-    bool picture;            // the moving map has a picture
-    bool sameName;           // the destination holds a map and a picture of that name
-    bool trash;              // the desktop trash takes files
-    bool replacedTaken;      // "Replaced Maps" already holds files of that name
-    bool otherDisk;          // the stored maps folder is on another disk: copies, not renames
+    bool picture;        // the moving map has a picture
+    bool sameName;       // the destination holds a map and a picture of that name
+    bool trash;          // the desktop trash takes files
+    bool replacedTaken;  // "Replaced Maps" already holds files of that name
+    bool otherDisk;      // the stored maps folder is on another disk: copies, not renames
     std::vector<std::string> failures;
     int number;
 
@@ -103,19 +103,32 @@ struct TransferRun : MoverFakes {
 std::vector<std::string> FailureSites(const TransferRun& r) {
     const std::string trashed = JoinPath(FakeDisk::kTrash, "Lake.gmx");
     const std::string trashedPicture = JoinPath(FakeDisk::kTrash, "Lake.bmp");
-    return {"move " + r.SourceMap(),          "move " + r.SourcePicture(),
-            "stamp " + r.SourceMap(),         "stamp " + r.SourcePicture(),
-            "restore " + trashed,             "restore " + trashedPicture,
-            "delete " + r.DestinationMap(),   "delete " + r.DestinationPicture(),
-            "copy " + r.DestinationPicture(), "move to " + r.SourcePicture(),
-            "copy " + r.SourceMap(),          "copy to " + r.DestinationMap(),
-            "copy " + r.SourcePicture(),      "copy to " + r.DestinationPicture(),
-            "delete " + r.SourceMap(),        "delete " + r.SourcePicture(),
-            "trash " + r.DestinationMap(),    "trash " + r.DestinationPicture(),
-            "move " + r.DestinationMap(),     "move " + r.DestinationPicture(),
-            "move to " + r.DestinationMap(),  "move to " + r.DestinationPicture(),
-            "copy " + trashed,                "create " + r.replacedFolder,
-            "list " + std::string(r.kGame),   "list " + std::string(r.kStored)};
+    return {"move " + r.SourceMap(),
+            "move " + r.SourcePicture(),
+            "stamp " + r.SourceMap(),
+            "stamp " + r.SourcePicture(),
+            "restore " + trashed,
+            "restore " + trashedPicture,
+            "delete " + r.DestinationMap(),
+            "delete " + r.DestinationPicture(),
+            "copy " + r.DestinationPicture(),
+            "move to " + r.SourcePicture(),
+            "copy " + r.SourceMap(),
+            "copy to " + r.DestinationMap(),
+            "copy " + r.SourcePicture(),
+            "copy to " + r.DestinationPicture(),
+            "delete " + r.SourceMap(),
+            "delete " + r.SourcePicture(),
+            "trash " + r.DestinationMap(),
+            "trash " + r.DestinationPicture(),
+            "move " + r.DestinationMap(),
+            "move " + r.DestinationPicture(),
+            "move to " + r.DestinationMap(),
+            "move to " + r.DestinationPicture(),
+            "copy " + trashed,
+            "create " + r.replacedFolder,
+            "list " + std::string(r.kGame),
+            "list " + std::string(r.kStored)};
 }
 
 // Every failure alone, and the pairs where the copy fails and so does
@@ -204,21 +217,22 @@ TEST(FaultInjection, EveryTransferUnderEveryFailureKeepsEveryFile) {
             for (const bool sameName : {true, false}) {
                 for (const bool trash : {true, false}) {
                     for (const bool replacedTaken : {false, true}) {
-                      for (const bool otherDisk : {false, true}) {
-                        const Scenario plain{install, picture, sameName, trash, replacedTaken, otherDisk, {}, 0};
-                        for (const auto& failures : FailureSets(TransferRun(plain))) {
-                            for (const int number : {kPermissionDenied, kPathNotFound, kDiskFull}) {
-                                const Scenario s{install, picture, sameName, trash, replacedTaken, otherDisk,
-                                                 failures, number};
-                                SCOPED_TRACE(s.Describe());
-                                TransferRun run(s);
-                                run.Transfer();
-                                Check(run);
-                                ++scenarios;
-                                if (::testing::Test::HasFailure()) return;
+                        for (const bool otherDisk : {false, true}) {
+                            const Scenario plain{install,       picture,   sameName, trash,
+                                                 replacedTaken, otherDisk, {},       0};
+                            for (const auto& failures : FailureSets(TransferRun(plain))) {
+                                for (const int number : {kPermissionDenied, kPathNotFound, kDiskFull}) {
+                                    const Scenario s{install,       picture,   sameName, trash,
+                                                     replacedTaken, otherDisk, failures, number};
+                                    SCOPED_TRACE(s.Describe());
+                                    TransferRun run(s);
+                                    run.Transfer();
+                                    Check(run);
+                                    ++scenarios;
+                                    if (::testing::Test::HasFailure()) return;
+                                }
                             }
                         }
-                      }
                     }
                 }
             }

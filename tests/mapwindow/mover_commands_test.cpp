@@ -68,19 +68,20 @@ TEST(MoverEvents, PressesReachTheirHandlersThroughTheLayout) {
     Loaded f;
     MoverLayoutState layout;
     EXPECT_EQ(Deliver(f, layout, 10, 10), "drag");
-    EXPECT_EQ(Deliver(f, layout, 497, 280), "");                  // the badge: skin
+    EXPECT_EQ(Deliver(f, layout, 497, 280), "");  // the badge: skin
     EXPECT_EQ(Deliver(f, layout, 597, 307), "open http://www.orlenport.com/ in /opt/tessary");
-    EXPECT_EQ(Deliver(f, layout, 100, 100), "");                  // a list handles its own presses
-    EXPECT_EQ(Deliver(f, layout, 300, 300), "");                  // the preview area: no drag
-    EXPECT_EQ(Deliver(f, layout, 300, 100), "");                  // the game picture
-    EXPECT_EQ(Deliver(f, layout, 300, 180), "");                  // idle install face: acts on click
+    EXPECT_EQ(Deliver(f, layout, 100, 100), "");  // a list handles its own presses
+    EXPECT_EQ(Deliver(f, layout, 300, 300), "");  // the preview area: no drag
+    EXPECT_EQ(Deliver(f, layout, 300, 100), "");  // the game picture
+    EXPECT_EQ(Deliver(f, layout, 300, 180), "");  // idle install face: acts on click
     EXPECT_EQ(Deliver(f, layout, 300, 180, true).substr(0, 13), "Image2 hidden");
     EXPECT_EQ(Deliver(f, layout, 60, 320).substr(0, 13), "Image6 hidden");
-    EXPECT_EQ(Deliver(f, layout, 10, 10, true), "");              // a click on the panel does nothing
+    EXPECT_EQ(Deliver(f, layout, 10, 10, true), "");  // a click on the panel does nothing
     layout.SetVisible("Image12", true);
-    EXPECT_EQ(Deliver(f, layout, 300, 180), "Image2 hidden; Image12 shown; Image17 hidden; Image18 shown; "
-                                            "Image3 hidden; Image13 hidden; Image2 shown; Image12 hidden; "
-                                            "Image17 hidden; Image18 hidden; Image3 shown; Image13 hidden");
+    EXPECT_EQ(Deliver(f, layout, 300, 180),
+              "Image2 hidden; Image12 shown; Image17 hidden; Image18 shown; "
+              "Image3 hidden; Image13 hidden; Image2 shown; Image12 hidden; "
+              "Image17 hidden; Image18 hidden; Image3 shown; Image13 hidden");
     layout.SetVisible("Image13", true);
     EXPECT_NE(Deliver(f, layout, 250, 220).find("Image13 shown"), std::string::npos);
     EXPECT_THROW(Deliver(f, layout, 550, 340, true), fakes::ProcessEnded);

@@ -15,10 +15,19 @@ using Names = std::vector<std::string>;
 const std::string kStoredWithSeparator = JoinPath(MoverFakes::kStored, "");
 
 const std::string kPattern = "File1 pattern *.gmx; *.GMX";
-const EventLog kShapePlaceAndLooks = {
-    "SetWindowRgn live redraw", "place 4365 4898", "Label1 hidden", "Image2 shown",   "Image3 shown",
-    "Image4 shown",             "Image6 shown",    "Image12 hidden", "Image13 hidden", "Image14 hidden",
-    "Image16 hidden",           "Image17 hidden",  "Image18 hidden"};
+const EventLog kShapePlaceAndLooks = {"SetWindowRgn live redraw",
+                                      "place 4365 4898",
+                                      "Label1 hidden",
+                                      "Image2 shown",
+                                      "Image3 shown",
+                                      "Image4 shown",
+                                      "Image6 shown",
+                                      "Image12 hidden",
+                                      "Image13 hidden",
+                                      "Image14 hidden",
+                                      "Image16 hidden",
+                                      "Image17 hidden",
+                                      "Image18 hidden"};
 
 EventLog Concat(EventLog a, const EventLog& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -27,12 +36,12 @@ EventLog Concat(EventLog a, const EventLog& b) {
 
 TEST(MoverLoad, FirstRunShapesPlacesAndCreatesTheStoredMapsFolderSilently) {
     MoverFakes f;
-    for (const char* name : {"Lake.gmx", "PINES.GMX", "notes.txt", "Lake.bmp"}) f.disk.AddFile(f.Game(name), "x");
+    for (const char* name : {"Lake.gmx", "PINES.GMX", "notes.txt", "Lake.bmp"})
+        f.disk.AddFile(f.Game(name), "x");
     f.mover.Form_Load();
     EXPECT_EQ(f.log, Concat(kShapePlaceAndLooks,
                             {"File1 folder " + MoverFakes::kGame, "File1 pattern *.gmx; *.GMX",
-                             "File2 folder " + kStoredWithSeparator,
-                             "create " + MoverFakes::kStored,
+                             "File2 folder " + kStoredWithSeparator, "create " + MoverFakes::kStored,
                              "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX",
                              "tidy " + MoverFakes::kGame, "tidy " + kStoredWithSeparator}));
     EXPECT_TRUE(f.messages.shown.empty());
@@ -64,7 +73,7 @@ TEST(MoverLoad, FirstRunShapesPlacesAndCreatesTheStoredMapsFolderSilently) {
 
 TEST(MoverLoad, PlacementUsesTheScreenInSinglePrecision) {
     MoverFakes f;
-    f.screen.width = 24000;   // 2000 pixels at 12 twips per pixel
+    f.screen.width = 24000;      // 2000 pixels at 12 twips per pixel
     f.screen.height = 33554434;  // halves to 16777217, which single precision cannot hold
     f.screen.twipsX = f.screen.twipsY = 12;
     f.mover.Form_Load();
@@ -128,8 +137,7 @@ TEST(MoverLoad, StoredMapsFolderThatCannotBeMadeOrReadIsExplained) {
     unreadable.disk.FailOn("list " + kStoredWithSeparator);
     unreadable.mover.Form_Load();
     ASSERT_EQ(unreadable.messages.shown.size(), 1u);
-    EXPECT_EQ(unreadable.messages.shown[0].first,
-              StoredMapsFolderNotReadText(MoverFakes::kStored));
+    EXPECT_EQ(unreadable.messages.shown[0].first, StoredMapsFolderNotReadText(MoverFakes::kStored));
     EXPECT_TRUE(unreadable.disk.IsFolder(unreadable.kStored));
     EXPECT_EQ(unreadable.messages.shown[0].second, kApplicationTitle);
 }

@@ -23,8 +23,9 @@ TEST(MoverPreview, APictureIsShownAndTheLabelHidden) {
     f.disk.AddFile(f.Game("Lake.bmp"), "BM picture");
     f.File1.selected = "Lake.gmx";
     f.mover.File1_Click();
-    EXPECT_EQ(f.log, (EventLog{"Image2 hidden", "Image12 hidden", "Image17 shown", "Image18 hidden", "Image3 hidden",
-                               "Image13 shown", "Label1 hidden", "Image1 load " + f.Game("Lake.bmp")}));
+    EXPECT_EQ(f.log,
+              (EventLog{"Image2 hidden", "Image12 hidden", "Image17 shown", "Image18 hidden", "Image3 hidden",
+                        "Image13 shown", "Label1 hidden", "Image1 load " + f.Game("Lake.bmp")}));
     EXPECT_EQ(f.Image(1).picture, f.Game("Lake.bmp"));
     EXPECT_FALSE(f.Label1.Visible());
     EXPECT_EQ(f.mover.SelectedGameMap, f.Game("Lake.gmx"));

@@ -9,8 +9,8 @@ using fakes::EventLog;
 using fakes::MoverFakes;
 using Names = std::vector<std::string>;
 
-const EventLog kInstallReady = {"Image2 hidden",  "Image12 shown", "Image17 hidden",
-                                "Image18 shown",  "Image3 hidden", "Image13 hidden"};
+const EventLog kInstallReady = {"Image2 hidden", "Image12 shown", "Image17 hidden",
+                                "Image18 shown", "Image3 hidden", "Image13 hidden"};
 const EventLog kStoreReady = {"Image2 hidden",  "Image12 hidden", "Image17 shown",
                               "Image18 hidden", "Image3 hidden",  "Image13 shown"};
 const EventLog kIdle = {"Image2 shown",   "Image12 hidden", "Image17 hidden",
@@ -43,16 +43,16 @@ struct Loaded : MoverFakes {
 TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
     Loaded f;
     f.ClickStored("Lake.gmx");
-    const auto before = std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath);
+    const auto before =
+        std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath);
     f.ClearLog();
     f.mover.Image12_MouseDown();
     EXPECT_EQ(f.log, Concat({kInstallReady,
                              {"pointer busy", "Image12 shown",
                               "move " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx"),
-                              "move " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"),
-                              "pointer default", "File1 folder " + f.kGame, "File1 pattern *.gmx; *.GMX",
-                              "File1 refresh", "File2 folder " + f.kStored,
-                              "File2 pattern *.gmx; *.GMX", "File2 refresh"},
+                              "move " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"), "pointer default",
+                              "File1 folder " + f.kGame, "File1 pattern *.gmx; *.GMX", "File1 refresh",
+                              "File2 folder " + f.kStored, "File2 pattern *.gmx; *.GMX", "File2 refresh"},
                              kIdle}));
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "lake map");
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM lake");
@@ -62,7 +62,8 @@ TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
     EXPECT_TRUE(f.File2.Entries().empty());
     EXPECT_EQ(f.Looks(), "2 3");
     EXPECT_EQ(f.pointer.current, PointerShape::Default);
-    EXPECT_EQ(std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath), before);
+    EXPECT_EQ(std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath),
+              before);
     // The preview still shows the moved map's picture.
     EXPECT_EQ(f.Image(1).picture, f.Stored("Lake.bmp"));
 }
@@ -78,7 +79,8 @@ TEST(MoverTransfer, AcrossDisksCopiesThenDeletesTheSources) {
                                f.Stored("Lake.bmp") + "|delete " + f.Stored("Lake.gmx");
     std::string done;
     for (const auto& event : f.log) {
-        if (event.rfind("copy", 0) == 0 || event.rfind("delete", 0) == 0) done += (done.empty() ? "" : "|") + event;
+        if (event.rfind("copy", 0) == 0 || event.rfind("delete", 0) == 0)
+            done += (done.empty() ? "" : "|") + event;
     }
     EXPECT_EQ(done, copies);
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "lake map");
@@ -137,7 +139,8 @@ TEST_P(MoverTransferFailure, NothingIsLostAndTheTransferEndsIdle) {
     for (auto [from, to] : {std::pair{std::string("<map>"), f.Stored("Lake.gmx")},
                             std::pair{std::string("<picture>"), f.Stored("Lake.bmp")},
                             std::pair{std::string("<game>"), std::string(f.kGame)}}) {
-        if (const auto at = operation.find(from); at != std::string::npos) operation.replace(at, from.size(), to);
+        if (const auto at = operation.find(from); at != std::string::npos)
+            operation.replace(at, from.size(), to);
     }
     f.disk.FailOn(operation);
     f.mover.Image12_MouseDown();
@@ -151,11 +154,10 @@ TEST_P(MoverTransferFailure, NothingIsLostAndTheTransferEndsIdle) {
     EXPECT_EQ(f.mover.SelectedStoredMap, f.Stored("Lake.gmx"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachStep, MoverTransferFailure,
-    ::testing::Values(FailingStep{"move <map>", true, false, true, false},
-                      FailingStep{"move <picture>", true, false, true, false},
-                      FailingStep{"list <game>", true, false, true, false}));
+INSTANTIATE_TEST_SUITE_P(EachStep, MoverTransferFailure,
+                         ::testing::Values(FailingStep{"move <map>", true, false, true, false},
+                                           FailingStep{"move <picture>", true, false, true, false},
+                                           FailingStep{"list <game>", true, false, true, false}));
 
 // Across disks: a map and its picture move together or not at all.
 TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeither) {
@@ -164,7 +166,8 @@ TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeither) {
         Loaded f;
         f.disk.otherDisks.insert(f.kStored);
         f.ClickStored("Lake.gmx");
-        const std::string path = step.find("<map>") != std::string::npos ? f.Stored("Lake.gmx") : f.Stored("Lake.bmp");
+        const std::string path =
+            step.find("<map>") != std::string::npos ? f.Stored("Lake.gmx") : f.Stored("Lake.bmp");
         f.disk.FailOn(step.substr(0, step.find(' ') + 1) + path);
         const auto before = f.disk.files;
         f.mover.Image12_MouseDown();

@@ -9,18 +9,21 @@
 namespace tessary {
 namespace {
 
-std::size_t Lines(const std::string& text) { return 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+std::size_t Lines(const std::string& text) {
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 TEST(MessageText, DeepPathsKeepTheirStartAndEndAndManyLinesTheirFirstAndLast) {
     std::string deep = "/home/player/Games";
     for (int i = 0; i < 20000; ++i) deep += "/\xC3\xA4";
     deep += "/Home/Maps";
-    const std::string fitted = FitMessageText("13, Cannot list the folder \"" + deep + "\": Permission denied\n\nOK");
+    const std::string fitted =
+        FitMessageText("13, Cannot list the folder \"" + deep + "\": Permission denied\n\nOK");
     EXPECT_EQ(fitted.substr(0, 36), "13, Cannot list the folder \"/home/pl");
     const std::string end = "/Home/Maps\": Permission denied\n\nOK";
     EXPECT_EQ(fitted.substr(fitted.size() - end.size()), end);
     EXPECT_NE(fitted.find("..."), std::string::npos);
-    EXPECT_LE(fitted.find('\n'), 80u * 2);  // 80 characters of at most two bytes
+    EXPECT_LE(fitted.find('\n'), 80u * 2);               // 80 characters of at most two bytes
     EXPECT_EQ(fitted.find("\xC3."), std::string::npos);  // no character cut in two
 
     std::string tall;

@@ -15,7 +15,7 @@ namespace {
 
 struct Call {
     enum Kind { Rect, Ellipse, Polygon, Combine, Delete } kind = Rect;
-    RegionHandle handle = kNoRegion;  // created, destination or deleted region
+    RegionHandle handle = kNoRegion;        // created, destination or deleted region
     std::vector<std::int32_t> coordinates;  // box, or x and y of each point
     PolygonFill fill = PolygonFill::Alternate;
     RegionHandle source1 = kNoRegion;

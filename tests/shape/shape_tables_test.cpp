@@ -60,12 +60,13 @@ TEST(ShapeTablesTest, OneEllipseFirstThenRectanglesAndPolygonsByUnionAndDifferen
     const auto& table = PrimitiveTable();
     EXPECT_EQ(table[0].kind, PrimitiveKind::Ellipse);
     EXPECT_EQ(table[0].mode, CombineMode::Copy);
-    const auto rectangles = std::count_if(table.begin(), table.end(),
-                                          [](const PrimitiveRow& r) { return r.kind == PrimitiveKind::Rectangle; });
+    const auto rectangles = std::count_if(
+        table.begin(), table.end(), [](const PrimitiveRow& r) { return r.kind == PrimitiveKind::Rectangle; });
     EXPECT_EQ(rectangles, 22);
     for (std::size_t i = 1; i < table.size(); ++i) {
         EXPECT_NE(table[i].kind, PrimitiveKind::Ellipse) << "row " << i + 1;
-        EXPECT_TRUE(table[i].mode == CombineMode::Or || table[i].mode == CombineMode::Diff) << "row " << i + 1;
+        EXPECT_TRUE(table[i].mode == CombineMode::Or || table[i].mode == CombineMode::Diff)
+            << "row " << i + 1;
     }
 }
 

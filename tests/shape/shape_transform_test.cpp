@@ -38,8 +38,8 @@ TEST(ShapeTransformTest, TwelveTwipsPerPixelRoundsHalvesToEven) {
 }
 
 TEST(ShapeTransformTest, OffsetIsAddedBeforeRounding) {
-    EXPECT_EQ(TransformCoordinate(2, 1.0f, 12.0, 1), 4);    // 3.5, not 2 + 1
-    EXPECT_EQ(TransformCoordinate(2, 1.0f, 12.0, -3), 0);   // -0.5
+    EXPECT_EQ(TransformCoordinate(2, 1.0f, 12.0, 1), 4);   // 3.5, not 2 + 1
+    EXPECT_EQ(TransformCoordinate(2, 1.0f, 12.0, -3), 0);  // -0.5
     EXPECT_EQ(TransformCoordinate(10, 1.0f, 15.0, -3), 7);
 }
 
@@ -64,7 +64,7 @@ TEST(ShapeTransformTest, ResultMustFitThirtyTwoBits) {
     ExpectFailure(1, twoTo31, 15.0, 0, kOverflow, "Overflow");
     ExpectFailure(-1, twoTo31, 15.0, -1, kOverflow, "Overflow");
     ExpectFailure(600, 10'000'000.0f, 15.0, 0, kOverflow, "Overflow");  // 6 * 10^9
-    ExpectFailure(600, 1.0f, 1e-320, 0, kOverflow, "Overflow");        // the quotient is infinite
+    ExpectFailure(600, 1.0f, 1e-320, 0, kOverflow, "Overflow");         // the quotient is infinite
 }
 
 TEST(ShapeTransformTest, BadArgumentsAreRunTimeFailures) {

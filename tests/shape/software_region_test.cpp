@@ -206,7 +206,8 @@ TEST(SoftwareRegionTest, EllipseIsInscribedAndSymmetric) {
             ASSERT_TRUE(ellipse.has_value());
             for (int y = top - 1; y <= top + height; ++y) {
                 for (int x = left - 1; x <= left + width; ++x) {
-                    ASSERT_EQ(ellipse->Contains(x, y), InsideEllipse(left, top, left + width, top + height, x, y))
+                    ASSERT_EQ(ellipse->Contains(x, y),
+                              InsideEllipse(left, top, left + width, top + height, x, y))
                         << width << "x" << height << " pixel " << x << "," << y;
                     // Mirrored about both axes.
                     ASSERT_EQ(ellipse->Contains(x, y), ellipse->Contains(2 * left + width - 1 - x, y));

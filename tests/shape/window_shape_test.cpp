@@ -15,7 +15,8 @@ namespace {
 
 constexpr TwipsPerPixel kStandard{15.0, 15.0};
 
-SoftwareRegion Build(TwipsPerPixel twips, float scaleX, float scaleY, std::int16_t offsetX, std::int16_t offsetY) {
+SoftwareRegion Build(TwipsPerPixel twips, float scaleX, float scaleY, std::int16_t offsetX,
+                     std::int16_t offsetY) {
     SoftwareRegionOps ops;
     RegionHandle shape = kNoRegion;
     const RegionHandle result = BuildWindowShape(ops, twips, shape, scaleX, scaleY, offsetX, offsetY);
@@ -129,11 +130,11 @@ TEST(WindowShapeTest, TwelveTwipsPerPixelEnlargesTheShape) {
     const SoftwareRegion large = Build({12.0, 12.0}, 1.0f, 1.0f, 0, 0);
     EXPECT_EQ(large.BoundingBox(), (PixelRect{0, 21, 788, 489}));
     const std::vector<ShapeStep> steps = ComputeShapeSteps({12.0, 12.0}, 1.0f, 1.0f, 0, 0);
-    EXPECT_EQ(steps[1].right, 788);                                  // 630 -> 787.5
-    EXPECT_EQ(steps[0].top, 21);                                     // 17 -> 21.25
-    EXPECT_EQ(steps[0].bottom, 489);                                 // 391 -> 488.75
-    EXPECT_EQ(steps[16].points.back().x, 2);                         // polygon 7: 2 -> 2.5
-    EXPECT_EQ(steps[1].left, 4);                                     // 3 -> 3.75
+    EXPECT_EQ(steps[1].right, 788);           // 630 -> 787.5
+    EXPECT_EQ(steps[0].top, 21);              // 17 -> 21.25
+    EXPECT_EQ(steps[0].bottom, 489);          // 391 -> 488.75
+    EXPECT_EQ(steps[16].points.back().x, 2);  // polygon 7: 2 -> 2.5
+    EXPECT_EQ(steps[1].left, 4);              // 3 -> 3.75
 }
 
 TEST(WindowShapeTest, HorizontalScaleOfTenMillionOverflows) {

@@ -27,8 +27,8 @@ TEST(SetDriveRoot, GivesTheRootOfDrivesAToOAndKeepsItOtherwise) {
 }
 
 TEST(DriveTypeName, NamesTheKnownCodesOnly) {
-    const std::map<std::int32_t, std::string> named = {
-        {0, "UNDETERMINED"}, {2, "REMOVABLE"}, {3, "FIXED"}, {4, "REMOTE"}, {5, "CDROM"}, {6, "RAMDISK"}};
+    const std::map<std::int32_t, std::string> named = {{0, "UNDETERMINED"}, {2, "REMOVABLE"}, {3, "FIXED"},
+                                                       {4, "REMOTE"},       {5, "CDROM"},     {6, "RAMDISK"}};
     for (std::int32_t code = -2; code <= 8; ++code) {
         const auto it = named.find(code);
         if (it == named.end()) {
@@ -55,7 +55,8 @@ TEST(DeriveGameMapsFolder, ReplacesTheExecutableNameWithHomeMaps) {
     EXPECT_EQ(DeriveGameMapsFolder("D:\\Games\\Hunt\\Marrowby.exe"), "D:\\Games\\Hunt\\" + homeMaps);
     EXPECT_EQ(DeriveGameMapsFolder("D:\\GAMES\\HUNT\\MARROWBY.EXE"), "D:\\GAMES\\HUNT\\" + homeMaps);
     EXPECT_EQ(DeriveGameMapsFolder("E:\\Marrowby.exe"), "E:\\" + homeMaps);
-    EXPECT_EQ(DeriveGameMapsFolder("/w/dosdevices/d:/Hunt/marrowby.EXE"), "/w/dosdevices/d:/Hunt/" + homeMaps);
+    EXPECT_EQ(DeriveGameMapsFolder("/w/dosdevices/d:/Hunt/marrowby.EXE"),
+              "/w/dosdevices/d:/Hunt/" + homeMaps);
     // Shorter than the name: nothing of it is kept rather than reading past its start.
     EXPECT_EQ(DeriveGameMapsFolder("x.exe"), homeMaps);
 }

@@ -53,15 +53,18 @@ TEST_F(LocationCacheTest, OverwritesAnOlderCache) {
 
 TEST_F(LocationCacheTest, ReadsFilesItDidNotWrite) {
     EXPECT_EQ(ReadBack(""), "");
-    EXPECT_EQ(ReadBack("\"D:\\Maps\""), "D:\\Maps");            // no line end
-    EXPECT_EQ(ReadBack("\"D:\\Maps\"tail\r\n"), "D:\\Maps");    // text after the field
+    EXPECT_EQ(ReadBack("\"D:\\Maps\""), "D:\\Maps");                      // no line end
+    EXPECT_EQ(ReadBack("\"D:\\Maps\"tail\r\n"), "D:\\Maps");              // text after the field
     EXPECT_EQ(ReadBack("D:\\Plain\\Maps\r\nsecond"), "D:\\Plain\\Maps");  // no quotes: the line
     EXPECT_EQ(ReadBack("D:\\Plain\\Maps\nsecond"), "D:\\Plain\\Maps");
     EXPECT_EQ(ReadBack("\"D:\\Never closed\r\nmore\"\r\n"), "");  // quote not closed on its line
     EXPECT_EQ(ReadBack("\"unclosed"), "");
-    EXPECT_EQ(ReadBack("\r\n\"D:\\Maps\"\r\n"), "");              // empty first line
-    EXPECT_EQ(ReadBack(std::string("\"D:\\\0x\"\r\n", 8)), "");   // NUL inside the value
-    EXPECT_EQ(ReadBack(std::string("\x7f" "ELF\0\0\x01", 7)), "");  // binary junk
+    EXPECT_EQ(ReadBack("\r\n\"D:\\Maps\"\r\n"), "");             // empty first line
+    EXPECT_EQ(ReadBack(std::string("\"D:\\\0x\"\r\n", 8)), "");  // NUL inside the value
+    EXPECT_EQ(ReadBack(std::string("\x7f"
+                                   "ELF\0\0\x01",
+                                   7)),
+              "");  // binary junk
 }
 
 TEST_F(LocationCacheTest, MissingOrHugeFileGivesNothingAndReadsAtMostALittle) {

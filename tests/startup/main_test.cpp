@@ -47,7 +47,9 @@ protected:
         }
         return log;
     }
-    static void Append(EventLog& log, const EventLog& more) { log.insert(log.end(), more.begin(), more.end()); }
+    static void Append(EventLog& log, const EventLog& more) {
+        log.insert(log.end(), more.begin(), more.end());
+    }
 
     void RunMain() {
         Module1 module(fakes.Services());
@@ -121,7 +123,8 @@ TEST_F(MainTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
     for (int i = 0; i <= 14; ++i) all[i] = true;
     EventLog expected = Opening();
     Append(expected, Scan(14, all));
-    Append(expected, {"message The game cannot be found on this computer.", "pointer default", "end process"});
+    Append(expected,
+           {"message The game cannot be found on this computer.", "pointer default", "end process"});
     EXPECT_EQ(fakes.log, expected);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].second, "Game not found");

@@ -25,7 +25,8 @@ inline std::string AsUnprivileged(const std::string& folder, const std::function
     constexpr uid_t kNobody = 65534;
     if (::lchown(folder.c_str(), kNobody, kNobody) != 0) return "could not give " + folder + " to user 65534";
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) return "could not give " + entry.path().string() + " away";
+        if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0)
+            return "could not give " + entry.path().string() + " away";
     }
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) return "no pipe";
@@ -34,7 +35,8 @@ inline std::string AsUnprivileged(const std::string& folder, const std::function
     if (child == 0) {
         ::close(pipeEnds[0]);
         std::string result;
-        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 || ::geteuid() != kNobody) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 ||
+            ::geteuid() != kNobody) {
             result = "could not become user 65534";
         } else {
             try {
@@ -64,8 +66,7 @@ inline std::string AsUnprivileged(const std::string& folder, const std::function
     }
     ::close(pipeEnds[0]);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) result += " (the child process did not end normally)";
     return result;
 }

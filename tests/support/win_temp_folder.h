@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/win32/long_path.h"
 #include "platform/win32/wide_text.h"
@@ -44,8 +44,9 @@ public:
         if (GetTempPathW(MAX_PATH + 1, base) == 0) throw std::runtime_error("no temporary folder");
         static unsigned counter = 0;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::wstring path = std::wstring(base) + L"tessary-test-" + std::to_wstring(GetCurrentProcessId()) +
-                                      L"-" + std::to_wstring(counter++);
+            const std::wstring path = std::wstring(base) + L"tessary-test-" +
+                                      std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                      std::to_wstring(counter++);
             if (CreateDirectoryW(path.c_str(), nullptr)) {
                 path_ = Narrow(path);
                 if (!path_.empty() && path_.back() == '\\') path_.pop_back();

@@ -16,7 +16,8 @@ constexpr int kGreys[9] = {0, 8, 16, 25, 33, 41, 49, 58, 66};
 
 Palette16 FramePalette() {
     Palette16 palette{};
-    for (int i = 0; i < 16; ++i) palette[i] = i < 9 ? qRgb(kGreys[i], kGreys[i], kGreys[i]) : qRgb(255, 255, 255);
+    for (int i = 0; i < 16; ++i)
+        palette[i] = i < 9 ? qRgb(kGreys[i], kGreys[i], kGreys[i]) : qRgb(255, 255, 255);
     return palette;
 }
 
@@ -36,7 +37,8 @@ QImage FrameDrawing() {
     p.drawText(QRect(18, 8, 200, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orlenport"));
     p.setFont(ArtFont(11, false, 0.5));
     p.setPen(QColor(49, 49, 49));
-    p.drawText(QRect(20, 40, 260, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("maps and tools for hunters"));
+    p.drawText(QRect(20, 40, 260, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("maps and tools for hunters"));
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(170, 26, kWidth - 170, 1), QColor(41, 41, 41));
     p.fillRect(QRect(8, 64, 1, kHeight - 64), QColor(41, 41, 41));

@@ -43,7 +43,8 @@ void WriteIcon(const QDir& dir, QStringList& written) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     WriteFile(dir.filePath("tessary_icon.png"), png);
-    written << "tessary.ico" << "tessary_icon.png";
+    written << "tessary.ico"
+            << "tessary_icon.png";
 }
 
 QByteArray ResourceList(QStringList files) {

@@ -110,16 +110,15 @@ QImage Crop(const QImage& layer, const QRect& place) { return layer.copy(place);
 // A button face. The install and store places overlap a list frame by up to
 // six columns on one side, so every 121-pixel face leaves six columns of the
 // panel at both ends; the custom-maps faces use their whole area.
-QImage ButtonFace(const QImage& layer, const QRect& place, const QStringList& lines, QColor text, bool sunken) {
+QImage ButtonFace(const QImage& layer, const QRect& place, const QStringList& lines, QColor text,
+                  bool sunken) {
     QImage image = Crop(layer, place);
     QPainter p(&image);
     Prepare(p);
     const qreal inset = place.width() == 121 ? 6 : 1;
     const QRectF face(inset, 1, place.width() - 2 * inset, place.height() - 2);
-    if (sunken)
-        DrawPlate(p, face, 6, QColor(0x26, 0x26, 0x26), QColor(0x3c, 0x3c, 0x3c), true);
-    else
-        DrawPlate(p, face, 6, QColor(0x5e, 0x5e, 0x5e), QColor(0x30, 0x30, 0x30));
+    if (sunken) DrawPlate(p, face, 6, QColor(0x26, 0x26, 0x26), QColor(0x3c, 0x3c, 0x3c), true);
+    else DrawPlate(p, face, 6, QColor(0x5e, 0x5e, 0x5e), QColor(0x30, 0x30, 0x30));
     const QRectF inner = face.translated(sunken ? 1 : 0, sunken ? 1 : 0);
     const int size = lines.size() == 1 ? 15 : 13;
     const qreal lineHeight = size + 4;
@@ -176,7 +175,8 @@ QImage Emblem(const QImage& layer) {
     QImage image = Crop(layer, kEmblem);
     QPainter p(&image);
     Prepare(p);
-    DrawPlate(p, QRectF(0, 0, kEmblem.width(), kEmblem.height()), 4, Qt::black, QColor(0x0c, 0x0c, 0x0c), true);
+    DrawPlate(p, QRectF(0, 0, kEmblem.width(), kEmblem.height()), 4, Qt::black, QColor(0x0c, 0x0c, 0x0c),
+              true);
     DrawEmblem(p, QRectF(1.5, 2, 50, 50));
     return image;
 }

@@ -28,15 +28,15 @@ std::uint32_t Hash(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {
 QPainterPath HunterPath() {
     QPainterPath body;
     body.setFillRule(Qt::WindingFill);
-    body.addEllipse(QPointF(50, 25), 8.5, 9);                 // head
-    body.addRoundedRect(QRectF(42, 9, 16, 11), 4, 4);          // hat crown
-    body.addRoundedRect(QRectF(36, 16.5, 28, 4.5), 2, 2);      // hat brim
+    body.addEllipse(QPointF(50, 25), 8.5, 9);              // head
+    body.addRoundedRect(QRectF(42, 9, 16, 11), 4, 4);      // hat crown
+    body.addRoundedRect(QRectF(36, 16.5, 28, 4.5), 2, 2);  // hat brim
     QPolygonF torso{{38, 36}, {62, 35}, {64, 44}, {60, 64}, {40, 64}, {36, 45}};
     body.addPolygon(torso);
-    body.addEllipse(QPointF(50, 36), 12, 5);                   // shoulders
+    body.addEllipse(QPointF(50, 36), 12, 5);                             // shoulders
     body.addPolygon(QPolygonF{{40, 62}, {50, 62}, {46, 91}, {37, 91}});  // near leg
     body.addPolygon(QPolygonF{{50, 62}, {60, 62}, {64, 91}, {55, 91}});  // far leg
-    body.addRoundedRect(QRectF(33, 88, 14, 5), 2, 2);          // boots
+    body.addRoundedRect(QRectF(33, 88, 14, 5), 2, 2);                    // boots
     body.addRoundedRect(QRectF(54, 88, 14, 5), 2, 2);
     body.addPolygon(QPolygonF{{37, 40}, {43, 41}, {40, 61}, {33, 60}});  // arm at the side
     body.addPolygon(QPolygonF{{58, 38}, {64, 42}, {70, 54}, {65, 56}});  // arm holding the rifle
@@ -166,7 +166,8 @@ void DrawScrew(QPainter& painter, QPointF centre, qreal radius) {
     painter.setBrush(head);
     painter.drawEllipse(centre, radius, radius);
     painter.setPen(QPen(QColor(30, 30, 30), std::max<qreal>(radius / 3, 0.8)));
-    painter.drawLine(centre + QPointF(-radius * 0.6, radius * 0.6), centre + QPointF(radius * 0.6, -radius * 0.6));
+    painter.drawLine(centre + QPointF(-radius * 0.6, radius * 0.6),
+                     centre + QPointF(radius * 0.6, -radius * 0.6));
     painter.restore();
 }
 

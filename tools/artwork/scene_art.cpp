@@ -53,15 +53,16 @@ void DrawPine(QPainter& painter, QPointF foot, qreal height, const QColor& colou
 QPainterPath DeerPath() {
     QPainterPath deer;
     deer.setFillRule(Qt::WindingFill);
-    deer.addEllipse(QRectF(30, 30, 50, 22));                                       // body
-    deer.addPolygon(QPolygonF{{30, 40}, {40, 33}, {30, 15}, {22, 18}});          // neck
-    deer.addEllipse(QRectF(17, 11, 13, 10));                                        // head
-    deer.addPolygon(QPolygonF{{18, 14}, {8, 19}, {9, 22}, {22, 21}});            // muzzle
-    deer.addPolygon(QPolygonF{{27, 13}, {34, 8}, {30, 15}});                     // ear
-    deer.addPolygon(QPolygonF{{78, 34}, {86, 32}, {82, 40}});                    // tail
-    const QPolygonF legs[] = {
-        {{34, 44}, {40, 44}, {37, 78}, {34, 78}}, {{42, 46}, {47, 46}, {44, 77}, {41, 77}},
-        {{66, 44}, {73, 44}, {71, 78}, {68, 78}}, {{74, 42}, {79, 44}, {78, 77}, {75, 77}}};
+    deer.addEllipse(QRectF(30, 30, 50, 22));                             // body
+    deer.addPolygon(QPolygonF{{30, 40}, {40, 33}, {30, 15}, {22, 18}});  // neck
+    deer.addEllipse(QRectF(17, 11, 13, 10));                             // head
+    deer.addPolygon(QPolygonF{{18, 14}, {8, 19}, {9, 22}, {22, 21}});    // muzzle
+    deer.addPolygon(QPolygonF{{27, 13}, {34, 8}, {30, 15}});             // ear
+    deer.addPolygon(QPolygonF{{78, 34}, {86, 32}, {82, 40}});            // tail
+    const QPolygonF legs[] = {{{34, 44}, {40, 44}, {37, 78}, {34, 78}},
+                              {{42, 46}, {47, 46}, {44, 77}, {41, 77}},
+                              {{66, 44}, {73, 44}, {71, 78}, {68, 78}},
+                              {{74, 42}, {79, 44}, {78, 77}, {75, 77}}};
     for (const auto& leg : legs) deer.addPolygon(leg);
 
     QPainterPath antlers;
@@ -88,7 +89,8 @@ void DrawLogoWord(QPainter& painter, const QString& text, const QFont& font, QPo
     const QRectF box = path.boundingRect();
     path.translate(centre.x() - box.center().x(), centre.y() - box.center().y());
     painter.fillPath(path.translated(outline, outline * 1.2), QColor(0, 0, 0, 170));
-    painter.strokePath(path, QPen(QColor(28, 16, 6), outline * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path,
+                       QPen(QColor(28, 16, 6), outline * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QLinearGradient placed = fill;
     placed.setStart(0, centre.y() - box.height() / 2);
     placed.setFinalStop(0, centre.y() + box.height() / 2);
@@ -127,9 +129,10 @@ void DrawHuntingScene(QPainter& painter, const QRectF& r, const SceneStyle& s) {
     painter.fillPath(RidgePath(r, s.horizon - 0.12, s.phase, 0.05, 0.03), s.farHills);
     QPainterPath near = RidgePath(r, s.horizon + 0.02, s.phase + 1, 0.06, 0.025);
     painter.fillPath(near, s.nearHills);
-    if (s.snow) painter.fillPath(RidgePath(r, s.horizon - 0.11, s.phase, 0.05, 0.03)
-                                     .subtracted(RidgePath(r, s.horizon - 0.07, s.phase, 0.05, 0.03)),
-                                 QColor(235, 240, 250, 160));
+    if (s.snow)
+        painter.fillPath(RidgePath(r, s.horizon - 0.11, s.phase, 0.05, 0.03)
+                             .subtracted(RidgePath(r, s.horizon - 0.07, s.phase, 0.05, 0.03)),
+                         QColor(235, 240, 250, 160));
 
     for (int i = 0; i < 14; ++i) {
         const qreal t = std::fmod(0.037 + i * 0.0731 + s.phase * 0.13, 1.0);
@@ -143,8 +146,10 @@ void DrawHuntingScene(QPainter& painter, const QRectF& r, const SceneStyle& s) {
     soil.setColorAt(0, s.ground);
     soil.setColorAt(1, s.ground.darker(170));
     painter.fillPath(ground, soil);
-    DrawPine(painter, QPointF(r.left() + r.width() * 0.06, r.bottom() + 2), r.height() * 0.5, s.trees, s.snow);
-    DrawPine(painter, QPointF(r.left() + r.width() * 0.95, r.bottom() + 4), r.height() * 0.42, s.trees, s.snow);
+    DrawPine(painter, QPointF(r.left() + r.width() * 0.06, r.bottom() + 2), r.height() * 0.5, s.trees,
+             s.snow);
+    DrawPine(painter, QPointF(r.left() + r.width() * 0.95, r.bottom() + 4), r.height() * 0.42, s.trees,
+             s.snow);
 
     if (s.deer) {
         const qreal size = r.height() * 0.3;
@@ -164,7 +169,8 @@ void DrawGameLogo(QPainter& painter, QPointF centre, qreal scale) {
     gold.setColorAt(0.5, QColor(0xf0, 0xc2, 0x58));
     gold.setColorAt(1, QColor(0xa8, 0x6a, 0x1c));
     const int nameSize = int(std::lround(30 * scale));
-    DrawLogoWord(painter, QStringLiteral("Fennock"), ArtFont(nameSize, true, scale), centre, gold, 1.2 * scale);
+    DrawLogoWord(painter, QStringLiteral("Fennock"), ArtFont(nameSize, true, scale), centre, gold,
+                 1.2 * scale);
 
     QLinearGradient cream;
     cream.setColorAt(0, QColor(0xf4, 0xee, 0xde));
@@ -195,8 +201,8 @@ void DrawSponsorRow(QPainter& painter, const QRectF& r) {
         case 0:  // a compass star in a ring
             painter.drawEllipse(box);
             painter.setBrush(mark);
-            painter.drawPolygon(QPolygonF{{c.x(), box.top() + 2}, {c.x() + 2, c.y()}, {c.x(), box.bottom() - 2},
-                                          {c.x() - 2, c.y()}});
+            painter.drawPolygon(QPolygonF{
+                {c.x(), box.top() + 2}, {c.x() + 2, c.y()}, {c.x(), box.bottom() - 2}, {c.x() - 2, c.y()}});
             painter.setBrush(Qt::NoBrush);
             break;
         case 1:  // a shield with a bar
@@ -215,22 +221,23 @@ void DrawSponsorRow(QPainter& painter, const QRectF& r) {
         case 2: {  // the maker's word mark
             painter.setFont(ArtFont(int(h * 0.62)));
             painter.setPen(kGreen);
-            painter.drawText(QRectF(c.x() - step / 2, box.top(), step, h), Qt::AlignCenter, QStringLiteral("ORLENPORT"));
+            painter.drawText(QRectF(c.x() - step / 2, box.top(), step, h), Qt::AlignCenter,
+                             QStringLiteral("ORLENPORT"));
             painter.setPen(QPen(mark, 1.2));
             break;
         }
         case 3:  // antlers over a bar
             painter.drawLine(QPointF(box.left(), box.bottom() - 2), QPointF(box.right(), box.bottom() - 2));
-            painter.drawPolyline(QPolygonF{{c.x() - 1, box.bottom() - 4}, {c.x() - 5, box.top() + 2},
-                                           {c.x() - 7, box.top()}});
-            painter.drawPolyline(QPolygonF{{c.x() + 1, box.bottom() - 4}, {c.x() + 5, box.top() + 2},
-                                           {c.x() + 7, box.top()}});
+            painter.drawPolyline(
+                QPolygonF{{c.x() - 1, box.bottom() - 4}, {c.x() - 5, box.top() + 2}, {c.x() - 7, box.top()}});
+            painter.drawPolyline(
+                QPolygonF{{c.x() + 1, box.bottom() - 4}, {c.x() + 5, box.top() + 2}, {c.x() + 7, box.top()}});
             painter.drawLine(QPointF(c.x() - 4, c.y()), QPointF(c.x() - 8, c.y() - 2));
             painter.drawLine(QPointF(c.x() + 4, c.y()), QPointF(c.x() + 8, c.y() - 2));
             break;
         default:  // a diamond of two waves
-            painter.drawPolygon(QPolygonF{{c.x(), box.top()}, {box.right(), c.y()}, {c.x(), box.bottom()},
-                                          {box.left(), c.y()}});
+            painter.drawPolygon(QPolygonF{
+                {c.x(), box.top()}, {box.right(), c.y()}, {c.x(), box.bottom()}, {box.left(), c.y()}});
             painter.drawLine(QPointF(box.left() + 4, c.y()), QPointF(box.right() - 4, c.y()));
             break;
         }

@@ -17,7 +17,8 @@ void DrawTitle(QPainter& p) {
 }
 
 void DrawGameArea(QPainter& p) {
-    DrawPlate(p, kGameArea.adjusted(-6, -6, 6, 6), 7, QColor(0x1a, 0x1a, 0x1a), QColor(0x2c, 0x2c, 0x2c), true);
+    DrawPlate(p, kGameArea.adjusted(-6, -6, 6, 6), 7, QColor(0x1a, 0x1a, 0x1a), QColor(0x2c, 0x2c, 0x2c),
+              true);
     DrawHuntingScene(p, kGameArea, DuskStyle());
     DrawGameLogo(p, QPointF(kGameArea.center().x(), kGameArea.top() + 46), 1.7);
     DrawSponsorRow(p, QRectF(kGameArea.left(), kGameArea.bottom() - 38, kGameArea.width(), 28));

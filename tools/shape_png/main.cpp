@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
-    std::printf("%s: %dx%d, outline box %d,%d to %d,%d\n", argv[1], width, height, box.left, box.top, box.right,
-                box.bottom);
+    std::printf("%s: %dx%d, outline box %d,%d to %d,%d\n", argv[1], width, height, box.left, box.top,
+                box.right, box.bottom);
     return 0;
 }

@@ -21,12 +21,12 @@ namespace {
 constexpr std::size_t kSettingsReadLimit = 4 * 1024 * 1024;
 
 bool IsFolder(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool IsPrefix(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat((path + "/system.reg").c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            IsFolder(path + "/dosdevices");
 }
@@ -155,7 +155,7 @@ private:
     }
 
     static bool FirstVisit(std::set<std::pair<dev_t, ino_t>>& seen, const std::string& folder) {
-        struct stat info{};
+        struct stat info {};
         if (::stat(folder.c_str(), &info) != 0) return false;
         return seen.emplace(info.st_dev, info.st_ino).second;
     }

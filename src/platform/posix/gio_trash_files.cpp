@@ -29,7 +29,7 @@ std::string FindIn(const std::string& folder, const struct stat& original) {
     while (const dirent* entry = ::readdir(listing)) {
         if (entry->d_ino != original.st_ino) continue;
         const std::string path = folder + "/" + entry->d_name;
-        struct stat info{};
+        struct stat info {};
         if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && SameFile(info, original)) {
             found = path;
             break;
@@ -53,7 +53,7 @@ std::vector<std::string> TrashFolders(const std::string& path, const struct stat
     // Up to the last folder still on the file's device.
     while (top != "/") {
         const std::string parent = FolderOfPosixPath(top);
-        struct stat info{};
+        struct stat info {};
         if (::stat(parent.c_str(), &info) != 0 || info.st_dev != original.st_dev) break;
         top = parent;
     }
@@ -67,12 +67,13 @@ std::vector<std::string> TrashFolders(const std::string& path, const struct stat
 }  // namespace
 
 std::string GioTrashFiles::MoveToTrash(const std::string& path) {
-    struct stat original{};
+    struct stat original {};
     if (::lstat(path.c_str(), &original) != 0) {
         throw RuntimeFailure(kFileNotFound, "Cannot move \"" + path + "\" to the trash: file not found");
     }
     if (!S_ISREG(original.st_mode)) {
-        throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + path + "\" to the trash: not a plain file");
+        throw RuntimeFailure(kPathFileAccessError,
+                             "Cannot move \"" + path + "\" to the trash: not a plain file");
     }
     GFile* file = g_file_new_for_path(path.c_str());
     GError* error = nullptr;
@@ -80,13 +81,15 @@ std::string GioTrashFiles::MoveToTrash(const std::string& path) {
     g_object_unref(file);
     const std::string reason = error != nullptr ? error->message : "no trash";
     if (error != nullptr) g_error_free(error);
-    if (!trashed) throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + path + "\" to the trash: " + reason);
+    if (!trashed)
+        throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + path + "\" to the trash: " + reason);
 
     // Trust only what can be seen: the file has left its path and is whole
     // among the trashed files.
-    struct stat now{};
+    struct stat now {};
     if (::lstat(path.c_str(), &now) == 0 && SameFile(now, original)) {
-        throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + path + "\" to the trash: it is still there");
+        throw RuntimeFailure(kPathFileAccessError,
+                             "Cannot move \"" + path + "\" to the trash: it is still there");
     }
     for (const auto& folder : TrashFolders(path, original)) {
         std::string found = FindIn(folder, original);
@@ -100,11 +103,12 @@ void GioTrashFiles::RestoreFromTrash(const std::string& inTrash, const std::stri
     // <trash>/files/NAME is described by <trash>/info/NAME.trashinfo.
     const std::string files = FolderOfPosixPath(inTrash);
     const std::string suffix = "/files";
-    if (files.size() <= suffix.size() || files.compare(files.size() - suffix.size(), suffix.size(), suffix) != 0) {
+    if (files.size() <= suffix.size() ||
+        files.compare(files.size() - suffix.size(), suffix.size(), suffix) != 0) {
         return;
     }
-    const std::string info =
-        files.substr(0, files.size() - suffix.size()) + "/info/" + inTrash.substr(files.size() + 1) + ".trashinfo";
+    const std::string info = files.substr(0, files.size() - suffix.size()) + "/info/" +
+                             inTrash.substr(files.size() + 1) + ".trashinfo";
     ::unlink(info.c_str());
 }
 

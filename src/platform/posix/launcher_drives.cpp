@@ -34,13 +34,11 @@ std::int32_t LauncherDrives::DriveType(const std::string& root) {
     if (it == byRoot_.end()) return 1;
     const Drive& drive = drives_[it->second];
     if (drive.prefix >= 0) return prefixes_[drive.prefix].DriveType(root);
-    struct stat info{};
+    struct stat info {};
     return ::stat(root.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 3 : 1;
 }
 
-std::string LauncherDrives::SearchedPlaces() const {
-    return DescribeGamePlaces(places_);
-}
+std::string LauncherDrives::SearchedPlaces() const { return DescribeGamePlaces(places_); }
 
 void LauncherDrives::FindPlaces() {
     found_ = true;

@@ -28,8 +28,9 @@ FileDescriptor OpenRegularFile(const std::string& path, const char* what, struct
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.Valid()) throw FailureFromErrno(errno, what, path);
     if (::fstat(fd.Get(), &info) != 0) throw FailureFromErrno(errno, what, path);
-    if (!S_ISREG(info.st_mode)) throw RuntimeFailure(kPathFileAccessError, std::string(what) + " \"" + path +
-                                                                                "\": not a regular file");
+    if (!S_ISREG(info.st_mode))
+        throw RuntimeFailure(kPathFileAccessError,
+                             std::string(what) + " \"" + path + "\": not a regular file");
     const int flags = ::fcntl(fd.Get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
     return fd;
@@ -71,9 +72,9 @@ FileStamp StampOf(const struct stat& info) {
 }  // namespace
 
 void PosixFiles::Copy(const std::string& from, const std::string& to) {
-    struct stat source{};
+    struct stat source {};
     const FileDescriptor in = OpenRegularFile(from, "Cannot copy", source);
-    struct stat existing{};
+    struct stat existing {};
     if (::stat(to.c_str(), &existing) == 0 && existing.st_dev == source.st_dev &&
         existing.st_ino == source.st_ino) {
         throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
@@ -82,7 +83,7 @@ void PosixFiles::Copy(const std::string& from, const std::string& to) {
     const std::uint64_t copied = CopyBytes(in.Get(), out, from);
     // Another program writing into the source while it was read leaves a
     // copy that is neither the old file nor the new one.
-    struct stat after{};
+    struct stat after {};
     if (copied != static_cast<std::uint64_t>(source.st_size) || ::fstat(in.Get(), &after) != 0 ||
         !(StampOf(after) == StampOf(source))) {
         throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
@@ -95,7 +96,7 @@ void PosixFiles::Delete(const std::string& path) {
     const int error = errno;
     if (error == ENOENT) {
         // The folder is there but the file is not.
-        struct stat folder{};
+        struct stat folder {};
         if (::stat(FolderOfPosixPath(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)) {
             throw RuntimeFailure(kFileNotFound, "Cannot delete \"" + path + "\": file not found");
         }
@@ -108,7 +109,7 @@ void PosixFiles::CreateFolder(const std::string& path) {
 }
 
 bool PosixFiles::FileExists(const std::string& path) const {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -118,7 +119,7 @@ std::string PosixFiles::MoveToTrash(const std::string& path) {
 }
 
 void PosixFiles::Move(const std::string& from, const std::string& to) {
-    struct stat source{};
+    struct stat source {};
     if (::lstat(from.c_str(), &source) != 0) throw FailureFromErrno(errno, "Cannot move", from);
     if (!S_ISREG(source.st_mode)) {
         throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + from + "\": not a regular file");
@@ -139,7 +140,7 @@ void PosixFiles::Move(const std::string& from, const std::string& to) {
 }
 
 FileStamp PosixFiles::Stamp(const std::string& path) const {
-    struct stat info{};
+    struct stat info {};
     if (::stat(path.c_str(), &info) != 0) throw FailureFromErrno(errno, "Cannot read the state of", path);
     return StampOf(info);
 }
@@ -155,14 +156,14 @@ void PosixFiles::RemoveTemporaryFiles(const std::string& folder) {
     const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     for (const auto& name : leftovers) {
         // Only plain files: a folder or link of such a name is someone else's.
-        struct stat info{};
+        struct stat info {};
         const std::string path = prefix + name;
         if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.c_str());
     }
 }
 
 std::string PosixFiles::ReadStart(const std::string& path, std::size_t maxBytes) {
-    struct stat info{};
+    struct stat info {};
     const FileDescriptor fd = OpenRegularFile(path, "Cannot read", info);
     // Grows as the bytes come, so a huge limit costs nothing on a small file.
     std::string bytes;
@@ -178,7 +179,7 @@ std::string PosixFiles::ReadStart(const std::string& path, std::size_t maxBytes)
 }
 
 void PosixFiles::WriteWhole(const std::string& path, const std::string& bytes) {
-    struct stat existing{};
+    struct stat existing {};
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
     ReplacingFile out(path);
     out.WriteAll(bytes.data(), bytes.size());

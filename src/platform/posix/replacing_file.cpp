@@ -32,7 +32,8 @@ std::string FolderOfPosixPath(const std::string& path) {
     return path.substr(0, slash);
 }
 
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)), folder_(FolderOfPosixPath(target_)) {
+ReplacingFile::ReplacingFile(std::string target)
+    : target_(std::move(target)), folder_(FolderOfPosixPath(target_)) {
     std::vector<char> name(folder_.begin(), folder_.end());
     const std::string pattern = std::string("/") + kTemporaryPrefix + std::string(kTemporaryLetters, 'X');
     name.insert(name.end(), pattern.begin(), pattern.end());
@@ -60,7 +61,8 @@ void ReplacingFile::WriteAll(const char* data, std::size_t size) {
 }
 
 void ReplacingFile::Commit(mode_t mode) {
-    if (::fchmod(fd_.Get(), mode) != 0) throw FailureFromErrno(errno, "Cannot set the permissions of", target_);
+    if (::fchmod(fd_.Get(), mode) != 0)
+        throw FailureFromErrno(errno, "Cannot set the permissions of", target_);
     if (::fsync(fd_.Get()) != 0) throw FailureFromErrno(errno, "Cannot write", target_);
     if (::close(fd_.Release()) != 0) throw FailureFromErrno(errno, "Cannot write", target_);
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) {

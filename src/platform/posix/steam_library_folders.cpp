@@ -6,9 +6,7 @@ namespace tessary {
 
 namespace {
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
 bool SameLetters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -27,7 +27,7 @@ constexpr int kFolderOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK
 // File systems that hold no files of their own but views of the system and
 // of other processes (their working folders, their open files): never entered.
 bool IsPseudoFileSystem(int fd) {
-    struct statfs info{};
+    struct statfs info {};
     if (::fstatfs(fd, &info) != 0) return true;
     switch (static_cast<unsigned long>(info.f_type)) {
     case 0x9fa0UL:      // proc
@@ -48,8 +48,7 @@ bool IsPseudoFileSystem(int fd) {
     case 0xde5e81e4UL:  // efivarfs
     case 0x6e736673UL:  // nsfs
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -59,7 +58,7 @@ struct Folder {
     FileDescriptor fd;
     dev_t device = 0;
     ino_t inode = 0;
-    std::size_t pathLength = 0;  // of the path up to and including this folder's '/'
+    std::size_t pathLength = 0;           // of the path up to and including this folder's '/'
     std::vector<std::string> subfolders;  // in byte order
     std::size_t next = 0;
 };
@@ -98,7 +97,7 @@ private:
     // Otherwise its subfolders go on the stack.
     bool Enter(FileDescriptor fd) {
         if (!fd.Valid()) return false;
-        struct stat info{};
+        struct stat info {};
         if (::fstat(fd.Get(), &info) != 0) return false;
         if (IsPseudoFileSystem(fd.Get())) return false;
         if (!visited_.emplace(info.st_dev, info.st_ino).second) return false;
@@ -152,7 +151,7 @@ private:
 
     // What a link or an entry of unknown type leads to, links followed.
     static unsigned char TypeBehind(int folderFd, const char* name) {
-        struct stat info{};
+        struct stat info {};
         if (::fstatat(folderFd, name, &info, 0) != 0) return DT_UNKNOWN;
         if (S_ISDIR(info.st_mode)) return DT_DIR;
         if (S_ISREG(info.st_mode)) return DT_REG;
@@ -174,7 +173,7 @@ private:
         if (folder.fd.Valid()) return folder.fd.Get();
         path_.resize(folder.pathLength);
         FileDescriptor fd(::open(path_.c_str(), kFolderOpenFlags));
-        struct stat info{};
+        struct stat info {};
         if (!fd.Valid() || ::fstat(fd.Get(), &info) != 0 || info.st_dev != folder.device ||
             info.st_ino != folder.inode) {
             folder.next = folder.subfolders.size();

@@ -18,7 +18,8 @@ std::string AbsoluteFromEnvironment(const char* name) {
 
 std::string UserCacheFolderFor(const std::string& programFolder) {
     if (::access(programFolder.c_str(), W_OK | X_OK) == 0) return {};
-    if (std::string cache = AbsoluteFromEnvironment("XDG_CACHE_HOME"); !cache.empty()) return cache + "/tessary";
+    if (std::string cache = AbsoluteFromEnvironment("XDG_CACHE_HOME"); !cache.empty())
+        return cache + "/tessary";
     if (std::string home = AbsoluteFromEnvironment("HOME"); !home.empty()) return home + "/.cache/tessary";
     return {};
 }

@@ -35,12 +35,10 @@ std::string WineDrives::PrefixFromEnvironment() {
     return std::string(home != nullptr ? home : "") + "/.wine";
 }
 
-std::string WineDrives::Root(int index) const {
-    return prefix_ + "/dosdevices/" + char('a' + index) + ":/";
-}
+std::string WineDrives::Root(int index) const { return prefix_ + "/dosdevices/" + char('a' + index) + ":/"; }
 
 std::int32_t WineDrives::DriveType(const std::string& root) {
-    struct stat info{};
+    struct stat info {};
     if (::stat(root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return 1;
     const char letter = DriveLetter(root);
     if (letter == 0) return 0;

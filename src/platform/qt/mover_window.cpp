@@ -37,9 +37,8 @@ QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWi
 
     std::array<PictureArea*, kImageSlotCount> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
-    mover_ = std::make_unique<Mover>(
-        program, MoverControls{*file1_, *file2_, images, *label1_},
-        services.For(*this));
+    mover_ = std::make_unique<Mover>(program, MoverControls{*file1_, *file2_, images, *label1_},
+                                     services.For(*this));
     file1_->onClick = [this] { mover_->File1_Click(); };
     file2_->onClick = [this] { mover_->File2_Click(); };
     file2_->onLostFocus = [this] { mover_->File2_LostFocus(); };
@@ -154,7 +153,8 @@ void QtMoverWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void QtMoverWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (dragOffset_ && event->buttons() != Qt::NoButton) move(event->globalPosition().toPoint() - *dragOffset_);
+    if (dragOffset_ && event->buttons() != Qt::NoButton)
+        move(event->globalPosition().toPoint() - *dragOffset_);
 }
 
 void QtMoverWindow::mouseReleaseEvent(QMouseEvent* event) {

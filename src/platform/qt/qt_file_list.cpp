@@ -95,7 +95,8 @@ void QtFileList::SelectionChanged() {
     const QList<QListWidgetItem*> items = selectedItems();
     const int selected = items.isEmpty() ? -1 : row(items.first());
     const auto before = model_.SelectedIndex();
-    model_.Select(selected >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(selected)) : std::nullopt);
+    model_.Select(selected >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(selected))
+                                : std::nullopt);
     if (selected >= 0 && (!before || static_cast<int>(*before) != selected) && onClick) onClick();
 }
 

@@ -1,6 +1,5 @@
 #include "platform/qt/qt_picture_area.h"
 
-
 #include <cstring>
 
 #include "forms/bmp_picture.h"
@@ -17,12 +16,13 @@ QImage ReadPreviewPicture(const std::string& path) {
     if (bytes.size() > kMaxPictureFileBytes) {
         throw RuntimeFailure(kInvalidPicture, "The picture \"" + path + "\" is too large");
     }
-    const auto result = DecodeBmp(std::span<const std::uint8_t>(
-        reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    const auto result = DecodeBmp(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     if (!result.picture) throw RuntimeFailure(kInvalidPicture, "Invalid picture: " + result.reason);
     const Picture& picture = *result.picture;
     QImage image(picture.width, picture.height, QImage::Format_ARGB32);
-    if (image.isNull()) throw RuntimeFailure(kInvalidPicture, "Out of memory for the picture \"" + path + "\"");
+    if (image.isNull())
+        throw RuntimeFailure(kInvalidPicture, "Out of memory for the picture \"" + path + "\"");
     for (int y = 0; y < picture.height; ++y) {
         std::memcpy(image.scanLine(y), picture.pixels.data() + static_cast<std::size_t>(y) * picture.width,
                     static_cast<std::size_t>(picture.width) * sizeof(std::uint32_t));

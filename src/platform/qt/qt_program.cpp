@@ -29,7 +29,8 @@ int QtProgram::Run() {
 void QtProgram::LoadMover(QWidget& frame) {
     // The map window lives in front of the frame and goes with it.
     mover_ = new QtMoverWindow(
-        module1_, MoverWindowServices{screen_, pointer_, messages_, moverFiles_, shell_, application_}, &frame);
+        module1_, MoverWindowServices{screen_, pointer_, messages_, moverFiles_, shell_, application_},
+        &frame);
     mover_->LoadAndShow();
 }
 

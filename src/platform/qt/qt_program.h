@@ -5,9 +5,9 @@
 #include <QPointer>
 
 #include "platform/posix/gio_trash_files.h"
+#include "platform/posix/launcher_drives.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/tree_search.h"
-#include "platform/posix/launcher_drives.h"
 #include "platform/qt/main_frame.h"
 #include "platform/qt/qt_process_services.h"
 #include "platform/qt/splash_window.h"

@@ -4,7 +4,6 @@
 // as rectangles, so a shape built here has exactly the software region's pixels
 // (QRegion's own ellipse is not symmetric).
 
-
 #include <QRegion>
 
 #include "shape/region_ops.h"
@@ -33,7 +32,6 @@ public:
     std::size_t LiveRegionCount() const { return regions_.Size(); }
 
 private:
-
     RegionTable<QRegion> regions_;
 };
 

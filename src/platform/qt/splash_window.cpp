@@ -24,8 +24,7 @@ constexpr int kLongestWaitToBeOnScreenMs = 1000;
 }  // namespace
 
 SplashWidget::SplashWidget(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      progressBar_(new QProgressBar(this)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), progressBar_(new QProgressBar(this)) {
     setObjectName(ToQString(kSplashName));
     setWindowTitle(ToQString(kSplashCaption));
     setWindowIcon(ProgramIcon());

@@ -30,16 +30,19 @@ std::optional<DibPicture> DibPicture::FromBmpBytes(const unsigned char* bytes, s
 void DibPicture::Draw(HDC dc, int x, int y) const {
     if (info_.empty()) return;
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width_), static_cast<DWORD>(height_), 0, 0, 0,
-                      static_cast<UINT>(height_), bits_, reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS);
+                      static_cast<UINT>(height_), bits_, reinterpret_cast<const BITMAPINFO*>(info_.data()),
+                      DIB_RGB_COLORS);
 }
 
 const DibPicture* SplashPicture() {
-    static const std::optional<DibPicture> picture = DibPicture::FromBmpBytes(kSplashPicture, kSplashPictureSize);
+    static const std::optional<DibPicture> picture =
+        DibPicture::FromBmpBytes(kSplashPicture, kSplashPictureSize);
     return picture ? &*picture : nullptr;
 }
 
 const DibPicture* FramePicture() {
-    static const std::optional<DibPicture> picture = DibPicture::FromBmpBytes(kFramePicture, kFramePictureSize);
+    static const std::optional<DibPicture> picture =
+        DibPicture::FromBmpBytes(kFramePicture, kFramePictureSize);
     return picture ? &*picture : nullptr;
 }
 

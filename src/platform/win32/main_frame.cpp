@@ -41,8 +41,8 @@ void Win32MainFrame::Show() {
         return;
     }
     const SIZE outer = OuterSize(kStyle, 0, kMainFrameClientSize.width, kMainFrameClientSize.height);
-    window_ = CreateObjectWindow(*this, kClassName, Widen(kMainFrameCaption).c_str(), kStyle, 0, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, outer.cx, outer.cy);
+    window_ = CreateObjectWindow(*this, kClassName, Widen(kMainFrameCaption).c_str(), kStyle, 0,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy);
     if (window_ == nullptr) return;
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
@@ -63,12 +63,13 @@ LRESULT Win32MainFrame::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_CREATE: {
         CLIENTCREATESTRUCT create{nullptr, kFirstChildId};
-        client_ = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0,
-                                  window, nullptr, GetModuleHandleW(nullptr), &create);
+        client_ = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0,
+                                  0, window, nullptr, GetModuleHandleW(nullptr), &create);
         if (client_ == nullptr) return -1;
         // The client's own procedure stays in charge of everything but its
         // background and the pointer.
-        SetPropW(client_, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrW(client_, GWLP_WNDPROC)));
+        SetPropW(client_, kOriginalProcedure,
+                 reinterpret_cast<HANDLE>(GetWindowLongPtrW(client_, GWLP_WNDPROC)));
         SetWindowLongPtrW(client_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClientProcedure));
         return 0;
     }

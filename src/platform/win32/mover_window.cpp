@@ -40,7 +40,8 @@ Win32MoverWindow::Win32MoverWindow(Module1& program, MoverWindowServices service
     }
     std::array<PictureArea*, kImageSlotCount> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
-    mover_ = std::make_unique<Mover>(program, MoverControls{file1_, file2_, images, *label1_}, services.For(*this));
+    mover_ = std::make_unique<Mover>(program, MoverControls{file1_, file2_, images, *label1_},
+                                     services.For(*this));
     file1_.onClick = [this] { mover_->File1_Click(); };
     file2_.onClick = [this] { mover_->File2_Click(); };
     file2_.onLostFocus = [this] { mover_->File2_LostFocus(); };
@@ -127,24 +128,24 @@ void Win32MoverWindow::Paint() {
     const HDC dc = memory.get();
     const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
     {
-    const SelectedObject selected(dc, bitmap.get());
-    for (const PaintStep& step : PaintOrder(state_)) {
-        switch (step.layer) {
-        case PaintStep::Layer::BackColour: {
-            const GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(kMoverBackColour)));
-            FillRect(dc, &client, brush.get());
-            break;
+        const SelectedObject selected(dc, bitmap.get());
+        for (const PaintStep& step : PaintOrder(state_)) {
+            switch (step.layer) {
+            case PaintStep::Layer::BackColour: {
+                const GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(kMoverBackColour)));
+                FillRect(dc, &client, brush.get());
+                break;
+            }
+            case PaintStep::Layer::BackgroundPicture:
+                if (const DibPicture* background = MoverPicture(kMoverBackgroundPicture))
+                    background->Draw(dc, 0, 0);
+                break;
+            case PaintStep::Layer::Control: PaintControl(dc, step.row); break;
+            case PaintStep::Layer::ChildList: break;  // the list boxes paint themselves
+            }
         }
-        case PaintStep::Layer::BackgroundPicture:
-            if (const DibPicture* background = MoverPicture(kMoverBackgroundPicture))
-                background->Draw(dc, 0, 0);
-            break;
-        case PaintStep::Layer::Control: PaintControl(dc, step.row); break;
-        case PaintStep::Layer::ChildList: break;  // the list boxes paint themselves
-        }
-    }
-    BitBlt(target, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-           paint.rcPaint.bottom - paint.rcPaint.top, dc, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+        BitBlt(target, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+               paint.rcPaint.bottom - paint.rcPaint.top, dc, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
     }
     EndPaint(window_, &paint);
 }

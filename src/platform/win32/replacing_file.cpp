@@ -78,7 +78,8 @@ void Win32ReplacingFile::WriteAll(const char* data, std::size_t size) {
     while (size > 0) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file_.Get(), data, chunk, &written, nullptr)) throw LastFailure("Cannot write", target_);
+        if (!WriteFile(file_.Get(), data, chunk, &written, nullptr))
+            throw LastFailure("Cannot write", target_);
         if (written == 0) throw FailureFromError(ERROR_DISK_FULL, "Cannot write", target_);
         data += written;
         size -= written;
@@ -89,7 +90,8 @@ void Win32ReplacingFile::Commit() {
     if (!FlushFileBuffers(file_.Get())) throw LastFailure("Cannot write", target_);
     if (!file_.Close()) throw LastFailure("Cannot write", target_);
     RefuseReadOnlyTarget();
-    if (!MoveFileExW(temporary_.c_str(), targetLong_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(temporary_.c_str(), targetLong_.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throw LastFailure("Cannot replace", target_);
     }
     committed_ = true;

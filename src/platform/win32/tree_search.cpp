@@ -15,7 +15,7 @@ namespace tessary {
 namespace {
 
 struct Folder {
-    std::size_t pathLength = 0;  // of the path up to and including this folder's "\"
+    std::size_t pathLength = 0;            // of the path up to and including this folder's "\"
     std::vector<std::wstring> subfolders;  // in code-unit order
     std::size_t next = 0;
 };
@@ -95,7 +95,8 @@ private:
     }
 
     bool Matches(const wchar_t* name) const {
-        return CompareStringOrdinal(name, -1, name_.c_str(), static_cast<int>(name_.size()), TRUE) == CSTR_EQUAL;
+        return CompareStringOrdinal(name, -1, name_.c_str(), static_cast<int>(name_.size()), TRUE) ==
+               CSTR_EQUAL;
     }
 
     // root as given, then the path below it with the file's name.

@@ -47,7 +47,8 @@ std::optional<std::string> ToAnsiExactly(std::wstring_view text) {
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* reportDefault = utf8 ? nullptr : &usedDefault;
-    const int needed = WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, reportDefault);
+    const int needed =
+        WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, reportDefault);
     if (needed <= 0 || usedDefault) return std::nullopt;
     std::string bytes(static_cast<std::size_t>(needed), '\0');
     WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(), needed, nullptr, reportDefault);

@@ -138,7 +138,8 @@ LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         FollowBox();
         const LRESULT hit = SendMessageW(window_, LB_ITEMFROMPOINT, 0, lParam);
         const auto selected = SelectedIndex();
-        if (HIWORD(hit) == 0 && selected && *selected == LOWORD(hit) && selected == selectedAtPress_ && onClick) {
+        if (HIWORD(hit) == 0 && selected && *selected == LOWORD(hit) && selected == selectedAtPress_ &&
+            onClick) {
             onClick();
         }
         return result;

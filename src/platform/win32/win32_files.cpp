@@ -17,12 +17,13 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 // Opens an existing file (not a folder) for reading.
 Handle OpenForReading(const std::string& path, const char* what, BY_HANDLE_FILE_INFORMATION& info) {
-    Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) throw LastFailure(what, path);
     if (!GetFileInformationByHandle(file.Get(), &info)) throw LastFailure(what, path);
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        throw RuntimeFailure(kPathFileAccessError, std::string(what) + " \"" + path + "\": a folder, not a file");
+        throw RuntimeFailure(kPathFileAccessError,
+                             std::string(what) + " \"" + path + "\": a folder, not a file");
     }
     return file;
 }
@@ -59,7 +60,8 @@ bool IsSameFile(const std::string& path, const BY_HANDLE_FILE_INFORMATION& sourc
 void Win32Files::Copy(const std::string& from, const std::string& to) {
     BY_HANDLE_FILE_INFORMATION source{};
     const Handle in = OpenForReading(from, "Cannot copy", source);
-    if (IsSameFile(to, source)) throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
+    if (IsSameFile(to, source))
+        throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
     const std::uint64_t size = (std::uint64_t(source.nFileSizeHigh) << 32) | source.nFileSizeLow;
 
     Win32ReplacingFile out(to);
@@ -88,7 +90,8 @@ void Win32Files::Delete(const std::string& path) {
 }
 
 void Win32Files::CreateFolder(const std::string& path) {
-    if (!CreateDirectoryW(LongPath(path).c_str(), nullptr)) throw LastFailure("Cannot create the folder", path);
+    if (!CreateDirectoryW(LongPath(path).c_str(), nullptr))
+        throw LastFailure("Cannot create the folder", path);
 }
 
 bool Win32Files::FileExists(const std::string& path) const {
@@ -108,7 +111,8 @@ std::string Win32Files::ReadStart(const std::string& path, std::size_t maxBytes)
     bytes.resize(ReadFully(in.Get(), bytes.data(), bytes.size(), path));
     const std::optional<std::wstring> text = FromAnsi(bytes);
     if (!text) {
-        throw RuntimeFailure(kPathFileAccessError, "Cannot read \"" + path + "\": not text of this code page");
+        throw RuntimeFailure(kPathFileAccessError,
+                             "Cannot read \"" + path + "\": not text of this code page");
     }
     return Narrow(*text);
 }

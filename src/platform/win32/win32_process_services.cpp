@@ -79,9 +79,9 @@ void Win32MessageBoxes::ShowOk(const std::string& text, const std::string& capti
 
 void Win32Shell::Open(const std::string& address, const std::string& workingFolder) {
     const std::wstring folder = Widen(workingFolder);
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner_, L"open", Widen(address).c_str(), L"",
-                                                                folder.empty() ? nullptr : folder.c_str(),
-                                                                SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(owner_, L"open", Widen(address).c_str(), L"",
+                                                folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL));
     if (result <= 32) throw RuntimeFailure(kFileNotFound, "Cannot open \"" + address + "\"");
 }
 

@@ -20,8 +20,8 @@ LRESULT CALLBACK ForwardingProcedure(HWND window, UINT message, WPARAM wParam, L
 }  // namespace
 
 HICON ProgramIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                         size, size, LR_DEFAULTCOLOR | LR_SHARED));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
 void RegisterWindowClass(const wchar_t* className) {

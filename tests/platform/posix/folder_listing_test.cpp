@@ -31,7 +31,8 @@ TEST(ListMatchingFiles, ListsOnlyMatchingFilesDirectlyInTheFolder) {
     std::filesystem::create_symlink(folder / "missing.gmx", folder / "Broken.gmx");
     std::filesystem::create_directory_symlink(folder / "Stored Maps", folder / "dirlink.gmx");
 
-    EXPECT_EQ(ListMatchingFiles(folder.Path(), kMaps), (Names{".gmx", "Lake.gmx", "Linked.gmx", "PINES.GMX"}));
+    EXPECT_EQ(ListMatchingFiles(folder.Path(), kMaps),
+              (Names{".gmx", "Lake.gmx", "Linked.gmx", "PINES.GMX"}));
     EXPECT_EQ(ListMatchingFiles(folder / "Stored Maps", kMaps), (Names{"Hidden.gmx"}));
     EXPECT_EQ(ListMatchingFiles(folder.Path(), FilePattern("*.txt")), (Names{"notes.txt"}));
     EXPECT_TRUE(ListMatchingFiles(folder.Path(), FilePattern("")).empty());
@@ -68,8 +69,13 @@ TEST(ListMatchingFiles, UnreadableFolderIsPermissionDenied) {
 
 TEST(ListMatchingFiles, OddNamesComeBackAsTheirBytes) {
     TempFolder folder;
-    const Names odd = {"with space.gmx", "quote\"d'.gmx", std::string("latin\xe9\xff.gmx"),
-                       std::string(251, 'n') + ".gmx", "-dash.gmx", "semi;colon.gmx", "star*.gmx"};
+    const Names odd = {"with space.gmx",
+                       "quote\"d'.gmx",
+                       std::string("latin\xe9\xff.gmx"),
+                       std::string(251, 'n') + ".gmx",
+                       "-dash.gmx",
+                       "semi;colon.gmx",
+                       "star*.gmx"};
     for (const auto& name : odd) folder.Write(name, name);
     auto expected = odd;
     std::sort(expected.begin(), expected.end(), NaturalLess);
@@ -79,9 +85,22 @@ TEST(ListMatchingFiles, OddNamesComeBackAsTheirBytes) {
 }
 
 TEST(NaturalLess, OrdersAsAPlayerExpects) {
-    Names names = {"map10.gmx", "Map2.gmx", "map1.gmx", "map02.gmx", "MAP2.gmx", "alpha.gmx", "Beta.gmx",
-                   "map.gmx", "map2b.gmx", "99.gmx", "100.gmx", "map2.gmx", "map18446744073709551616.gmx",
-                   "map18446744073709551615.gmx", std::string("\xc3\xa9t\xc3\xa9.gmx"), "_x.gmx"};
+    Names names = {"map10.gmx",
+                   "Map2.gmx",
+                   "map1.gmx",
+                   "map02.gmx",
+                   "MAP2.gmx",
+                   "alpha.gmx",
+                   "Beta.gmx",
+                   "map.gmx",
+                   "map2b.gmx",
+                   "99.gmx",
+                   "100.gmx",
+                   "map2.gmx",
+                   "map18446744073709551616.gmx",
+                   "map18446744073709551615.gmx",
+                   std::string("\xc3\xa9t\xc3\xa9.gmx"),
+                   "_x.gmx"};
     std::sort(names.begin(), names.end(), NaturalLess);
     EXPECT_EQ(names, (Names{"99.gmx", "100.gmx", "_x.gmx", "alpha.gmx", "Beta.gmx", "map.gmx", "map1.gmx",
                             "MAP2.gmx", "Map2.gmx", "map02.gmx", "map2.gmx", "map2b.gmx", "map10.gmx",
@@ -90,8 +109,9 @@ TEST(NaturalLess, OrdersAsAPlayerExpects) {
 }
 
 TEST(NaturalLess, IsAStrictTotalOrder) {
-    const Names pool = {"a", "A", "a1", "a01", "a001", "a1b", "a10", "a2", "A2", "b", "", "0", "00", "1", "a0",
-                        "a00", "a_", "a-", "Z", "z", "\x80", "a9", "a09x", "a9x", "a9X"};
+    const Names pool = {"a", "A", "a1",   "a01", "a001", "a1b", "a10", "a2", "A2",
+                        "b", "",  "0",    "00",  "1",    "a0",  "a00", "a_", "a-",
+                        "Z", "z", "\x80", "a9",  "a09x", "a9x", "a9X"};
     for (const auto& x : pool) {
         EXPECT_FALSE(NaturalLess(x, x)) << x;
         for (const auto& y : pool) {

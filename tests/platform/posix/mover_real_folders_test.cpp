@@ -27,7 +27,8 @@ public:
     bool Visible() const override { return visible_; }
     void LoadPicture(const std::string& path) override {
         if (!std::filesystem::is_regular_file(path)) throw RuntimeFailure(kFileNotFound, "File not found");
-        if (testing::ReadAll(path).rfind("BM", 0) != 0) throw RuntimeFailure(kInvalidPicture, "Invalid picture");
+        if (testing::ReadAll(path).rfind("BM", 0) != 0)
+            throw RuntimeFailure(kInvalidPicture, "Invalid picture");
         picture = path;
     }
     void ClearPicture() override { picture.reset(); }
@@ -41,7 +42,8 @@ private:
 Contents ContentsOf(const std::string& folder) {
     Contents contents;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file()) contents[entry.path().filename().string()] = testing::ReadAll(entry.path());
+        if (entry.is_regular_file())
+            contents[entry.path().filename().string()] = testing::ReadAll(entry.path());
     }
     return contents;
 }
@@ -52,7 +54,8 @@ struct RealMover {
         stored = game + "/Stored Maps";
         program.GameMapsFolder = game;
     }
-    static std::array<PictureArea*, kImageSlotCount> PointersTo(std::array<FilePictureArea, kImageSlotCount>& areas) {
+    static std::array<PictureArea*, kImageSlotCount> PointersTo(
+        std::array<FilePictureArea, kImageSlotCount>& areas) {
         std::array<PictureArea*, kImageSlotCount> pointers{};
         for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
         return pointers;
@@ -142,8 +145,8 @@ TEST(MoverOnRealFolders, InstallAndStoreMoveMapsWithTheirPictures) {
     m.ClickStored("Lake.gmx");
     EXPECT_EQ(m.images[1].picture, m.stored + "/Lake.bmp");
     m.mover.Image12_MouseDown();
-    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Deer.GMX", "deer map"}, {"Lake.bmp", "BM lake"},
-                                            {"Lake.gmx", "lake map"}}));
+    EXPECT_EQ(ContentsOf(m.game),
+              (Contents{{"Deer.GMX", "deer map"}, {"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
     EXPECT_TRUE(ContentsOf(m.stored).empty());
     EXPECT_EQ(m.File1.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
     EXPECT_TRUE(m.File2.Entries().empty());
@@ -166,7 +169,8 @@ TEST(MoverOnRealFolders, ReplacingAMapSetsItsOldPictureAsideWithIt) {
     m.ClickGame("Elk.gmx");
     m.mover.Image13_MouseDown();
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.gmx", "new elk"}}));
-    EXPECT_EQ(ContentsOf(m.stored + "/Replaced Maps"), (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "old elk"}}));
+    EXPECT_EQ(ContentsOf(m.stored + "/Replaced Maps"),
+              (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "old elk"}}));
     EXPECT_TRUE(ContentsOf(m.game).empty());
 }
 

@@ -39,7 +39,7 @@ protected:
         return 0;
     }
     mode_t Mode(const std::string& path) const {
-        struct stat info{};
+        struct stat info {};
         ::stat(path.c_str(), &info);
         return info.st_mode & 07777;
     }

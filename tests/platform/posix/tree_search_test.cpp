@@ -111,9 +111,8 @@ TEST_F(TreeSearchTest, DeepTreesKeepFewFoldersOpenAndComeBackCorrectly) {
 TEST_F(TreeSearchTest, SkipsFoldersItCannotRead) {
     tree.Write("a/" + kExe);
     tree.Write("b/" + kExe);
-    const std::string found = testing::AsUnprivileged(tree.Path(), [&] {
-        return ::chmod((tree / "a").c_str(), 0) == 0 ? Find() : "chmod failed";
-    });
+    const std::string found = testing::AsUnprivileged(
+        tree.Path(), [&] { return ::chmod((tree / "a").c_str(), 0) == 0 ? Find() : "chmod failed"; });
     EXPECT_EQ(found, tree.Path() + "/b/" + kExe);
 }
 

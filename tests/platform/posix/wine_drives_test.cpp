@@ -10,7 +10,8 @@
 namespace tessary {
 namespace {
 
-const std::string kRegHead = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n";
+const std::string kRegHead =
+    "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n";
 
 TEST(ParseWineDriveTypes, ReadsOnlyTheDrivesKey) {
     const std::string reg = kRegHead +
@@ -25,14 +26,14 @@ TEST(ParseWineDriveTypes, ReadsOnlyTheDrivesKey) {
 
 TEST(ParseWineDriveTypes, MalformedTextGivesNoTypes) {
     for (const std::string& text : {std::string(), std::string("["), std::string("\"a:\"=\"floppy\""),
-                                   std::string("[Software\\\\Wine\\\\Drives"), std::string("\0\0\xff", 3),
-                                   std::string("[Software\\\\Wine\\\\Drives]\n\"\\")}) {
+                                    std::string("[Software\\\\Wine\\\\Drives"), std::string("\0\0\xff", 3),
+                                    std::string("[Software\\\\Wine\\\\Drives]\n\"\\")}) {
         EXPECT_TRUE(ParseWineDriveTypes(text).empty());
     }
 }
 
 TEST(WineDriveTypeCode, MapsValuesAndDefaults) {
-    const std::map<char, std::string> types = {{'a', "hd"},      {'c', "floppy"}, {'d', "cdrom"},
+    const std::map<char, std::string> types = {{'a', "hd"},      {'c', "floppy"},  {'d', "cdrom"},
                                                {'e', "network"}, {'f', "ramdisk"}, {'g', "tape"}};
     EXPECT_EQ(WineDriveTypeCode(types, 'a'), 3);
     EXPECT_EQ(WineDriveTypeCode(types, 'b'), 2);
@@ -66,17 +67,18 @@ TEST_F(WineDrivesTest, RootsAreTheDosdevicesEntries) {
 }
 
 TEST_F(WineDrivesTest, TypesFollowLinksAndTheRegistry) {
-    prefix.Write("system.reg", kRegHead + "[Software\\\\Wine\\\\Drives] 1\n\"d:\"=\"cdrom\"\n\"e:\"=\"floppy\"\n"
-                                          "\"f:\"=\"network\"\n\"g:\"=\"ramdisk\"\n\"h:\"=\"hd\"\n\"i:\"=\"odd\"\n");
+    prefix.Write("system.reg", kRegHead +
+                                   "[Software\\\\Wine\\\\Drives] 1\n\"d:\"=\"cdrom\"\n\"e:\"=\"floppy\"\n"
+                                   "\"f:\"=\"network\"\n\"g:\"=\"ramdisk\"\n\"h:\"=\"hd\"\n\"i:\"=\"odd\"\n");
     for (const char letter : std::string("abefghi")) prefix.Folder(std::string("drive_") + letter);
     for (const char letter : std::string("abefghi")) {
         prefix.Link(std::string("../drive_") + letter, std::string("dosdevices/") + letter + ":");
     }
-    prefix.Link("../gone", "dosdevices/j:");          // dangling
+    prefix.Link("../gone", "dosdevices/j:");  // dangling
     prefix.Write("file");
-    prefix.Link("../file", "dosdevices/k:");          // a file, not a folder
-    const std::map<int, int> expected = {{0, 2}, {1, 2}, {2, 3}, {3, 5}, {4, 2}, {5, 4}, {6, 6}, {7, 3},
-                                         {8, 3}, {9, 1}, {10, 1}, {11, 1}, {14, 1}};
+    prefix.Link("../file", "dosdevices/k:");  // a file, not a folder
+    const std::map<int, int> expected = {{0, 2}, {1, 2}, {2, 3}, {3, 5},  {4, 2},  {5, 4}, {6, 6},
+                                         {7, 3}, {8, 3}, {9, 1}, {10, 1}, {11, 1}, {14, 1}};
     for (const auto& [index, type] : expected) EXPECT_EQ(drives.DriveType(drives.Root(index)), type) << index;
     EXPECT_EQ(drives.DriveType(prefix.Path() + "/dosdevices/z:/"), 3);
 }

@@ -74,7 +74,7 @@ TEST(ReadArtworkBmp, ReadsOnlyTheTopLeftPartAskedFor) {
     const QImage whole = QtRead(bmp);
     EXPECT_EQ(Read(bmp, QSize(5, 3)), whole.copy(0, 0, 5, 3));
     EXPECT_EQ(Read(bmp, QSize(40, 3)), whole.copy(0, 0, 13, 3));  // no larger than the picture
-    EXPECT_EQ(Read(bmp, QSize(0, 0)), whole);                      // an empty part means all of it
+    EXPECT_EQ(Read(bmp, QSize(0, 0)), whole);                     // an empty part means all of it
 }
 
 TEST(ReadArtworkBmp, LeavesOtherFormsAndDamagedFilesToQt) {
@@ -101,10 +101,12 @@ TEST(ReadArtworkBmp, LeavesOtherFormsAndDamagedFilesToQt) {
 }
 
 TEST(AssetPicture, EveryBuiltInPictureLooksAsQtReadsIt) {
-    const QStringList names = QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.bmp"), QStringLiteral("*.png")});
+    const QStringList names =
+        QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.bmp"), QStringLiteral("*.png")});
     ASSERT_GE(names.size(), 20);
     for (const QString& name : names) {
-        const QImage expected = QImage(QStringLiteral(":/assets/") + name).convertToFormat(QImage::Format_RGB32);
+        const QImage expected =
+            QImage(QStringLiteral(":/assets/") + name).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(expected.isNull()) << name.toStdString();
         const QImage picture = AssetPicture(name).toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(picture, expected) << name.toStdString();

@@ -1,7 +1,7 @@
 // The map window as a real Qt window (offscreen) over real folders.
 #include <QApplication>
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -29,7 +29,8 @@ std::string SmallBmp(int width, int height) {
     const int size = 54 + stride * height;
     std::string bytes(static_cast<std::size_t>(size), '\0');
     auto put32 = [&](int at, int value) {
-        for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<char>((value >> (8 * i)) & 0xff);
+        for (int i = 0; i < 4; ++i)
+            bytes[static_cast<std::size_t>(at + i)] = static_cast<char>((value >> (8 * i)) & 0xff);
     };
     bytes[0] = 'B';
     bytes[1] = 'M';
@@ -88,8 +89,10 @@ TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->File1().geometry(), QRect(45, 76, 175, 158));
     EXPECT_EQ(window->File2().geometry(), QRect(410, 76, 175, 158));
-    EXPECT_EQ(window->File1().toolTip(), QStringLiteral("Select a map you would like to store for later use."));
-    EXPECT_EQ(window->File2().toolTip(), QStringLiteral("Select a map you would like to install into the game."));
+    EXPECT_EQ(window->File1().toolTip(),
+              QStringLiteral("Select a map you would like to store for later use."));
+    EXPECT_EQ(window->File2().toolTip(),
+              QStringLiteral("Select a map you would like to install into the game."));
     EXPECT_EQ(window->File1().palette().color(QPalette::Base), QColor(64, 64, 64));
     EXPECT_EQ(window->File1().palette().color(QPalette::Text), QColor(192, 192, 192));
 
@@ -100,7 +103,8 @@ TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
     EXPECT_TRUE(fs::is_directory(game + "/Stored Maps"));
     EXPECT_TRUE(messages.shown.empty());
 
-    for (int k : {2, 3, 4, 6, 1, 5, 7, 8, 9, 10, 11, 15, 19, 20, 21, 22}) EXPECT_TRUE(window->Image(k).Visible()) << k;
+    for (int k : {2, 3, 4, 6, 1, 5, 7, 8, 9, 10, 11, 15, 19, 20, 21, 22})
+        EXPECT_TRUE(window->Image(k).Visible()) << k;
     for (int k : {12, 13, 14, 16, 17, 18}) EXPECT_FALSE(window->Image(k).Visible()) << k;
     EXPECT_FALSE(window->Layout().Visible("Label1"));
 }
@@ -119,7 +123,8 @@ TEST_F(MoverWindowTest, IsCutToTheSoftwareShape) {
 }
 
 TEST_F(MoverWindowTest, PaintsTheIdleFacesAndSwitchesToTheStoreLook) {
-    const QImage exitFace = QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
+    const QImage exitFace =
+        QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
     QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 35; y += 3) {
         for (int x = 0; x < 121; x += 5) ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y));
@@ -189,8 +194,8 @@ TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
     const QPoint birch = list.visualItemRect(list.item(1)).center();
     const QPoint aspen = list.visualItemRect(list.item(0)).center();
     QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, aspen);
-    QMouseEvent slide(QEvent::MouseMove, QPointF(birch), list.viewport()->mapToGlobal(QPointF(birch)), Qt::NoButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent slide(QEvent::MouseMove, QPointF(birch), list.viewport()->mapToGlobal(QPointF(birch)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list.viewport(), &slide);
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, birch);
     ASSERT_EQ(list.currentRow(), 1);
@@ -204,7 +209,8 @@ TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
     temp.Write("Game/Home/Maps/Cedar.gmx", "cedar map");
     window->Behaviour().RefreshMapLists();
     ClickEntry(list, 0);
-    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, list.visualItemRect(list.item(1)).center());
+    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier,
+                      list.visualItemRect(list.item(1)).center());
     ASSERT_EQ(list.currentRow(), 1);
     EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Cedar.gmx");
 }
@@ -273,10 +279,12 @@ TEST_F(MoverWindowTest, DestroyedWithTheFocusInTheStoredList) {
 TEST_F(MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
     temp.Write("Game/Home/Maps/Aspen.bmp", SmallBmp(400, 200));
     ClickEntry(window->File1(), 0);
-    const QImage exitFace = QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
+    const QImage exitFace =
+        QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 35; y += 3) {
-        for (int x = 0; x < 121; x += 5) ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 121; x += 5)
+            ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y)) << x << "," << y;
     }
     EXPECT_EQ(shot.pixel(300, 300), qRgb(0x80, 0x80, 0x80));  // the picture, inside its place
 }
@@ -298,7 +306,8 @@ struct MoverInFrame {
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
     MainFrameWindow frame;
-    QtMoverWindow window{program, MoverWindowServices{screen, pointer, messages, files, shell, application}, &frame};
+    QtMoverWindow window{program, MoverWindowServices{screen, pointer, messages, files, shell, application},
+                         &frame};
 };
 
 TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingEitherClosesBothOnce) {

@@ -173,9 +173,11 @@ TEST(QtRegionOpsTest, SoftwarePolygonsAgreeWithQtPainting) {
         const QRect box = ToQPolygon(points).boundingRect().adjusted(-2, -2, 2, 2);
         for (auto [fill, qtFill] : {std::pair{PolygonFill::Alternate, Qt::OddEvenFill},
                                     std::pair{PolygonFill::Winding, Qt::WindingFill}}) {
-            const auto software = SoftwareRegion::Polygon(points.data(), static_cast<int>(points.size()), fill);
+            const auto software =
+                SoftwareRegion::Polygon(points.data(), static_cast<int>(points.size()), fill);
             ASSERT_TRUE(software.has_value());
-            SCOPED_TRACE("polygon " + std::to_string(i) + (fill == PolygonFill::Winding ? " winding" : " even-odd"));
+            SCOPED_TRACE("polygon " + std::to_string(i) +
+                         (fill == PolygonFill::Winding ? " winding" : " even-odd"));
             const QRegion painted = PaintedPolygon(points, qtFill, box);
             for (int y = box.top(); y <= box.bottom(); ++y) {
                 for (int x = box.left(); x <= box.right(); ++x) {

@@ -1,11 +1,11 @@
 // The splash window and the main frame as real Qt windows (offscreen).
 #include <QApplication>
 #include <QCoreApplication>
-#include <QScreen>
-#include <QTimer>
 #include <QImage>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -105,7 +105,8 @@ TEST(MainFrameTest, LoadsTheMapWindowAfterShowingItselfWithItsCaption) {
 }
 
 TEST(ProgramIconTest, SplashAndFrameCarryTheProgramPicture) {
-    const QImage expected = QImage(QStringLiteral(":/assets/tessary_icon.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage expected =
+        QImage(QStringLiteral(":/assets/tessary_icon.png")).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(expected.size(), QSize(64, 64));
     auto iconImage = [](const QWidget& window) {
         return window.windowIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -173,8 +174,9 @@ TEST(MainFrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
         mover->show();
         throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
     });
-    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages, fakes.files,
-                                   fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.files});
+    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
+                                   fakes.files, fakes.drives, fakes.treeSearch, fakes.splash, frame,
+                                   fakes.files});
     fakes.files.contents[module.LocationCachePath()] = "\"/games/Home/Maps\"\r\n";
     module.Main();
     ASSERT_EQ(fakes.messages.shown.size(), 1u);

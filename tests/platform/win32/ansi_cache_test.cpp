@@ -5,8 +5,8 @@
 
 #include "fakes/fake_startup.h"
 #include "platform/win32/win32_files.h"
-#include "support/win_temp_folder.h"
 #include "startup/module1.h"
+#include "support/win_temp_folder.h"
 
 namespace tessary {
 namespace {
@@ -21,9 +21,9 @@ protected:
     }
     StartupServices Services() {
         StartupServices services = fakes.Services();
-        return StartupServices{services.screen, services.pointer,    services.application, services.messages,
-                               files,           services.drives,     services.treeSearch,  services.splash,
-                               services.mainFrame, files};
+        return StartupServices{
+            services.screen, services.pointer,    services.application, services.messages,  files,
+            services.drives, services.treeSearch, services.splash,      services.mainFrame, files};
     }
     std::string CacheBytes() const { return WinTempFolder::ReadBytes(folder / "maplog.txt"); }
 
@@ -44,8 +44,8 @@ TEST_F(AnsiCacheTest, FolderInTheCodePageIsWrittenAsAnsiBytesAndReadBack) {
 
 TEST_F(AnsiCacheTest, FolderOutsideTheCodePageIsNotWritten) {
     // "ā" would best-fit to "a"; "Ω" and "中" have no byte at all.
-    for (const std::string folderText : {"G:\\M\xc4\x81ps\\Home\\Maps", "G:\\\xce\xa9\\Home\\Maps",
-                                         "G:\\\xe4\xb8\xad\\Home\\Maps"}) {
+    for (const std::string folderText :
+         {"G:\\M\xc4\x81ps\\Home\\Maps", "G:\\\xce\xa9\\Home\\Maps", "G:\\\xe4\xb8\xad\\Home\\Maps"}) {
         module.GameMapsFolder = folderText;
         module.WriteLocationCache();
         EXPECT_EQ(CacheBytes(), "<missing>") << folderText;

@@ -9,8 +9,8 @@
 
 #include "platform/failure.h"
 #include "platform/win32/folder_listing.h"
-#include "platform/win32/win32_file_list.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/win32_file_list.h"
 #include "support/win_temp_folder.h"
 
 namespace tessary {

@@ -30,8 +30,8 @@ protected:
 
 TEST_F(Win32FilesTest, CopyReplacesTheDestinationWholeUnderAnyNameAndLeavesNoTemporaryFile) {
     // Names outside every ANSI code page, and a copy that replaces a longer file.
-    const std::string source = folder.Write("\xd0\x9a\xd0\xb0\xd1\x80\xd1\x82\xd0\xb0 \xc4\x81.gmx",
-                                            std::string(300000, 'm'));
+    const std::string source =
+        folder.Write("\xd0\x9a\xd0\xb0\xd1\x80\xd1\x82\xd0\xb0 \xc4\x81.gmx", std::string(300000, 'm'));
     const std::string target = folder.Write("target.gmx", std::string(500000, 'o'));
     files.Copy(source, target);
     EXPECT_EQ(WinTempFolder::ReadBytes(target), std::string(300000, 'm'));

@@ -14,9 +14,9 @@
 #include "platform/win32/main_frame.h"
 #include "platform/win32/mover_window.h"
 #include "platform/win32/splash_window.h"
-#include "platform/win32/win32_process_services.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_process_services.h"
 #include "support/win_temp_folder.h"
 
 namespace tessary {
@@ -286,7 +286,8 @@ struct FrameWithMover {
     Win32Files files;
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
-    Win32MoverWindow mover{program, MoverWindowServices{screen, pointer, messages, files, shell, application}};
+    Win32MoverWindow mover{program,
+                           MoverWindowServices{screen, pointer, messages, files, shell, application}};
     Win32MainFrame frame{[this](HWND window, HWND) { mover.LoadAndShow(window); }};
 };
 
@@ -321,8 +322,9 @@ TEST(Win32FrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
                                 GetModuleHandleW(nullptr), nullptr);
         throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
     });
-    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages, fakes.files,
-                                   fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.files});
+    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
+                                   fakes.files, fakes.drives, fakes.treeSearch, fakes.splash, frame,
+                                   fakes.files});
     fakes.files.contents[module.LocationCachePath()] = "\"G:\\Games\\Home\\Maps\"\r\n";
     module.Main();
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
