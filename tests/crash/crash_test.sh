@@ -116,6 +116,11 @@ phase() {  # phase NAME GAME STORED KILLS
   echo "$label: a transfer takes up to $((longest / 1000000)) ms"
   [ -f "$game/Map 1.gmx" ] || fail "the uninterrupted transfers did not bring Map 1 back"
   local done_kills=0 tries=0
+  # The kill comes at a random moment before this bound. A quiet machine
+  # renames far faster than the floor above, so the bound shrinks after each
+  # transfer that finished first and grows after each kill: about half the
+  # transfers are cut off, however fast the disk.
+  local bound=$((longest * 5 / 4))
   while [ "$done_kills" -lt "$wanted" ] && [ "$tries" -lt $((wanted * 5)) ]; do
     tries=$((tries + 1))
     "$driver" "$game" load > "$T/lists"
@@ -144,16 +149,19 @@ phase() {  # phase NAME GAME STORED KILLS
     [ -e "$to/$name" ] && replaced=yes
     sum_of "$from/$name"
     source_sum=$sum
-    local delay=$(( (RANDOM * 32768 + RANDOM) % (longest * 5 / 4 + 1) ))
+    local delay=$(( (RANDOM * 32768 + RANDOM) % (bound + 1) ))
     echo "$direction \"$name\" (replacing: $replaced), kill after $delay ns" > "$T/last"
     local rc=0
     TESSARY_KILL_AFTER_NS=$delay "$driver" "$game" "$direction" "$name" > /dev/null 2>&1 || rc=$?
     transfers=$((transfers + 1))
     if [ "$rc" -ne 137 ]; then
       where="finished before the kill"
+      bound=$((bound * 3 / 4))
+      [ "$bound" -ge 1000 ] || bound=1000
     else
       kills=$((kills + 1))
       done_kills=$((done_kills + 1))
+      bound=$((bound * 9 / 8))
       if [ -n "$(find "$game" "$stored/" -maxdepth 1 -name '.tessary-*')" ]; then
         where="in a copy (temporary file present)"
       elif [ -f "$from/$name" ] && [ -f "$to/$name" ] && sum_of "$to/$name" && [ "$sum" = "$source_sum" ]; then
