@@ -70,36 +70,10 @@ frame=$(wait_window "$pid" '^  Tessary - Fennock Marrowby Edition$' 60) || fail 
 mover=$(wait_map_window "$pid") || fail "the map window did not appear"
 
 # --- The map window stays in front when the frame's title bar is clicked ---
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$frame")"
-xdotool mousemove $((X + 200)) $((Y - 8)) click 1
-sleep 0.5
-shot after-title-click
-stacked_above "$mover" "$frame" || fail "the map window went behind the frame"
-# Minimising the frame takes the map window along; restoring brings it back.
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
-xdotool windowminimize "$frame"
-sleep 1
-! viewable "$mover" || fail "the map window stayed on screen without its frame"
-xdotool windowactivate "$frame" 2>/dev/null || true
-sleep 1
-viewable "$mover" || fail "the map window did not come back with its frame"
-stacked_above "$mover" "$frame" || fail "the map window came back behind the frame"
-eval "$(xdotool getwindowgeometry --shell "$mover")"
-wx=$X; wy=$Y
+check_mover_in_front "$frame" "$mover" 0.5
 
 # --- "Canyon Run" (a 400 x 200 preview) chosen: Exit is still there ---
-xdotool mousemove $((wx + 80)) $((wy + 84)) click 1
-sleep 0.3
-xdotool key Down Down
-sleep 0.5
-shot canyon-run
-# The preview stops at its area's right edge (x 489); Exit's face shows.
-exit_face=$(pixel $((wx + 510)) $((wy + 330)))
-preview=$(pixel $((wx + 300)) $((wy + 300)))
-[ "$exit_face" != "$preview" ] || fail "the preview covers Exit"
-xdotool mousemove $((wx + 510)) $((wy + 341)) click 1
-wait_exit "$pid" 5 || fail "Exit beside the large preview did not end the program"
+check_exit_beside_large_preview "$pid" 0.5 5
 
 # --- Alt+F4 on the map window ends the program (the cache is used now) ---
 WINEPREFIX="$prefix" "$app/tessary" &

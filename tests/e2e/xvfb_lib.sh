@@ -100,3 +100,44 @@ make_prefix() {
   mkdir -p "$1/dosdevices"
   printf 'WINE REGISTRY Version 2\n\n[Software\\\\Wine\\\\Drives]\n\n' > "$1/system.reg"
 }
+
+# check_mover_in_front FRAME MOVER PAUSE: under a window manager the map window
+# stays above the frame after a click on the frame's title bar, and leaves and
+# comes back with the frame when that is minimised and restored. Sets wx and
+# wy to the map window's place; takes the caller's shot.
+check_mover_in_front() {
+  local frame=$1 mover=$2 pause=$3
+  sleep "$pause"
+  eval "$(xdotool getwindowgeometry --shell "$frame")"
+  xdotool mousemove $((X + 200)) $((Y - 8)) click 1
+  sleep "$pause"
+  shot after-title-click
+  stacked_above "$mover" "$frame" || fail "the map window went behind the frame"
+  xdotool windowminimize "$frame"
+  sleep 1
+  ! xwininfo -id "$mover" 2>/dev/null | grep -q 'IsViewable' || fail "the map window stayed on screen without its frame"
+  xdotool windowactivate "$frame" 2>/dev/null || true
+  sleep 1
+  xwininfo -id "$mover" 2>/dev/null | grep -q 'IsViewable' || fail "the map window did not come back with its frame"
+  stacked_above "$mover" "$frame" || fail "the map window came back behind the frame"
+  eval "$(xdotool getwindowgeometry --shell "$mover")"
+  wx=$X
+  wy=$Y
+}
+
+# check_exit_beside_large_preview PID PAUSE SECONDS: with "Canyon Run" (a 400 x
+# 200 preview) chosen in the map window at wx, wy, the preview stops at its
+# area's right edge (x 489), Exit's face shows and Exit ends the program.
+check_exit_beside_large_preview() {
+  local pid=$1 pause=$2 seconds=$3 exit_face preview
+  xdotool mousemove $((wx + 80)) $((wy + 84)) click 1
+  sleep "$pause"
+  xdotool key Down Down
+  sleep "$pause"
+  shot canyon-run
+  exit_face=$(pixel $((wx + 510)) $((wy + 330)))
+  preview=$(pixel $((wx + 300)) $((wy + 300)))
+  [ "$exit_face" != "$preview" ] || fail "the preview covers Exit"
+  xdotool mousemove $((wx + 510)) $((wy + 341)) click 1
+  wait_exit "$pid" "$seconds" || fail "Exit beside the large preview did not end the program"
+}
