@@ -13,6 +13,11 @@ public:
     // Give up any mouse capture and let the window system move the window
     // with the mouse as if its title bar had been grabbed.
     virtual void BeginDrag() = 0;
+    // While a control on the window is pressed, the release must come back
+    // to the window wherever it happens. Window systems that keep the mouse
+    // with the pressed window by themselves need do nothing.
+    virtual void HoldMouse() {}
+    virtual void LetGoOfMouse() {}
 };
 
 // The program's services a map window hands on to its behaviour.

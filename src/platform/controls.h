@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace tessary {
@@ -34,6 +35,16 @@ public:
     virtual std::string Folder() const = 0;
     // The selected entry's file name (name only), empty when none is selected.
     virtual std::string SelectedFileName() const = 0;
+};
+
+// What a file list control on a window reports.
+struct FileListEvents {
+    // A click on an entry: raised once for every change of the highlighted
+    // entry however it came (click, keyboard, a press slid to another entry,
+    // the right button), and for a click on the entry already highlighted.
+    std::function<void()> onClick;
+    // The focus moved to another control.
+    std::function<void()> onLostFocus;
 };
 
 }  // namespace tessary

@@ -16,7 +16,7 @@ namespace tessary {
 
 struct FileListLook;
 
-class QtFileList final : public QListWidget, public FileList {
+class QtFileList final : public QListWidget, public FileList, public FileListEvents {
     Q_OBJECT
 public:
     explicit QtFileList(QWidget* parent = nullptr);
@@ -31,13 +31,6 @@ public:
     std::string SelectedFileName() const override;
 
     const PosixFileList& Model() const { return model_; }
-
-    // The list's events: a click on an entry, raised once for every change
-    // of the current entry however it came (click, keyboard, a press slid to
-    // another entry, the right button) and for a click on the entry already
-    // current; and the focus moving to another control of the program.
-    std::function<void()> onClick;
-    std::function<void()> onLostFocus;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -16,7 +16,7 @@
 
 namespace tessary {
 
-class Win32FileList final : public ListedFiles {
+class Win32FileList final : public ListedFiles, public FileListEvents {
 public:
     Win32FileList();
     ~Win32FileList() override;
@@ -41,14 +41,6 @@ public:
 
     // A notification of this list box (WM_COMMAND from it to its parent).
     void Notify(WORD code);
-
-    // The list's events: a click on an entry, raised once for every change
-    // of the selected entry however it came (click, keyboard, a press slid
-    // to another entry, released anywhere) and for a click on the entry
-    // already selected; and the focus moving to another control of the same
-    // window.
-    std::function<void()> onClick;
-    std::function<void()> onLostFocus;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

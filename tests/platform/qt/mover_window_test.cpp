@@ -161,7 +161,7 @@ TEST_F(MoverWindowTest, RefusesBrokenPreviewPicturesCalmly) {
         ASSERT_TRUE(window->Layout().PreviewPictureSize().has_value());
         ClickEntry(window->File1(), 1);
         EXPECT_FALSE(window->Layout().PreviewPictureSize().has_value());
-        EXPECT_TRUE(window->Image(1).Picture().isNull());
+        EXPECT_EQ(window->Image(1).Picture(), nullptr);
         EXPECT_TRUE(window->Layout().Visible("Label1"));
     }
 }
@@ -221,7 +221,7 @@ TEST_F(MoverWindowTest, APreviewPictureThatIsAPipeIsNoPicture) {
     ClickEntry(window->File1(), 0);
     ClickEntry(window->File1(), 1);
     EXPECT_TRUE(window->Layout().Visible("Label1"));
-    EXPECT_TRUE(window->Image(1).Picture().isNull());
+    EXPECT_EQ(window->Image(1).Picture(), nullptr);
 }
 
 TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAndItsButton) {

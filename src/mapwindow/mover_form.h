@@ -1,0 +1,82 @@
+#pragma once
+// The map window's form, the same on every front: its controls built from
+// the control table, the behaviour Mover wired to them, the load and unload
+// steps, the mouse on the painted surface and the paint order. A front
+// creates the real window and its two list controls, and draws through a
+// canvas.
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "forms/layout_label.h"
+#include "forms/layout_picture_area.h"
+#include "forms/mover_canvas.h"
+#include "forms/mover_layout_state.h"
+#include "mapwindow/mover.h"
+#include "mapwindow/mover_events.h"
+#include "mapwindow/mover_window.h"
+
+namespace tessary {
+
+// A list control of the window: its contents and its events.
+struct HostedList {
+    FileList& list;
+    FileListEvents& events;
+
+    template <typename Control>
+    static HostedList Of(Control& control) {
+        return HostedList{control, control};
+    }
+};
+
+class MoverForm {
+public:
+    // changed() asks the window to repaint. The window and the pictures
+    // must outlive the form. The lists report to the form's behaviour, so
+    // they must be gone, or their window destroyed, before the form goes.
+    MoverForm(Module1& program, const MoverWindowServices& services, MoverWindow& window, HostedList file1,
+              HostedList file2, MoverPictures& pictures, std::function<void()> changed);
+    MoverForm(const MoverForm&) = delete;
+    MoverForm& operator=(const MoverForm&) = delete;
+
+    Mover& Behaviour() { return *mover_; }
+    const MoverLayoutState& Layout() const { return state_; }
+    LayoutScale Scale() const { return scale_; }
+    PixelSize ClientPixels() const { return MoverClientPixels(scale_); }
+    // A control's place in pixels, by its name in the control table.
+    LayoutRect Place(std::string_view name) const;
+    LayoutPictureArea& Image(std::size_t k) { return *images_.at(k); }
+
+    // The window's load and unload steps, each once per load however often
+    // the window system asks.
+    void Load() { loadSteps_.Load(*mover_); }
+    void Unload() { loadSteps_.Unload(*mover_); }
+
+    // The mouse on the painted surface, in client pixels: a press goes to
+    // the control under it at once; a release on the control that was
+    // pressed is its click. MouseTakenAway ends a press without a click.
+    void Press(int x, int y);
+    void Release(int x, int y);
+    void MouseTakenAway() { clicks_.Forget(); }
+
+    // Paints the client area, lists excepted (they paint themselves).
+    void Paint(MoverCanvas& canvas) const;
+
+private:
+    void PaintControl(MoverCanvas& canvas, std::size_t row) const;
+
+    MoverWindow& window_;
+    LayoutScale scale_;
+    MoverLayoutState state_;
+    const CanvasPicture* background_;
+    std::array<std::unique_ptr<LayoutPictureArea>, kImageSlotCount> images_;
+    std::unique_ptr<LayoutLabel> label1_;
+    std::unique_ptr<Mover> mover_;
+    MoverLoadSteps loadSteps_;
+    MoverClicks clicks_;
+};
+
+}  // namespace tessary
