@@ -38,7 +38,7 @@ public:
     virtual void DrawPicture(const CanvasPicture& picture, const LayoutRect& place) = 0;
     // One line in the window's font from the place's top-left corner; it may
     // run past the place rather than be cut off.
-    virtual void DrawText(const LayoutRect& place, std::string_view text, Rgb colour) = 0;
+    virtual void WriteText(const LayoutRect& place, std::string_view text, Rgb colour) = 0;
     // A border of that width just inside the place.
     virtual void DrawBorder(const LayoutRect& place, Rgb colour, int width) = 0;
 };

@@ -69,7 +69,7 @@ void MoverForm::PaintControl(MoverCanvas& canvas, std::size_t row) const {
     const ControlRow& control = MoverControlTable()[row];
     const LayoutRect place = state_.RowPixels(row, scale_);
     if (control.kind == ControlKind::Label) {
-        canvas.DrawText(place, kLabel1Caption, kLabel1TextColour);
+        canvas.WriteText(place, kLabel1Caption, kLabel1TextColour);
         return;
     }
     if (control.kind != ControlKind::PictureArea) return;

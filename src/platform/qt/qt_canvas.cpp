@@ -60,7 +60,7 @@ void QtCanvas::DrawPicture(const CanvasPicture& picture, const LayoutRect& place
     painter_.restore();
 }
 
-void QtCanvas::DrawText(const LayoutRect& place, std::string_view text, Rgb colour) {
+void QtCanvas::WriteText(const LayoutRect& place, std::string_view text, Rgb colour) {
     painter_.setPen(ToQColor(colour));
     painter_.setFont(font_);
     painter_.drawText(ToQRect(place), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,

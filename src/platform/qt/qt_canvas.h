@@ -43,7 +43,7 @@ public:
     QtCanvas(QPainter& painter, const QFont& font) : painter_(painter), font_(font) {}
     void Fill(const LayoutRect& place, Rgb colour) override;
     void DrawPicture(const CanvasPicture& picture, const LayoutRect& place) override;
-    void DrawText(const LayoutRect& place, std::string_view text, Rgb colour) override;
+    void WriteText(const LayoutRect& place, std::string_view text, Rgb colour) override;
     void DrawBorder(const LayoutRect& place, Rgb colour, int width) override;
 
 private:

@@ -1,21 +1,14 @@
 #pragma once
 // The map window "Mover" on Windows: a frameless popup cut to its shape by
-// SetWindowRgn, painted from the layout model, hosting the two list boxes.
-// The behaviour is Mover's; this class only shows it and hands the events over.
+// SetWindowRgn, hosting the two list boxes and painting the form. The form
+// and its behaviour are the same on every front; this class only shows them
+// and hands the events over.
 
 #include <windows.h>
 
-#include <array>
-#include <memory>
-#include <optional>
-
-#include "forms/layout_label.h"
-#include "forms/mover_layout_state.h"
-#include "mapwindow/mover.h"
-#include "mapwindow/mover_events.h"
-#include "mapwindow/mover_window.h"
+#include "mapwindow/mover_form.h"
+#include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_file_list.h"
-#include "platform/win32/win32_picture_area.h"
 #include "platform/win32/win32_region_ops.h"
 #include "platform/win32/window_class.h"
 
@@ -36,12 +29,12 @@ public:
     void LoadAndShow(HWND owner);
 
     HWND Window() const { return window_; }
-    Mover& Behaviour() { return *mover_; }
+    Mover& Behaviour() { return form_.Behaviour(); }
     Win32FileList& File1() { return file1_; }
     Win32FileList& File2() { return file2_; }
-    Win32PictureArea& Image(std::size_t k) { return *images_.at(k); }
-    const MoverLayoutState& Layout() const { return state_; }
-    LayoutScale Scale() const { return scale_; }
+    LayoutPictureArea& Image(std::size_t k) { return form_.Image(k); }
+    const MoverLayoutState& Layout() const { return form_.Layout(); }
+    LayoutScale Scale() const { return form_.Scale(); }
     HWND ToolTips() const { return toolTips_; }
     const Win32RegionOps& RegionsInUse() const { return regions_; }
 
@@ -53,32 +46,28 @@ public:
     void SetTopLeft(double topTwips, double leftTwips) override;
     // ReleaseCapture, then the non-client left-button press on the caption.
     void BeginDrag() override;
+    // SetCapture and ReleaseCapture.
+    void HoldMouse() override;
+    void LetGoOfMouse() override;
 
 private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateChildren();
     void Paint();
-    void PaintControl(HDC dc, std::size_t row);
-    void Press(int x, int y);
-    void Release(int x, int y);
     void Changed();
     Win32FileList* ListOf(HWND window);
     void FocusList();
 
-    MoverWindowServices services_;
-    LayoutScale scale_;
-    MoverLayoutState state_;
+    Screen& screen_;
     Win32RegionOps regions_;
+    Win32MoverPictures pictures_;
+    // The list boxes are destroyed with the window, before the form goes.
     Win32FileList file1_;
     Win32FileList file2_;
-    std::array<std::unique_ptr<Win32PictureArea>, kImageSlotCount> images_;
-    std::unique_ptr<LayoutLabel> label1_;
-    std::unique_ptr<Mover> mover_;
+    MoverForm form_;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
-    MoverLoadSteps loadSteps_;
-    MoverClicks clicks_;
 };
 
 }  // namespace tessary

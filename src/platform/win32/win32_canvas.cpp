@@ -1,0 +1,75 @@
+#include "platform/win32/win32_canvas.h"
+
+#include "platform/win32/dib_picture.h"
+#include "platform/win32/gdi_object.h"
+#include "platform/win32/wide_text.h"
+
+namespace tessary {
+
+namespace {
+
+COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+RECT ToRect(const LayoutRect& place) { return RECT{place.left, place.top, place.Right(), place.Bottom()}; }
+
+}  // namespace
+
+PixelSize Win32Picture::Size() const {
+    if (preview_) return {preview_->width, preview_->height};
+    return {skin_->Width(), skin_->Height()};
+}
+
+void Win32Picture::Draw(HDC dc, int x, int y) const {
+    if (preview_) {
+        preview_->Draw(dc, x, y);
+    } else {
+        skin_->Draw(dc, x, y);
+    }
+}
+
+const CanvasPicture* Win32MoverPictures::Skin(std::string_view name) {
+    auto it = skins_.find(name);
+    if (it == skins_.end()) {
+        const DibPicture* skin = MoverPicture(name);
+        if (skin == nullptr) return nullptr;
+        it = skins_.emplace(std::string(name), Win32Picture(*skin)).first;
+    }
+    return &it->second;
+}
+
+std::unique_ptr<CanvasPicture> Win32MoverPictures::ReadPreview(const std::string& path) {
+    return std::make_unique<Win32Picture>(ReadPreviewBitmap(path));
+}
+
+void Win32Canvas::Fill(const LayoutRect& place, Rgb colour) {
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(colour)));
+    const RECT rect = ToRect(place);
+    FillRect(dc_, &rect, brush.get());
+}
+
+void Win32Canvas::DrawPicture(const CanvasPicture& picture, const LayoutRect& place) {
+    const int saved = SaveDC(dc_);
+    IntersectClipRect(dc_, place.left, place.top, place.Right(), place.Bottom());
+    static_cast<const Win32Picture&>(picture).Draw(dc_, place.left, place.top);
+    RestoreDC(dc_, saved);
+}
+
+void Win32Canvas::WriteText(const LayoutRect& place, std::string_view text, Rgb colour) {
+    const SelectedObject font(dc_, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(dc_, ToColorRef(colour));
+    SetBkMode(dc_, TRANSPARENT);
+    RECT rect = ToRect(place);
+    const std::wstring wide = Widen(text);
+    DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &rect,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+}
+
+void Win32Canvas::DrawBorder(const LayoutRect& place, Rgb colour, int width) {
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(colour)));
+    RECT rect = ToRect(place);
+    for (int ring = 0; ring < width; ++ring) {
+        FrameRect(dc_, &rect, brush.get());
+        InflateRect(&rect, -1, -1);
+    }
+}
+
+}  // namespace tessary

@@ -1,0 +1,57 @@
+#pragma once
+// The map window's pictures and drawing on Windows: device-independent
+// bitmaps, drawn on a device context.
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "forms/mover_canvas.h"
+#include "platform/win32/mover_pictures.h"
+
+namespace tessary {
+
+class DibPicture;
+
+// A built-in picture or a map's preview picture.
+class Win32Picture final : public CanvasPicture {
+public:
+    explicit Win32Picture(const DibPicture& skin) : skin_(&skin) {}
+    explicit Win32Picture(PreviewBitmap preview) : preview_(std::move(preview)) {}
+    PixelSize Size() const override;
+    // The whole picture, unscaled, with its top-left pixel at (x, y).
+    void Draw(HDC dc, int x, int y) const;
+
+private:
+    const DibPicture* skin_ = nullptr;
+    std::optional<PreviewBitmap> preview_;
+};
+
+// The pictures built into the program, and previews read from the maps.
+class Win32MoverPictures final : public MoverPictures {
+public:
+    const CanvasPicture* Skin(std::string_view name) override;
+    std::unique_ptr<CanvasPicture> ReadPreview(const std::string& path) override;
+
+private:
+    std::map<std::string, Win32Picture, std::less<>> skins_;
+};
+
+// Draws on a device context, text in the default GUI font.
+class Win32Canvas final : public MoverCanvas {
+public:
+    explicit Win32Canvas(HDC dc) : dc_(dc) {}
+    void Fill(const LayoutRect& place, Rgb colour) override;
+    void DrawPicture(const CanvasPicture& picture, const LayoutRect& place) override;
+    void WriteText(const LayoutRect& place, std::string_view text, Rgb colour) override;
+    void DrawBorder(const LayoutRect& place, Rgb colour, int width) override;
+
+private:
+    HDC dc_;
+};
+
+}  // namespace tessary
