@@ -5,23 +5,34 @@
 
 #include <QtGui/QLinearGradient>
 
+#include <string_view>
+
+#include "forms/mover_layout.h"
+
 namespace tessary::artwork {
 namespace {
 
+// The place of a map window control, in pixels at 15 twips per pixel.
+QRect Place(std::string_view control) {
+    const LayoutRect place = ToPixels(MoverControl(control).twips, LayoutScale{15.0, 15.0});
+    return QRect(place.left, place.top, place.width, place.height);
+}
+
 // Places of the picture areas on the map window, in pixels.
-const QRect kInstallPlace(283, 171, 121, 35);
-const QRect kStorePlace(228, 210, 121, 35);
-const QRect kQuitPlace(499, 324, 121, 35);
-const QRect kCustomMapsPlace(28, 301, 93, 58);
-const QRect kBadge(496, 255, 99, 52);
-const QRect kEmblem(55, 249, 53, 54);
-const QRect kGamePicture(227, 30, 170, 137);
-const QRect kTitleStored(453, 50, 99, 18);
-const QRect kTitleGame(59, 48, 136, 20);
-const QRect kFrameLeft(34, 64, 198, 181);
-const QRect kFrameRight(399, 65, 198, 181);
-const QRect kArrowLeft(225, 174, 59, 23);
-const QRect kArrowRight(343, 213, 59, 23);
+const QRect kInstallPlace = Place("Image12");
+const QRect kStorePlace = Place("Image13");
+const QRect kQuitPlace = Place("Image4");
+const QRect kCustomMapsPlace = Place("Image6");
+const QRect kBadge = Place("Image19");
+const QRect kEmblem = Place("Image15");
+const QRect kGamePicture = Place("Image21");
+const QRect kTitleStored = Place("Image9");
+const QRect kTitleGame = Place("Image8");
+const QRect kFrameLeft = Place("Image5");
+const QRect kFrameRight = Place("Image7");
+const QRect kArrowLeft = Place("Image10");
+const QRect kArrowRight = Place("Image11");
+// The sunken well around the preview area, larger than the area itself.
 const QRectF kPreviewWell(126, 247, 365, 148);
 
 QPainterPath MoverOutline() {
@@ -52,7 +63,7 @@ void DrawTitlePlate(QPainter& p) {
 }
 
 QImage MoverBackground() {
-    QImage image = Canvas(639, 385);
+    QImage image = Canvas(kMoverBackgroundSize.width, kMoverBackgroundSize.height);
     const QPainterPath outline = MoverOutline();
     DrawPanel(image, outline, 17, 390);
     QPainter p(&image);

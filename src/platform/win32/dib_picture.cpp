@@ -2,15 +2,12 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
 
 #include "forms/bmp_picture.h"
+#include "forms/startup_layout.h"
 
 namespace tessary {
-
-extern const unsigned char kSplashPicture[];
-extern const std::size_t kSplashPictureSize;
-extern const unsigned char kFramePicture[];
-extern const std::size_t kFramePictureSize;
 
 std::optional<DibPicture> DibPicture::FromBmpBytes(const unsigned char* bytes, std::size_t size) {
     if (bytes == nullptr) return std::nullopt;
@@ -34,16 +31,20 @@ void DibPicture::Draw(HDC dc, int x, int y) const {
                       DIB_RGB_COLORS);
 }
 
-const DibPicture* SplashPicture() {
-    static const std::optional<DibPicture> picture =
-        DibPicture::FromBmpBytes(kSplashPicture, kSplashPictureSize);
-    return picture ? &*picture : nullptr;
+const DibPicture* EmbeddedPicture(std::string_view name) {
+    static const auto pictures = [] {
+        std::map<std::string_view, std::optional<DibPicture>> decoded;
+        for (const EmbeddedAsset& asset : EmbeddedPictures()) {
+            decoded.emplace(asset.name, DibPicture::FromBmpBytes(asset.bytes, asset.size));
+        }
+        return decoded;
+    }();
+    const auto it = pictures.find(name);
+    return (it == pictures.end() || !it->second) ? nullptr : &*it->second;
 }
 
-const DibPicture* FramePicture() {
-    static const std::optional<DibPicture> picture =
-        DibPicture::FromBmpBytes(kFramePicture, kFramePictureSize);
-    return picture ? &*picture : nullptr;
-}
+const DibPicture* SplashPicture() { return EmbeddedPicture(kSplashPictureName); }
+
+const DibPicture* FramePicture() { return EmbeddedPicture(kMainFramePictureName); }
 
 }  // namespace tessary

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace tessary {
@@ -31,8 +33,20 @@ private:
     int height_ = 0;
 };
 
-// The program's two window pictures, from the data built into it; an empty
-// picture when the data is broken.
+struct EmbeddedAsset {
+    std::string_view name;  // the picture's file name among the assets
+    const unsigned char* bytes;
+    std::size_t size;
+};
+
+// Every picture built into the program: the ".bmp" files of the assets.
+std::span<const EmbeddedAsset> EmbeddedPictures();
+
+// The built-in picture of that file name, or null for an unknown name or
+// broken data.
+const DibPicture* EmbeddedPicture(std::string_view name);
+
+// The splash and main frame pictures; null when their data is broken.
 const DibPicture* SplashPicture();
 const DibPicture* FramePicture();
 

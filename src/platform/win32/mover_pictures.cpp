@@ -1,8 +1,6 @@
 #include "platform/win32/mover_pictures.h"
 
 #include <algorithm>
-#include <map>
-#include <optional>
 
 #include "forms/bmp_picture.h"
 #include "platform/failure.h"
@@ -12,17 +10,7 @@
 
 namespace tessary {
 
-const DibPicture* MoverPicture(std::string_view name) {
-    static const auto pictures = [] {
-        std::map<std::string_view, std::optional<DibPicture>> decoded;
-        for (const EmbeddedAsset& asset : MoverAssets()) {
-            decoded.emplace(asset.name, DibPicture::FromBmpBytes(asset.bytes, asset.size));
-        }
-        return decoded;
-    }();
-    const auto it = pictures.find(name);
-    return (it == pictures.end() || !it->second) ? nullptr : &*it->second;
-}
+const DibPicture* MoverPicture(std::string_view name) { return EmbeddedPicture(name); }
 
 void PreviewBitmap::Draw(HDC dc, int x, int y) const {
     if (width <= 0 || height <= 0) return;

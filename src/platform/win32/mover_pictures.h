@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,17 +13,8 @@ namespace tessary {
 
 class DibPicture;
 
-struct EmbeddedAsset {
-    std::string_view name;  // the asset's file name, as the layout names it
-    const unsigned char* bytes;
-    std::size_t size;
-};
-
-// Every picture of the map window built into the program.
-std::span<const EmbeddedAsset> MoverAssets();
-
-// The built-in picture of that asset name, or null for an unknown name or
-// broken data.
+// The built-in picture of that asset name (EmbeddedPicture), or null for an
+// unknown name or broken data.
 const DibPicture* MoverPicture(std::string_view name);
 
 // A decoded preview picture, drawn pixel for pixel.
