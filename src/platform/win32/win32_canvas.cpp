@@ -29,7 +29,7 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
 const CanvasPicture* Win32MoverPictures::Skin(std::string_view name) {
     auto it = skins_.find(name);
     if (it == skins_.end()) {
-        const DibPicture* skin = MoverPicture(name);
+        const DibPicture* skin = EmbeddedPicture(name);
         if (skin == nullptr) return nullptr;
         it = skins_.emplace(std::string(name), Win32Picture(*skin)).first;
     }

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "forms/mover_canvas.h"
-#include "platform/win32/mover_pictures.h"
+#include "platform/win32/preview_bitmap.h"
 
 namespace tessary {
 

@@ -1,21 +1,13 @@
 #pragma once
-// The map window's skin pictures, built into the program as data, and the
-// preview pictures read from the maps' ".bmp" files.
+// The preview pictures read from the maps' ".bmp" files.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tessary {
-
-class DibPicture;
-
-// The built-in picture of that asset name (EmbeddedPicture), or null for an
-// unknown name or broken data.
-const DibPicture* MoverPicture(std::string_view name);
 
 // A decoded preview picture, drawn pixel for pixel.
 struct PreviewBitmap {

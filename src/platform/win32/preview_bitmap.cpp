@@ -1,16 +1,13 @@
-#include "platform/win32/mover_pictures.h"
+#include "platform/win32/preview_bitmap.h"
 
 #include <algorithm>
 
 #include "forms/bmp_picture.h"
 #include "platform/failure.h"
-#include "platform/win32/dib_picture.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/long_path.h"
 
 namespace tessary {
-
-const DibPicture* MoverPicture(std::string_view name) { return EmbeddedPicture(name); }
 
 void PreviewBitmap::Draw(HDC dc, int x, int y) const {
     if (width <= 0 || height <= 0) return;
