@@ -269,6 +269,8 @@ public:
         log_.push_back("place " + FormatNumber(topTwips) + " " + FormatNumber(leftTwips));
     }
     void BeginDrag() override { log_.push_back("drag"); }
+    void HoldMouse() override { log_.push_back("hold mouse"); }
+    void LetGoOfMouse() override { log_.push_back("let go of mouse"); }
 
     SoftwareRegionOps regions;
     RegionHandle shape = kNoRegion;
