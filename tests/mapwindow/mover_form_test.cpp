@@ -76,6 +76,7 @@ TEST(MoverForm, PaintsTheBackgroundThenTheControlsWithThePreviewInsideItsBorder)
     EXPECT_EQ(canvas.log[1], "mover_background.bmp 0,0 627x402");
     const auto preview = std::find(canvas.log.begin(), canvas.log.end(), "/maps/Aspen.bmp 128,247 40x30");
     ASSERT_NE(preview, canvas.log.end());
+    ASSERT_NE(preview + 1, canvas.log.end());
     EXPECT_EQ(*(preview + 1), "border 128,247 40x30");
 }
 
