@@ -31,10 +31,7 @@ QImage ReadPreviewPicture(const std::string& path) {
     return image;
 }
 
-namespace {
-
-QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-}  // namespace
+namespace {}  // namespace
 
 const CanvasPicture* QtMoverPictures::Skin(std::string_view name) {
     auto it = skins_.find(name);

@@ -16,6 +16,7 @@
 namespace tessary {
 
 inline QRect ToQRect(const LayoutRect& rect) { return QRect(rect.left, rect.top, rect.width, rect.height); }
+inline QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 class QtPicture final : public CanvasPicture {
 public:

@@ -5,14 +5,9 @@
 #include <QMouseEvent>
 
 #include "forms/mover_layout.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace tessary {
-
-namespace {
-
-QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-}  // namespace
 
 QtFileList::QtFileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -8,7 +8,6 @@ namespace tessary {
 
 namespace {
 
-COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 RECT ToRect(const LayoutRect& place) { return RECT{place.left, place.top, place.Right(), place.Bottom()}; }
 
 }  // namespace

@@ -17,6 +17,8 @@ namespace tessary {
 
 class DibPicture;
 
+inline COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
 // A built-in picture or a map's preview picture.
 class Win32Picture final : public CanvasPicture {
 public:

@@ -2,14 +2,9 @@
 
 #include "platform/win32/folder_listing.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_canvas.h"
 
 namespace tessary {
-
-namespace {
-
-COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
-
-}  // namespace
 
 Win32FileList::Win32FileList() : ListedFiles(ListMatchingWindowsFiles, "\\/") {}
 
