@@ -2,8 +2,10 @@
 #include "mapwindow/mover.h"
 
 #include <string>
+#include <vector>
 
 #include "mapwindow/button_looks.h"
+#include "mapwindow/map_move.h"
 #include "mapwindow/mover_messages.h"
 #include "mapwindow/mover_window.h"
 #include "platform/controls.h"
@@ -45,6 +47,17 @@ void Mover::Form_Load() {
     for (int k : {12, 13, 14, 16, 17, 18}) ShowImage(controls_, k, false);
 
     try {
+        // A transfer cut off when the program last ran (a crash, a kill, a
+        // power cut) is finished or taken back before the lists are read.
+        std::vector<Recovered> recovered;
+        try {
+            recovered =
+                RecoverCutOffMoves(services_.files, JoinPath(program_.GameMapsFolder, kStoredMapsName));
+        } catch (const RuntimeFailure&) {}
+        for (const auto& move : recovered) {
+            services_.messages.ShowOk(CutOffMoveText(move.map, move.finished, move.complete),
+                                      kApplicationTitle);
+        }
         try {
             controls_.File1.SetFolder(program_.GameMapsFolder);
         } catch (const RuntimeFailure& failure) {

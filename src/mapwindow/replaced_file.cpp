@@ -13,18 +13,33 @@ namespace {
 // The most numbered names tried before the replaced maps folder counts as full.
 constexpr int kMostNumberedNames = 999;
 
-std::string NameOf(const std::string& path) {
-    const auto separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
+std::string NameOf(const std::string& path) { return std::string(NameOfPath(path)); }
+
+// Tells steps, when there are any, what happens to paths[indexes[i]].
+struct Teller {
+    SetAsideSteps* steps;
+    std::vector<std::size_t> indexes;
+    void Trying(std::size_t i, const SetAside& target) const {
+        if (steps != nullptr) steps->Trying(indexes[i], target);
+    }
+    void Done(std::size_t i, const SetAside& where) const {
+        if (steps != nullptr) steps->Done(indexes[i], where);
+    }
+    void Back(std::size_t i) const {
+        if (steps != nullptr) steps->Back(indexes[i]);
+    }
+};
 
 // Puts back those of paths already set aside, the last first.
-void PutBackAll(Files& files, const std::vector<SetAside>& asides, const std::vector<std::string>& paths) {
-    for (std::size_t i = asides.size(); i-- > 0;) PutBack(files, asides[i], paths[i]);
+void PutBackAll(Files& files, const std::vector<SetAside>& asides, const std::vector<std::string>& paths,
+                const Teller& tell) {
+    for (std::size_t i = asides.size(); i-- > 0;) {
+        if (PutBack(files, asides[i], paths[i])) tell.Back(i);
+    }
 }
 
 std::vector<SetAside> MoveToReplacedMaps(Files& files, const std::vector<std::string>& paths,
-                                         const std::string& replacedFolder) {
+                                         const std::string& replacedFolder, const Teller& tell) {
     if (replacedFolder.empty()) throw RuntimeFailure(kPathNotFound, "No folder for replaced maps");
     // Made on first need; a folder already there fails this harmlessly, and
     // any other failure (a plain file of that name) shows in the move.
@@ -37,18 +52,21 @@ std::vector<SetAside> MoveToReplacedMaps(Files& files, const std::vector<std::st
         for (const auto& path : paths) {
             const std::string name = NameOf(path);
             targets.push_back(JoinPath(replacedFolder, n == 1 ? name : NumberedName(name, n)));
-            free = free && !files.FileExists(targets.back());
+            free = free && !files.NameTaken(targets.back());
         }
         if (!free) continue;
         std::vector<SetAside> asides;
         try {
             // The move never replaces, so a name taken meanwhile only fails it.
             for (std::size_t i = 0; i < paths.size(); ++i) {
+                const SetAside target{SetAside::Place::ReplacedMaps, targets[i]};
+                tell.Trying(i, target);
                 files.Move(paths[i], targets[i]);
-                asides.push_back({SetAside::Place::ReplacedMaps, targets[i]});
+                asides.push_back(target);
+                tell.Done(i, target);
             }
         } catch (const RuntimeFailure&) {
-            PutBackAll(files, asides, paths);
+            PutBackAll(files, asides, paths, tell);
             throw;
         }
         return asides;
@@ -71,12 +89,16 @@ SetAside SetAsideReplaced(Files& files, const std::string& path, const std::stri
 }
 
 std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::string>& paths,
-                                       const std::string& replacedFolder) {
+                                       const std::string& replacedFolder, SetAsideSteps* steps) {
     if (paths.empty()) return {};
+    Teller all{steps, {}};
+    for (std::size_t i = 0; i < paths.size(); ++i) all.indexes.push_back(i);
     std::vector<SetAside> trashed;
     try {
-        for (const auto& path : paths) {
-            trashed.push_back({SetAside::Place::Trash, files.MoveToTrash(path)});
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            all.Trying(i, {SetAside::Place::Trash, ""});
+            trashed.push_back({SetAside::Place::Trash, files.MoveToTrash(paths[i])});
+            all.Done(i, trashed.back());
         }
         return trashed;
     } catch (const RuntimeFailure&) {}
@@ -84,15 +106,18 @@ std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::stri
     // cannot be stays safe in the trash, and the others go together.
     std::vector<std::optional<SetAside>> slots(paths.size());
     std::vector<std::string> left;
+    Teller rest{steps, {}};
     for (std::size_t i = 0; i < paths.size(); ++i) {
         if (i < trashed.size() && !PutBack(files, trashed[i], paths[i])) {
             slots[i] = trashed[i];
         } else {
+            if (i < trashed.size()) all.Back(i);
             left.push_back(paths[i]);
+            rest.indexes.push_back(i);
         }
     }
     std::vector<SetAside> moved =
-        left.empty() ? std::vector<SetAside>{} : MoveToReplacedMaps(files, left, replacedFolder);
+        left.empty() ? std::vector<SetAside>{} : MoveToReplacedMaps(files, left, replacedFolder, rest);
     std::vector<SetAside> result;
     std::size_t next = 0;
     for (auto& slot : slots) result.push_back(slot ? *slot : moved[next++]);
@@ -112,7 +137,7 @@ bool PutBack(Files& files, const SetAside& aside, const std::string& path) {
     } catch (const RuntimeFailure&) {}
     // The trash's own entry may refuse to move; then a copy, which leaves it there.
     // A copy would replace a file that now stands at path: never.
-    if (aside.place != SetAside::Place::Trash || files.FileExists(path)) return false;
+    if (aside.place != SetAside::Place::Trash || files.NameTaken(path)) return false;
     try {
         files.Copy(aside.path, path);
         return true;

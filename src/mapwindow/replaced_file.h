@@ -4,6 +4,7 @@
 // folder inside the stored maps folder, which the lists never show (they
 // show only the files directly in their own folder).
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,19 @@ struct SetAside {
     std::string path;
 };
 
+// What SetAsideTogether tells as it goes (files by their index in paths),
+// so that a transfer cut off meanwhile can find them again.
+class SetAsideSteps {
+public:
+    virtual ~SetAsideSteps() = default;
+    // Before a file is moved to target (whose path is "" for the trash).
+    virtual void Trying(std::size_t file, const SetAside& target) = 0;
+    // The file is now there.
+    virtual void Done(std::size_t file, const SetAside& where) = 0;
+    // The file is back at its own path.
+    virtual void Back(std::size_t file) = 0;
+};
+
 // Moves the file at path out of the way: to the trash, else into
 // replacedFolder (made when missing) under its own name, or a numbered one
 // when that name is taken. A RuntimeFailure when neither can take it; the
@@ -32,7 +46,7 @@ SetAside SetAsideReplaced(Files& files, const std::string& path, const std::stri
 // with "Golf (2).bmp"). A RuntimeFailure when they cannot all be set aside;
 // those already moved are then put back as far as they can be.
 std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::string>& paths,
-                                       const std::string& replacedFolder);
+                                       const std::string& replacedFolder, SetAsideSteps* steps = nullptr);
 
 // Puts a set-aside file back at path after the copy meant to replace it
 // failed: moved back, or, out of the trash, copied back when it cannot be

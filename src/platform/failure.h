@@ -27,6 +27,10 @@ private:
 // ever test kPathNotFound; the rest exist to make messages meaningful.
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kPermissionDenied = 70;
+// Another program changed a file while it was being copied or moved.
+inline constexpr int kChangedMeanwhile = 1001;
+// Another program holds the file open and does not share it.
+inline constexpr int kFileInUse = 55;
 inline constexpr int kPathFileAccessError = 75;
 inline constexpr int kDiskFull = 61;
 inline constexpr int kFileAlreadyExists = 58;

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -15,15 +17,36 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
+// The record a transfer keeps of itself while it runs: a small hidden file of
+// this program's own in a maps folder, each line on the disk before Append
+// returns. While it is open no other program counts it as abandoned, and the
+// program is not ended by a request to quit (it ends once the record is
+// finished).
+class Journal {
+public:
+    virtual ~Journal() = default;
+    // Adds one line (no line break inside) and flushes it to the disk.
+    virtual void Append(const std::string& line) = 0;
+    // The transfer is over: the record goes.
+    virtual void Finish() = 0;
+};
+
+// A record left behind by a transfer that was cut off (its program is gone).
+struct AbandonedJournal {
+    std::string path;
+    std::string text;
+};
+
 // File operations. Every failure is a RuntimeFailure.
 class Files {
 public:
     virtual ~Files() = default;
-    // Copy a file to a new full path, replacing a file of that name already
-    // there. The destination is either the complete copy or left as it was:
-    // the bytes go to a new file in the destination folder, are flushed, and
-    // then replace the old file in one step. Copying a file onto itself fails,
-    // and so does a copy whose source changed while it was read.
+    // Copy a file to a new full path; fails when a file of that name is
+    // already there, and never replaces it. The destination is either the
+    // complete copy or not there: the bytes go to a new file in the
+    // destination folder, are flushed, and then take the name in one step.
+    // Copying a file onto itself fails, and so does a copy whose source
+    // changed while it was read.
     virtual void Copy(const std::string& from, const std::string& to) = 0;
     // Delete a file; fails when it does not exist.
     virtual void Delete(const std::string& path) = 0;
@@ -31,16 +54,21 @@ public:
     virtual void CreateFolder(const std::string& path) = 0;
     // True when a file (not a folder) exists at the path.
     virtual bool FileExists(const std::string& path) const = 0;
+    // True when anything at all stands at the path: a file, a folder, a
+    // link (even one that leads nowhere) or any other entry.
+    virtual bool NameTaken(const std::string& path) const = 0;
     // Move a file into the desktop's trash, from where the user can put it
     // back; fails when the trash cannot take it (none on that file system).
     // Returns the file's path inside the trash, or "" when the trash does
     // not tell.
     virtual std::string MoveToTrash(const std::string& path) = 0;
-    // Give a file a new full path on the same file system in one step.
-    // Fails when a file of the new name is already there (never replaces
-    // it) and when the two paths are on different file systems.
+    // Give a file (or a link, itself) a new full path on the same file
+    // system in one step. Fails when anything of the new name is already
+    // there (never replaces it) and when the two paths are on different file
+    // systems.
     virtual void Move(const std::string& from, const std::string& to) = 0;
-    // The stamp of the file at path; fails when there is none.
+    // The stamp of the file at path (of a link, the link itself); fails when
+    // there is none.
     virtual FileStamp Stamp(const std::string& path) const = 0;
     // Puts a file that MoveToTrash put at inTrash back at path (never
     // replacing a file there), and clears the trash's record of it.
@@ -48,8 +76,19 @@ public:
         Move(inTrash, path);
     }
     // Removes what an interrupted copy left in the folder: only files of
-    // this program's own temporary names, never anything else.
+    // this program's own temporary names that no running program is still
+    // writing, never anything else.
     virtual void RemoveTemporaryFiles(const std::string& folder) = 0;
+    // Starts a new journal in the folder (see Journal).
+    virtual std::unique_ptr<Journal> StartJournal(const std::string& folder) = 0;
+    // The journals in the folder whose programs are gone; delete one with
+    // Delete once it has been dealt with.
+    virtual std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) = 0;
+    // Where MoveToTrash put the file that stood at path with this stamp;
+    // "" when it is not found in the trash.
+    virtual std::string FindInTrash(const std::string& /*path*/, const FileStamp& /*stamp*/) const {
+        return {};
+    }
 };
 
 // Whole-file text access for small files such as the location cache.

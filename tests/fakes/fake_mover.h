@@ -49,8 +49,27 @@ public:
 
     bool IsFolder(const std::string& path) const { return folders.count(Trimmed(path)) != 0; }
     void AddFolder(const std::string& path) { folders.insert(Trimmed(path)); }
-    void AddFile(const std::string& path, const std::string& bytes) { files[path] = bytes; }
+    void AddFile(const std::string& path, const std::string& bytes) {
+        files[path] = bytes;
+        inodes[path] = ++lastInode;
+    }
     bool HasFile(const std::string& path) const { return files.count(path) != 0; }
+    // Which file stands at path: kept by a move, new for a copy.
+    std::uint64_t InodeOf(const std::string& path) const {
+        const auto it = inodes.find(path);
+        return it == inodes.end() ? 0 : it->second;
+    }
+    void Rename(const std::string& from, const std::string& to) {
+        files[to] = files[from];
+        inodes[to] = InodeOf(from);
+        files.erase(from);
+        inodes.erase(from);
+    }
+    // Counts the file operations that change the disk or the journal; the
+    // one numbered crashAt (from 1) never happens: the program stops there.
+    void Step() {
+        if (++steps == crashAt) throw SimulatedCrash{};
+    }
 
     std::vector<std::string> NamesIn(const std::string& folder, const FilePattern& pattern) const {
         std::vector<std::string> names;
@@ -72,8 +91,16 @@ public:
 
     static inline const std::string kTrash = NativePath("/trash");
 
+    struct SimulatedCrash {};
+
     std::set<std::string> folders;
     std::map<std::string, std::string> files;
+    std::map<std::string, std::uint64_t> inodes;
+    std::uint64_t lastInode = 0;
+    int steps = 0;
+    int crashAt = 0;
+    // Journals (by path) whose program is still running.
+    std::set<std::string> liveJournals;
     std::map<std::string, int> failures;
     bool trashAvailable = true;
     std::set<std::string> otherDisks;
@@ -100,15 +127,23 @@ public:
         if (!disk_.IsFolder(FakeDisk::Parent(to)))
             throw RuntimeFailure(kPathNotFound, "Path not found: " + to);
         if (from == to) throw RuntimeFailure(kPermissionDenied, "Copy onto itself: " + to);
+        if (NameTaken(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
         const std::string bytes = disk_.files[from];
         if (disk_.duringCopy) disk_.duringCopy(from);
-        if (disk_.files[from] != bytes) throw RuntimeFailure(kDeviceIOError, "Changed while copied: " + from);
-        disk_.files[to] = bytes;
+        // A source deleted meanwhile is still read whole, as from an open file.
+        const auto now = disk_.files.find(from);
+        if (now != disk_.files.end() && now->second != bytes)
+            throw RuntimeFailure(kChangedMeanwhile, "Changed while copied: " + from);
+        disk_.Step();
+        disk_.AddFile(to, bytes);
     }
     void Delete(const std::string& path) override {
         log_.push_back("delete " + path);
         disk_.Check("delete " + path);
-        if (disk_.files.erase(path) == 0) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+        if (!disk_.HasFile(path)) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+        disk_.Step();
+        disk_.files.erase(path);
+        disk_.inodes.erase(path);
     }
     void CreateFolder(const std::string& path) override {
         log_.push_back("create " + path);
@@ -116,9 +151,13 @@ public:
         if (!disk_.IsFolder(FakeDisk::Parent(path)))
             throw RuntimeFailure(kPathNotFound, "Path not found: " + path);
         if (disk_.IsFolder(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
+        disk_.Step();
         disk_.AddFolder(path);
     }
     bool FileExists(const std::string& path) const override { return disk_.HasFile(path); }
+    bool NameTaken(const std::string& path) const override {
+        return disk_.HasFile(path) || disk_.IsFolder(path);
+    }
     // Trashed files keep their name, numbered when it is taken.
     std::string MoveToTrash(const std::string& path) override {
         log_.push_back("trash " + path);
@@ -130,9 +169,9 @@ public:
         for (int n = 2; disk_.HasFile(target); ++n) {
             target = JoinPath(FakeDisk::kTrash, std::to_string(n) + name);
         }
+        disk_.Step();
         disk_.AddFolder(FakeDisk::kTrash);
-        disk_.files[target] = disk_.files[path];
-        disk_.files.erase(path);
+        disk_.Rename(path, target);
         return target;
     }
     void Move(const std::string& from, const std::string& to) override {
@@ -141,33 +180,84 @@ public:
         disk_.Check("move to " + to);
         if (!disk_.HasFile(from)) throw RuntimeFailure(kFileNotFound, "File not found: " + from);
         if (!disk_.IsFolder(FakeDisk::Parent(to))) throw RuntimeFailure(kPathNotFound, "No folder: " + to);
-        if (disk_.HasFile(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
+        if (NameTaken(to)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + to);
         if (disk_.DiskOf(from) != disk_.DiskOf(to))
             throw RuntimeFailure(kPathFileAccessError, "Other disk: " + to);
-        disk_.files[to] = disk_.files[from];
-        disk_.files.erase(from);
+        disk_.Step();
+        disk_.Rename(from, to);
     }
-    // The file's name and bytes stand for which file it is and its state.
+    // Which file it is, and its bytes for its state.
     FileStamp Stamp(const std::string& path) const override {
         disk_.Check("stamp " + path);
         if (!disk_.HasFile(path)) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
         const std::string& bytes = disk_.files.at(path);
-        return {0, std::hash<std::string>{}(path), bytes.size(),
+        return {0, disk_.InodeOf(path), bytes.size(),
                 static_cast<std::int64_t>(std::hash<std::string>{}(bytes))};
     }
     void RestoreFromTrash(const std::string& inTrash, const std::string& path) override {
         log_.push_back("restore " + inTrash + " -> " + path);
         disk_.Check("restore " + inTrash);
         if (!disk_.HasFile(inTrash)) throw RuntimeFailure(kFileNotFound, "File not found: " + inTrash);
-        if (disk_.HasFile(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
-        disk_.files[path] = disk_.files[inTrash];
-        disk_.files.erase(inTrash);
+        if (NameTaken(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
+        disk_.Step();
+        disk_.Rename(inTrash, path);
+    }
+    std::string FindInTrash(const std::string&, const FileStamp& stamp) const override {
+        for (const auto& [path, bytes] : disk_.files) {
+            if (FakeDisk::Parent(path) == FakeDisk::kTrash && Stamp(path) == stamp) return path;
+        }
+        return {};
     }
     void RemoveTemporaryFiles(const std::string& folder) override { log_.push_back("tidy " + folder); }
+
+    // A journal is a file of the disk; planted failures "journal <folder>"
+    // and "append <folder>" make starting or writing one fail.
+    class FakeJournal : public Journal {
+    public:
+        FakeJournal(FakeDisk& disk, std::string folder, std::string path)
+            : disk_(disk), folder_(std::move(folder)), path_(std::move(path)) {}
+        ~FakeJournal() override { disk_.liveJournals.erase(path_); }
+        void Append(const std::string& line) override {
+            disk_.Check("append " + folder_);
+            disk_.Step();
+            disk_.files[path_] += line + "\n";
+        }
+        void Finish() override {
+            disk_.Step();
+            disk_.files.erase(path_);
+        }
+
+    private:
+        FakeDisk& disk_;
+        std::string folder_, path_;
+    };
+    std::unique_ptr<Journal> StartJournal(const std::string& folder) override {
+        disk_.Check("journal " + folder);
+        if (!disk_.IsFolder(folder)) throw RuntimeFailure(kPathNotFound, "No folder: " + folder);
+        disk_.Step();
+        std::string path;
+        do {
+            path = JoinPath(FakeDisk::Trimmed(folder), ".tessary-journal-" + std::to_string(++journals_));
+        } while (NameTaken(path));
+        disk_.AddFile(path, "");
+        disk_.liveJournals.insert(path);
+        return std::make_unique<FakeJournal>(disk_, folder, path);
+    }
+    std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override {
+        std::vector<AbandonedJournal> found;
+        for (const auto& [path, bytes] : disk_.files) {
+            if (FakeDisk::Parent(path) == FakeDisk::Trimmed(folder) &&
+                path.find(".tessary-journal-") != std::string::npos && disk_.liveJournals.count(path) == 0) {
+                found.push_back({path, bytes});
+            }
+        }
+        return found;
+    }
 
 private:
     FakeDisk& disk_;
     EventLog& log_;
+    int journals_ = 0;
 };
 
 class FakeFileList : public FileList {

@@ -117,6 +117,11 @@ public:
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
     FileStamp Stamp(const std::string&) const override { throw std::logic_error("not used"); }
     void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
+    bool NameTaken(const std::string& path) const override { return FileExists(path); }
+    std::unique_ptr<Journal> StartJournal(const std::string&) override { throw std::logic_error("not used"); }
+    std::vector<AbandonedJournal> AbandonedJournals(const std::string&) override {
+        throw std::logic_error("not used");
+    }
 
     static std::string Parent(const std::string& path) {
         return path.substr(0, path.find_last_of(kPathSeparator));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_mover.h"
+#include "mapwindow/mover_messages.h"
 
 namespace tessary {
 namespace {
@@ -74,12 +75,21 @@ TEST(MoverTransfer, AcrossDisksCopiesThenDeletesTheSources) {
     f.ClickStored("Lake.gmx");
     f.ClearLog();
     f.mover.Image12_MouseDown();
-    const std::string copies = "copy " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx") + "|copy " +
-                               f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp") + "|delete " +
+    // Each copy is made under a hidden name beside its place and then takes
+    // its name (never over another file); the sources go only after both.
+    const std::string staged = JoinPath(f.kGame, ".tessary-staged-");
+    const std::string copies = "copy " + f.Stored("Lake.gmx") + " -> <staged>|move <staged> -> " +
+                               f.Game("Lake.gmx") + "|copy " + f.Stored("Lake.bmp") +
+                               " -> <staged>|move <staged> -> " + f.Game("Lake.bmp") + "|delete " +
                                f.Stored("Lake.bmp") + "|delete " + f.Stored("Lake.gmx");
     std::string done;
-    for (const auto& event : f.log) {
-        if (event.rfind("copy", 0) == 0 || event.rfind("delete", 0) == 0)
+    for (std::string event : f.log) {
+        if (event.rfind("move " + f.Stored(""), 0) == 0) continue;  // the rename across disks, refused
+        for (auto at = event.find(staged); at != std::string::npos; at = event.find(staged)) {
+            const auto end = event.find(' ', at);
+            event.replace(at, end == std::string::npos ? std::string::npos : end - at, "<staged>");
+        }
+        if (event.rfind("copy", 0) == 0 || event.rfind("delete", 0) == 0 || event.rfind("move", 0) == 0)
             done += (done.empty() ? "" : "|") + event;
     }
     EXPECT_EQ(done, copies);
@@ -159,8 +169,9 @@ INSTANTIATE_TEST_SUITE_P(EachStep, MoverTransferFailure,
                                            FailingStep{"move <picture>", true, false, true, false},
                                            FailingStep{"list <game>", true, false, true, false}));
 
-// Across disks: a map and its picture move together or not at all.
-TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeither) {
+// Across disks: a map and its picture move together or not at all, and the
+// player is told which map did not move and why.
+TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeitherAndSaysSo) {
     for (const std::string step : {"copy <map>", "copy <picture>", "delete <map>", "delete <picture>"}) {
         SCOPED_TRACE(step);
         Loaded f;
@@ -173,8 +184,64 @@ TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeither) {
         f.mover.Image12_MouseDown();
         EXPECT_EQ(f.disk.files, before);
         EXPECT_EQ(f.Looks(), "2 3");
-        EXPECT_TRUE(f.messages.shown.empty());
+        ASSERT_EQ(f.messages.shown.size(), 1u);
+        const auto& [text, caption] = f.messages.shown[0];
+        EXPECT_EQ(text.rfind("\"Lake.gmx\" was not installed.\n\n", 0), 0u) << text;
+        EXPECT_NE(text.find("Nothing was lost"), std::string::npos) << text;
+        EXPECT_EQ(caption, kApplicationTitle);
     }
+}
+
+// Two programs store the same map at once across disks: the second one runs
+// its whole transfer while the first is copying. Neither ever removes a file
+// it did not put there, so the map survives, and the first says it did not
+// store it.
+TEST(MoverTransfer, TwoProgramsStoringTheSameMapAtOnceLoseNothing) {
+    Loaded first;
+    first.disk.otherDisks.insert(first.kStored);
+    first.disk.AddFile(first.Game("Elk.gmx"), "elk map");
+    first.disk.AddFile(first.Game("Elk.bmp"), "BM elk");
+    first.ClickGame("Elk.gmx");
+    bool secondRan = false;
+    first.disk.duringCopy = [&](const std::string& from) {
+        if (secondRan || from != first.Game("Elk.gmx")) return;
+        secondRan = true;
+        Loaded second;
+        const auto share = [](const fakes::FakeDisk& from, fakes::FakeDisk& to) {
+            std::tie(to.folders, to.files, to.inodes, to.lastInode, to.liveJournals, to.otherDisks) =
+                std::tie(from.folders, from.files, from.inodes, from.lastInode, from.liveJournals,
+                         from.otherDisks);
+        };
+        share(first.disk, second.disk);
+        second.mover.Form_Load();
+        second.ClickGame("Elk.gmx");
+        second.mover.Image13_MouseDown();
+        EXPECT_TRUE(second.messages.shown.empty());
+        share(second.disk, first.disk);
+    };
+    first.mover.Image13_MouseDown();
+    ASSERT_TRUE(secondRan);
+    EXPECT_EQ(first.disk.files.at(first.Stored("Elk.gmx")), "elk map");
+    EXPECT_EQ(first.disk.files.at(first.Stored("Elk.bmp")), "BM elk");
+    ASSERT_EQ(first.messages.shown.size(), 1u);
+    EXPECT_EQ(first.messages.shown[0].first.rfind("\"Elk.gmx\" was not stored.", 0), 0u);
+}
+
+// Without a stored maps folder (it could not be made), nothing moves, never
+// to the top of the disk, and the player is told why.
+TEST(MoverTransfer, WithoutAStoredMapsFolderNothingMovesAndThePlayerIsTold) {
+    MoverFakes f;
+    f.disk.FailOn("create " + f.kStored);
+    f.disk.AddFile(f.Game("Elk.gmx"), "elk");
+    f.mover.Form_Load();
+    f.messages.shown.clear();
+    f.File1.selected = "Elk.gmx";
+    f.mover.File1_Click();
+    const auto before = f.disk.files;
+    f.mover.Image13_MouseDown();
+    EXPECT_EQ(f.disk.files, before);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].first.find(kNoStoredMapsFolderReason), std::string::npos);
 }
 
 TEST(MoverTransfer, MissingDestinationFolderDeletesNothing) {

@@ -13,6 +13,8 @@ RuntimeFailure FailureFromErrno(int error, const std::string& what, const std::s
     case EACCES:
     case EPERM:
     case EROFS: number = kPermissionDenied; break;
+    case EBUSY:
+    case ETXTBSY: number = kFileInUse; break;
     case ENOSPC:
     case EDQUOT: number = kDiskFull; break;
     case EEXIST: number = kFileAlreadyExists; break;

@@ -98,6 +98,18 @@ std::string GioTrashFiles::MoveToTrash(const std::string& path) {
     throw RuntimeFailure(kPathFileAccessError, "\"" + path + "\" was not found in the trash");
 }
 
+std::string GioTrashFiles::FindInTrash(const std::string& path, const FileStamp& stamp) const {
+    struct stat original {};
+    original.st_dev = static_cast<dev_t>(stamp.device);
+    original.st_ino = static_cast<ino_t>(stamp.file);
+    original.st_size = static_cast<off_t>(stamp.size);
+    for (const auto& folder : TrashFolders(path, original)) {
+        std::string found = FindIn(folder, original);
+        if (!found.empty()) return found;
+    }
+    return {};
+}
+
 void GioTrashFiles::RestoreFromTrash(const std::string& inTrash, const std::string& path) {
     inner_.Move(inTrash, path);
     // <trash>/files/NAME is described by <trash>/info/NAME.trashinfo.

@@ -15,9 +15,17 @@ public:
     void Delete(const std::string& path) override { inner_.Delete(path); }
     void CreateFolder(const std::string& path) override { inner_.CreateFolder(path); }
     bool FileExists(const std::string& path) const override { return inner_.FileExists(path); }
+    bool NameTaken(const std::string& path) const override { return inner_.NameTaken(path); }
     void Move(const std::string& from, const std::string& to) override { inner_.Move(from, to); }
     FileStamp Stamp(const std::string& path) const override { return inner_.Stamp(path); }
     void RemoveTemporaryFiles(const std::string& folder) override { inner_.RemoveTemporaryFiles(folder); }
+    std::unique_ptr<Journal> StartJournal(const std::string& folder) override {
+        return inner_.StartJournal(folder);
+    }
+    std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override {
+        return inner_.AbandonedJournals(folder);
+    }
+    std::string FindInTrash(const std::string& path, const FileStamp& stamp) const override;
     // Takes the path's own bytes, whatever their encoding. Succeeds only when
     // the file has left its path and was found again, the same file, among
     // the trashed files; fails when the file is missing or not a plain file,

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,6 +80,8 @@ void PosixFiles::Copy(const std::string& from, const std::string& to) {
         existing.st_ino == source.st_ino) {
         throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
     }
+    if (NameTaken(to))
+        throw RuntimeFailure(kFileAlreadyExists, "Cannot copy to \"" + to + "\": the name is taken");
     ReplacingFile out(to);
     const std::uint64_t copied = CopyBytes(in.Get(), out, from);
     // Another program writing into the source while it was read leaves a
@@ -86,9 +89,9 @@ void PosixFiles::Copy(const std::string& from, const std::string& to) {
     struct stat after {};
     if (copied != static_cast<std::uint64_t>(source.st_size) || ::fstat(in.Get(), &after) != 0 ||
         !(StampOf(after) == StampOf(source))) {
-        throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
+        throw RuntimeFailure(kChangedMeanwhile, "\"" + from + "\" changed while it was copied");
     }
-    out.Commit(source.st_mode & 07777);
+    out.Commit(source.st_mode & 07777, ReplacingFile::Existing::Keep);
 }
 
 void PosixFiles::Delete(const std::string& path) {
@@ -113,6 +116,11 @@ bool PosixFiles::FileExists(const std::string& path) const {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool PosixFiles::NameTaken(const std::string& path) const {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 std::string PosixFiles::MoveToTrash(const std::string& path) {
     throw RuntimeFailure(kPathFileAccessError,
                          "Cannot move \"" + path + "\" to the trash: there is no trash");
@@ -121,27 +129,17 @@ std::string PosixFiles::MoveToTrash(const std::string& path) {
 void PosixFiles::Move(const std::string& from, const std::string& to) {
     struct stat source {};
     if (::lstat(from.c_str(), &source) != 0) throw FailureFromErrno(errno, "Cannot move", from);
-    if (!S_ISREG(source.st_mode)) {
-        throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + from + "\": not a regular file");
+    if (!S_ISREG(source.st_mode) && !S_ISLNK(source.st_mode)) {
+        throw RuntimeFailure(kPathFileAccessError, "Cannot move \"" + from + "\": not a file");
     }
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
-    const int error = errno;
-    if (error != EINVAL && error != ENOSYS && error != ENOTSUP) {
+    if (const int error = RenameWithoutReplacing(from, to); error != 0) {
         throw FailureFromErrno(error, "Cannot move", from);
-    }
-    // A file system without a no-replace rename: a hard link never replaces
-    // either, and the old name goes only once the new one is there.
-    if (::link(from.c_str(), to.c_str()) != 0) throw FailureFromErrno(errno, "Cannot move", from);
-    if (::unlink(from.c_str()) != 0) {
-        const int unlinkError = errno;
-        ::unlink(to.c_str());
-        throw FailureFromErrno(unlinkError, "Cannot move", from);
     }
 }
 
 FileStamp PosixFiles::Stamp(const std::string& path) const {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) throw FailureFromErrno(errno, "Cannot read the state of", path);
+    if (::lstat(path.c_str(), &info) != 0) throw FailureFromErrno(errno, "Cannot read the state of", path);
     return StampOf(info);
 }
 
@@ -155,10 +153,19 @@ void PosixFiles::RemoveTemporaryFiles(const std::string& folder) {
     ::closedir(listing);
     const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     for (const auto& name : leftovers) {
-        // Only plain files: a folder or link of such a name is someone else's.
-        struct stat info {};
+        // Only plain files that no program is writing (its lock is held as
+        // long as it writes): a folder or link of such a name is someone
+        // else's, and so is a file still locked.
         const std::string path = prefix + name;
-        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.c_str());
+        const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat opened {
+        }, named{};
+        if (!fd.Valid() || ::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode)) continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
+        if (::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino &&
+            named.st_dev == opened.st_dev) {
+            ::unlink(path.c_str());
+        }
     }
 }
 
@@ -183,7 +190,7 @@ void PosixFiles::WriteWhole(const std::string& path, const std::string& bytes) {
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
     ReplacingFile out(path);
     out.WriteAll(bytes.data(), bytes.size());
-    out.Commit(mode);
+    out.Commit(mode, ReplacingFile::Existing::Replace);
 }
 
 }  // namespace tessary

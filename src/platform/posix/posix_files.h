@@ -11,12 +11,17 @@ public:
     void Delete(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
     bool FileExists(const std::string& path) const override;
+    bool NameTaken(const std::string& path) const override;
     // There is no desktop trash without a desktop toolkit: always fails. The
     // front that has one wraps these files and moves to its trash itself.
     std::string MoveToTrash(const std::string& path) override;
     void Move(const std::string& from, const std::string& to) override;
     FileStamp Stamp(const std::string& path) const override;
     void RemoveTemporaryFiles(const std::string& folder) override;
+    // A file ".tessary-journal-<process>-<n>", locked (flock) while open.
+    // While one is open, SIGTERM, SIGINT and SIGHUP wait for its end.
+    std::unique_ptr<Journal> StartJournal(const std::string& folder) override;
+    std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override;
 
     std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
     void WriteWhole(const std::string& path, const std::string& bytes) override;

@@ -1,7 +1,9 @@
 #include "platform/posix/replacing_file.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +27,21 @@ bool IsTemporaryName(const std::string& name) {
     return name.size() == prefix.size() + kTemporaryLetters && name.compare(0, prefix.size(), prefix) == 0;
 }
 
+int RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS && error != ENOTSUP) return error;
+    // A file system without a no-replace rename: a hard link never replaces
+    // either, and the old name goes only once the new one is there.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno;
+    if (::unlink(from.c_str()) != 0) {
+        const int unlinkError = errno;
+        ::unlink(to.c_str());
+        return unlinkError;
+    }
+    return 0;
+}
+
 std::string FolderOfPosixPath(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
@@ -42,6 +59,8 @@ ReplacingFile::ReplacingFile(std::string target)
     if (fd < 0) throw FailureFromErrno(errno, "Cannot create a file in", folder_);
     fd_.Reset(fd);
     temporary_ = name.data();
+    // Held until the file is closed, after it has its name.
+    ::flock(fd, LOCK_EX | LOCK_NB);
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -60,15 +79,20 @@ void ReplacingFile::WriteAll(const char* data, std::size_t size) {
     }
 }
 
-void ReplacingFile::Commit(mode_t mode) {
+void ReplacingFile::Commit(mode_t mode, Existing existing) {
     if (::fchmod(fd_.Get(), mode) != 0)
         throw FailureFromErrno(errno, "Cannot set the permissions of", target_);
     if (::fsync(fd_.Get()) != 0) throw FailureFromErrno(errno, "Cannot write", target_);
-    if (::close(fd_.Release()) != 0) throw FailureFromErrno(errno, "Cannot write", target_);
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        throw FailureFromErrno(errno, "Cannot replace", target_);
+    // Renamed while still open and locked: never taken for a leftover.
+    if (existing == Existing::Replace) {
+        if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+            throw FailureFromErrno(errno, "Cannot replace", target_);
+        }
+    } else if (const int error = RenameWithoutReplacing(temporary_, target_); error != 0) {
+        throw FailureFromErrno(error, "Cannot write", target_);
     }
     committed_ = true;
+    if (::close(fd_.Release()) != 0) throw FailureFromErrno(errno, "Cannot write", target_);
     // Make the new name itself durable; a folder that cannot be flushed
     // (some file systems refuse) still holds the renamed file.
     FileDescriptor folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

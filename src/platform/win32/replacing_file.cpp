@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
+#include <cwchar>
 
 #include "platform/win32/long_path.h"
 #include "platform/win32/win32_failure.h"
@@ -41,6 +43,11 @@ bool IsTemporaryName(const std::wstring& name) {
         }
     }
     return numbers == 3 && inNumber;
+}
+
+DWORD TemporaryFileOwner(const std::wstring& name) {
+    if (!IsTemporaryName(name)) return 0;
+    return static_cast<DWORD>(std::wcstoul(name.c_str() + std::wcslen(L".tessary-"), nullptr, 10));
 }
 
 Win32ReplacingFile::Win32ReplacingFile(std::string target)
@@ -86,13 +93,14 @@ void Win32ReplacingFile::WriteAll(const char* data, std::size_t size) {
     }
 }
 
-void Win32ReplacingFile::Commit() {
+void Win32ReplacingFile::Commit(Existing existing) {
     if (!FlushFileBuffers(file_.Get())) throw LastFailure("Cannot write", target_);
     if (!file_.Close()) throw LastFailure("Cannot write", target_);
-    RefuseReadOnlyTarget();
-    if (!MoveFileExW(temporary_.c_str(), targetLong_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        throw LastFailure("Cannot replace", target_);
+    if (existing == Existing::Replace) RefuseReadOnlyTarget();
+    const DWORD flags = existing == Existing::Replace ? MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH
+                                                      : MOVEFILE_WRITE_THROUGH;
+    if (!MoveFileExW(temporary_.c_str(), targetLong_.c_str(), flags)) {
+        throw LastFailure(existing == Existing::Replace ? "Cannot replace" : "Cannot write", target_);
     }
     committed_ = true;
 }

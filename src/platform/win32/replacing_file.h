@@ -1,8 +1,9 @@
 #pragma once
-// A new file that replaces a target path in one step: the bytes go to a
-// temporary file in the target's folder, and Commit flushes it to the disk
-// and moves it over the target (MoveFileExW, replacing, write-through).
-// Without Commit the temporary file is removed and the target is untouched.
+// A new file that takes a target path in one step: the bytes go to a
+// temporary file in the target's folder (named after this process, and open
+// without sharing while it is written), and Commit flushes it to the disk and
+// moves it to the target (MoveFileExW, write-through). Without Commit the
+// temporary file is removed and the target is untouched.
 
 #include <string>
 
@@ -12,6 +13,8 @@ namespace tessary {
 
 // True for the names Win32ReplacingFile gives its temporary files.
 bool IsTemporaryName(const std::wstring& name);
+// The process that wrote a temporary file of that name (0 when none).
+DWORD TemporaryFileOwner(const std::wstring& name);
 
 class Win32ReplacingFile {
 public:
@@ -22,7 +25,10 @@ public:
     Win32ReplacingFile& operator=(const Win32ReplacingFile&) = delete;
 
     void WriteAll(const char* data, std::size_t size);
-    void Commit();
+    enum class Existing { Replace, Keep };
+    // Puts the file in place: over a file already at the target, or, with
+    // Existing::Keep, only when the target is free (else it fails).
+    void Commit(Existing existing);
 
 private:
     // Fails when the target is a read-only file.

@@ -14,9 +14,9 @@ int FailureNumber(DWORD error) {
     case ERROR_BAD_PATHNAME:
     case ERROR_DIRECTORY: return kPathNotFound;
     case ERROR_FILE_NOT_FOUND: return kFileNotFound;
-    case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return kFileInUse;
+    case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT: return kPermissionDenied;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return kDiskFull;

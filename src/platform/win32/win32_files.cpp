@@ -57,11 +57,22 @@ bool IsSameFile(const std::string& path, const BY_HANDLE_FILE_INFORMATION& sourc
 
 }  // namespace
 
+bool ProcessRuns(DWORD process) {
+    if (process == 0 || process == GetCurrentProcessId()) return false;
+    HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (handle == nullptr) return false;
+    const bool runs = WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    CloseHandle(handle);
+    return runs;
+}
+
 void Win32Files::Copy(const std::string& from, const std::string& to) {
     BY_HANDLE_FILE_INFORMATION source{};
     const Handle in = OpenForReading(from, "Cannot copy", source);
     if (IsSameFile(to, source))
         throw RuntimeFailure(kPathFileAccessError, "Cannot copy \"" + from + "\" onto itself");
+    if (NameTaken(to))
+        throw RuntimeFailure(kFileAlreadyExists, "Cannot copy to \"" + to + "\": the name is taken");
     const std::uint64_t size = (std::uint64_t(source.nFileSizeHigh) << 32) | source.nFileSizeLow;
 
     Win32ReplacingFile out(to);
@@ -80,9 +91,9 @@ void Win32Files::Copy(const std::string& from, const std::string& to) {
         after.ftLastWriteTime.dwLowDateTime != source.ftLastWriteTime.dwLowDateTime ||
         after.ftLastWriteTime.dwHighDateTime != source.ftLastWriteTime.dwHighDateTime ||
         after.nFileSizeLow != source.nFileSizeLow || after.nFileSizeHigh != source.nFileSizeHigh) {
-        throw RuntimeFailure(kDeviceIOError, "\"" + from + "\" changed while it was copied");
+        throw RuntimeFailure(kChangedMeanwhile, "\"" + from + "\" changed while it was copied");
     }
-    out.Commit();
+    out.Commit(Win32ReplacingFile::Existing::Keep);
 }
 
 void Win32Files::Delete(const std::string& path) {
@@ -98,6 +109,14 @@ bool Win32Files::FileExists(const std::string& path) const {
     try {
         const DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
+}
+
+bool Win32Files::NameTaken(const std::string& path) const {
+    try {
+        return GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
     } catch (const RuntimeFailure&) {
         return false;
     }
@@ -125,7 +144,7 @@ void Win32Files::WriteWhole(const std::string& path, const std::string& bytes) {
     }
     Win32ReplacingFile out(path);
     out.WriteAll(ansi->data(), ansi->size());
-    out.Commit();
+    out.Commit(Win32ReplacingFile::Existing::Replace);
 }
 
 void Win32Files::Move(const std::string& from, const std::string& to) {
@@ -160,7 +179,10 @@ void Win32Files::RemoveTemporaryFiles(const std::string& folder) {
     std::vector<std::wstring> leftovers;
     do {
         if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
-        if (IsTemporaryName(found.cFileName)) leftovers.push_back(prefix + found.cFileName);
+        // A file that a running program is still writing is not a leftover.
+        if (IsTemporaryName(found.cFileName) && !ProcessRuns(TemporaryFileOwner(found.cFileName))) {
+            leftovers.push_back(prefix + found.cFileName);
+        }
     } while (FindNextFileW(search, &found));
     FindClose(search);
     for (const auto& path : leftovers) DeleteFileW(path.c_str());

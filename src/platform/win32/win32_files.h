@@ -4,9 +4,14 @@
 // Text files hold text in the system's ANSI code page: a text that the code
 // page cannot hold exactly is not written at all.
 
+#include <windows.h>
+
 #include "platform/files.h"
 
 namespace tessary {
+
+// True while the process of that id runs (never for this process or id 0).
+bool ProcessRuns(DWORD process);
 
 class Win32Files : public Files, public TextFiles {
 public:
@@ -14,6 +19,7 @@ public:
     void Delete(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
     bool FileExists(const std::string& path) const override;
+    bool NameTaken(const std::string& path) const override;
     // Same volume only; never replaces a file already there.
     void Move(const std::string& from, const std::string& to) override;
     // Always fails: the Recycle Bin deletes for good on drives without one and
@@ -21,6 +27,10 @@ public:
     std::string MoveToTrash(const std::string& path) override;
     FileStamp Stamp(const std::string& path) const override;
     void RemoveTemporaryFiles(const std::string& folder) override;
+    // A hidden file ".tessary-journal-<process>-<n>", open without write
+    // sharing while its program runs.
+    std::unique_ptr<Journal> StartJournal(const std::string& folder) override;
+    std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override;
 
     // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
     // when they are not valid in the code page.

@@ -11,6 +11,7 @@
 #include "fakes/fake_mover.h"
 #include "platform/posix/posix_file_list.h"
 #include "platform/posix/posix_files.h"
+#include "platform/posix/replacing_file.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -240,6 +241,36 @@ TEST(MoverOnRealFolders, LoadingRemovesWhatACutOffCopyLeft) {
     EXPECT_EQ(ContentsOf(m.game), (Contents{{".tessary-a1B2c3.gmx", "a map"}, {".tessary-notes", "notes"}}));
     EXPECT_TRUE(std::filesystem::is_directory(m.game + "/.tessary-folder"));
     EXPECT_TRUE(ContentsOf(m.stored).empty());
+}
+
+// A second program's load never takes the temporary file of a copy still
+// being written for a leftover.
+TEST(MoverOnRealFolders, LoadingLeavesTheTemporaryFileOfACopyUnderWay) {
+    RealMover m;
+    ReplacingFile underWay(m.game + "/Lake.gmx");
+    underWay.WriteAll("half", 4);
+    m.mover.Form_Load();
+    underWay.WriteAll(" a map", 6);
+    underWay.Commit(0644, ReplacingFile::Existing::Keep);
+    EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.gmx", "half a map"}}));
+}
+
+// On Linux only "/" separates names; a link standing at the destination,
+// even one that leads nowhere, is set aside like a file, never overwritten.
+TEST(MoverOnRealFolders, NamesWithABackslashMoveAndALinkInTheWayIsSetAside) {
+    RealMover m;
+    m.root.Write("Fennock/Home/Maps/Back\\slash.gmx", "map");
+    m.root.Folder("Fennock/Home/Maps/Stored Maps");
+    ASSERT_EQ(::symlink("nowhere", (m.stored + "/Back\\slash.gmx").c_str()), 0);
+    m.mover.Form_Load();
+    m.ClickGame("Back\\slash.gmx");
+    m.mover.Image13_MouseDown();
+    EXPECT_TRUE(m.messages.shown.empty());
+    EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Back\\slash.gmx", "map"}}));
+    char target[16] = {};
+    EXPECT_EQ(::readlink((m.stored + "/Replaced Maps/Back\\slash.gmx").c_str(), target, sizeof target - 1),
+              7);
+    EXPECT_STREQ(target, "nowhere");
 }
 
 TEST(MoverOnRealFolders, StoredMapsThatAreTheGameFolderThroughALinkLoseNothing) {

@@ -71,18 +71,23 @@ TEST_F(PosixFilesTest, CopyFailsWhenTheSourceIsRewrittenMeanwhile) {
     EXPECT_EQ(Names(folder / "store"), std::set<std::string>{"big.gmx"});
 }
 
-TEST_F(PosixFilesTest, CopyReplacesTheDestinationWholeWithTheSourcesPermissions) {
+TEST_F(PosixFilesTest, CopyNeverReplacesAndKeepsTheSourcesPermissions) {
     std::string content(300000, '\0');
     for (std::size_t i = 0; i < content.size(); ++i) content[i] = char(i * 7 % 251);
     const std::string from = folder.Write("maps/a.gmx", content);
     ::chmod(from.c_str(), 0640);
     const std::string to = folder.Write("store/a.gmx", "old and longer than nothing");
     ::chmod(to.c_str(), 0600);
+    ASSERT_EQ(::symlink("nowhere", (folder / "store/b.gmx").c_str()), 0);
 
+    EXPECT_THROW(files.Copy(from, to), RuntimeFailure);
+    EXPECT_THROW(files.Copy(from, folder / "store/b.gmx"), RuntimeFailure);
+    EXPECT_EQ(ReadAll(to), "old and longer than nothing");
+    EXPECT_EQ(Names(folder / "store"), (std::set<std::string>{"a.gmx", "b.gmx"}));
+    files.Delete(to);
     files.Copy(from, to);
     EXPECT_EQ(ReadAll(to), content);
     EXPECT_EQ(Mode(to), 0640u);
-    EXPECT_EQ(Names(folder / "store"), std::set<std::string>{"a.gmx"});
     EXPECT_EQ(ReadAll(from), content);
 
     folder.Write("empty.bmp", "");
