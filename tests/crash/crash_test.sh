@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # The map window's own transfer code (in a child process, the driver) is
-# killed with SIGKILL (raised by a timer in the driver, for a precise random
-# moment after the map was picked) while it moves large maps in both
-# directions, with and without a map of the same name at the destination,
-# first with "Stored Maps" on another file system (copies), then on the same
-# one (renames). After every kill, every map and picture that ever existed
-# is whole somewhere (either maps folder, the trash or "Replaced Maps"), and
-# at the next start no temporary or half-written file is left in either
-# folder or shown in either list. Prints how many kills fell where.
+# killed with SIGKILL (sent by a timer in the driver, for a precise random
+# moment after the map was picked; TESSARY_CRASH_SIGNAL=TERM sends SIGTERM)
+# while it moves large maps in both directions, with and without a map of
+# the same name at the destination, first with "Stored Maps" on another file
+# system (copies), then on the same one (renames). After every kill, every
+# map and picture that ever existed is whole somewhere (either maps folder,
+# the trash or "Replaced Maps"); after the next start both folders hold
+# exactly what they held before the transfer or what they hold after it, and
+# no temporary or half-written file is left in either folder or shown in
+# either list. Prints how many kills fell where, and what the next start did.
 #   crash_test.sh TRANSFER_DRIVER
 driver=${1:?usage: crash_test.sh TRANSFER_DRIVER}
 set -euo pipefail
 map_mb=${TESSARY_CRASH_MAP_MB:-16}
 kills_wanted=${TESSARY_CRASH_KILLS:-200}
+signal=${TESSARY_CRASH_SIGNAL:-KILL}
+case "$signal" in KILL) killed_status=137 ;; TERM) killed_status=143 ;; *) echo "signal KILL or TERM" >&2; exit 2 ;; esac
 
 T=$(mktemp -d /tmp/tessary-crash.XXXXXX)
 other=$(mktemp -d /dev/shm/tessary-crash.XXXXXX 2>/dev/null || mktemp -d "$T/other.XXXXXX")
@@ -67,11 +71,26 @@ check_next_start() {  # check_next_start GAME STORED: lists to $T/lists
   leftovers=$(find "$1" "$2/" -maxdepth 1 -name '.tessary-*' | wc -l)
   [ "$leftovers" -eq 0 ] || fail "$leftovers temporary files left after the next start"
   local side name folder
+  grep -E '^(game|stored) ' "$T/lists" > "$T/names" || true
   while read -r side name; do
     [ "$side" = game ] && folder=$1 || folder=$2
     sum_of "$folder/$name"
     [ -n "${originals[$sum]:-}" ] || fail "\"$name\" in the $side list is not a whole map"
-  done < "$T/lists"
+  done < "$T/names"
+}
+
+# state GAME STORED: every visible file directly in either folder, with its
+# checksum, one a line, sorted.
+state() {
+  local side folder f
+  for side in game stored; do
+    [ "$side" = game ] && folder=$1 || folder=$2
+    for f in "$folder"/*; do
+      [ -f "$f" ] && [ ! -L "$f" ] || continue
+      sum_of "$f"
+      printf '%s/%s %s\n' "$side" "${f##*/}" "$sum"
+    done
+  done | LC_ALL=C sort
 }
 
 big() {  # big PATH MB WHAT
@@ -149,12 +168,31 @@ phase() {  # phase NAME GAME STORED KILLS
     [ -e "$to/$name" ] && replaced=yes
     sum_of "$from/$name"
     source_sum=$sum
+    # The folders before the transfer, and as the transfer leaves them.
+    local from_side to_side before after picture_sum=
+    [ "$direction" = store ] && { from_side=game; to_side=stored; } || { from_side=stored; to_side=game; }
+    before=$(state "$game" "$stored")
+    [ -f "$from/$picture" ] && { sum_of "$from/$picture"; picture_sum=$sum; }
+    after=$(
+      while IFS= read -r line; do
+        case "${line% *}" in
+          "$from_side/$name" | "$from_side/$picture" | "$to_side/$name") continue ;;
+          "$to_side/$picture") [ -n "$picture_sum" ] || [ "$replaced" = yes ] && continue ;;
+        esac
+        printf '%s\n' "$line"
+      done <<<"$before"
+      printf '%s/%s %s\n' "$to_side" "$name" "$source_sum"
+      [ -z "$picture_sum" ] || printf '%s/%s %s\n' "$to_side" "$picture" "$picture_sum"
+    )
+    after=$(LC_ALL=C sort <<<"$after")
     local delay=$(( (RANDOM * 32768 + RANDOM) % (bound + 1) ))
     echo "$direction \"$name\" (replacing: $replaced), kill after $delay ns" > "$T/last"
-    local rc=0
-    TESSARY_KILL_AFTER_NS=$delay "$driver" "$game" "$direction" "$name" > /dev/null 2>&1 || rc=$?
+    local rc
+    # In a subshell, whose word on the killed driver goes nowhere.
+    rc=$( (TESSARY_KILL_SIGNAL=$signal TESSARY_KILL_AFTER_NS=$delay "$driver" "$game" "$direction" "$name" \
+            > /dev/null 2>&1; echo $?) 2> /dev/null)
     transfers=$((transfers + 1))
-    if [ "$rc" -ne 137 ]; then
+    if [ "$rc" -ne "$killed_status" ]; then
       where="finished before the kill"
       bound=$((bound * 3 / 4))
       [ "$bound" -ge 1000 ] || bound=1000
@@ -162,8 +200,12 @@ phase() {  # phase NAME GAME STORED KILLS
       kills=$((kills + 1))
       done_kills=$((done_kills + 1))
       bound=$((bound * 9 / 8))
-      if [ -n "$(find "$game" "$stored/" -maxdepth 1 -name '.tessary-*')" ]; then
+      if [ -n "$(find "$game" "$stored/" -maxdepth 1 -name '.tessary-??????')" ]; then
         where="in a copy (temporary file present)"
+      elif [ -n "$(find "$game" "$stored/" -maxdepth 1 -name '.tessary-staged-*')" ]; then
+        where="after a copy, before it took its name"
+      elif [ -z "$(find "$stored/" -maxdepth 1 -name '.tessary-journal-*')" ]; then
+        where="before its journal or after its end"
       elif [ -f "$from/$name" ] && [ -f "$to/$name" ] && sum_of "$to/$name" && [ "$sum" = "$source_sum" ]; then
         where="after a copy, before deleting its source"
       elif [ -f "$from/$name" ] && [ "$replaced" = yes ] && [ ! -e "$to/$name" ]; then
@@ -177,9 +219,23 @@ phase() {  # phase NAME GAME STORED KILLS
       fi
       where="$label: $where"
     fi
-    fell[$where]=$(( ${fell[$where]:-0} + 1 ))
     check_kept "$game" "$stored"
     check_next_start "$game" "$stored"
+    check_kept "$game" "$stored"
+    # Before or after, never a mix.
+    local now outcome
+    now=$(state "$game" "$stored")
+    if [ "$now" = "$before" ]; then outcome=before
+    elif [ "$now" = "$after" ]; then outcome=after
+    else
+      diff <(echo "$before") <(echo "$now") >&2 || true
+      fail "after kill $kills ($where) and the next start, the folders are neither as before nor as after $(cat "$T/last")"
+    fi
+    local did
+    did=$(sed -n 's/^recovered //p' "$T/lists" | head -n 1)
+    [ "$did" != incompletely ] || fail "the next start could not deal with the cut-off transfer ($where)"
+    where="$where -> next start: ${did:-found no journal}, folders as $outcome"
+    fell[$where]=$(( ${fell[$where]:-0} + 1 ))
   done
   [ "$done_kills" -ge "$wanted" ] || fail "only $done_kills kills in $tries transfers ($label)"
 }
@@ -194,6 +250,6 @@ same=$T/Same/Home/Maps
 mkdir -p "$same/Stored Maps"
 phase "same disk" "$same" "$same/Stored Maps" $((kills_wanted - kills_wanted / 2))
 
-echo "crash test: $kills kills in $transfers transfers (maps of $map_mb MiB); where they fell:"
+echo "crash test: $kills kills (SIG$signal) in $transfers transfers (maps of $map_mb MiB); where they fell:"
 for where in "${!fell[@]}"; do printf '  %4d  %s\n' "${fell[$where]}" "$where"; done | sort -k2
 echo "crash test: passed"

@@ -5,10 +5,14 @@
 //   transfer_driver GAME_MAPS_FOLDER store|install NAME
 //       loads the window, picks NAME in the source list and presses the
 //       store or install button; prints "transfer_ns N", the time it took.
-//       With TESSARY_KILL_AFTER_NS set, the process is killed with SIGKILL
-//       that many nanoseconds after the pick, wherever the transfer is then.
+//       With TESSARY_KILL_AFTER_NS set, the process is sent SIGKILL (or, with
+//       TESSARY_KILL_SIGNAL=TERM, SIGTERM) that many nanoseconds after the
+//       pick, wherever the transfer is then.
+// The load prints what it did with a transfer that was cut off before
+// ("recovered finished" or "recovered undone").
 // Only the files are real: no window is shown.
 #include <signal.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -83,6 +87,11 @@ int main(int argc, char** argv) {
     const std::string command = argv[2];
     Driver driver(argv[1]);
     driver.mover.Form_Load();
+    for (const auto& [text, caption] : driver.messages.shown) {
+        if (text.find("has now been finished") != std::string::npos) std::printf("recovered finished\n");
+        if (text.find("has been undone") != std::string::npos) std::printf("recovered undone\n");
+        if (text.find("try again") != std::string::npos) std::printf("recovered incompletely\n");
+    }
     if (command == "load") {
         for (const auto& name : driver.File1.Entries()) std::printf("game %s\n", name.c_str());
         for (const auto& name : driver.File2.Entries()) std::printf("stored %s\n", name.c_str());
@@ -93,9 +102,12 @@ int main(int argc, char** argv) {
     if (!Driver::Pick(store ? driver.File1 : driver.File2, argv[3])) return 3;
     if (const char* after = std::getenv("TESSARY_KILL_AFTER_NS")) {
         const auto delay = std::chrono::nanoseconds(std::strtoll(after, nullptr, 10));
-        std::thread([delay] {
+        const char* name = std::getenv("TESSARY_KILL_SIGNAL");
+        const int signal = name != nullptr && std::string(name) == "TERM" ? SIGTERM : SIGKILL;
+        std::thread([delay, signal] {
             std::this_thread::sleep_for(delay);
-            ::raise(SIGKILL);
+            // To the process, as another program would send it.
+            ::kill(::getpid(), signal);
         }).detach();
     }
     const auto start = std::chrono::steady_clock::now();
