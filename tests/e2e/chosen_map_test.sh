@@ -3,8 +3,8 @@
 # map's bytes to another map's name: a press slid from one entry to another
 # in either list chooses the entry where the highlight ends, and a map whose
 # name is not valid text replaces exactly its namesake, which goes whole to
-# the trash, while the neighbour whose name only looks alike stays. Every
-# file is checked by its bytes.
+# the trash, while the neighbour whose name only looks alike stays. A move
+# that cannot happen says so. Every file is checked by its bytes.
 exe=${1:?usage: chosen_map_test.sh TESSARY_EXECUTABLE}
 source "$(dirname "$0")/xvfb_lib.sh"
 top=${TESSARY_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -104,6 +104,23 @@ trash="$HOME/.local/share/Trash/files"
 [ "$(cat "$trash/bad"$'\xff'".gmx" 2>/dev/null)" = "old odd map" ] \
   || fail "the replaced odd map is not whole in the trash under its own name"
 [ -z "$(ls -A "$E2E_TMP/work")" ] || fail "something was written into the working folder"
+click_at 559 341
+wait_exit "$pid" 5 || fail "Exit did not end the program"
+
+# A move that cannot happen (a folder of the map's name stands in its way)
+# says so in a message box, and the map stays where it was.
+rm -f "$maps"/*.gmx "$maps"/*.bmp "$stored"/*.gmx "$stored"/*.bmp
+printf 'elk map' > "$maps/Elk.gmx"
+mkdir "$stored/Elk.gmx"
+start
+click_at 80 84
+click_at 288 227
+box=$(wait_window "$pid" '^Tessary --- Fennock Marrowby$' 10) || fail "no message said that the map was not stored"
+[ -n "${TESSARY_E2E_SHOTS:-}" ] && import -window root "$TESSARY_E2E_SHOTS/failed-move.png"
+xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+sleep 0.5
+[ "$(cat "$maps/Elk.gmx")" = "elk map" ] || fail "the map that could not be stored left the game"
+[ -d "$stored/Elk.gmx" ] || fail "the folder in the way was touched"
 click_at 559 341
 wait_exit "$pid" 5 || fail "Exit did not end the program"
 echo "chosen map end-to-end: passed"

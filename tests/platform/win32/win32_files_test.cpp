@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/failure.h"
+#include "platform/win32/replacing_file.h"
 #include "platform/win32/win32_files.h"
 #include "support/win_temp_folder.h"
 
@@ -28,11 +29,14 @@ protected:
     Win32Files files;
 };
 
-TEST_F(Win32FilesTest, CopyReplacesTheDestinationWholeUnderAnyNameAndLeavesNoTemporaryFile) {
-    // Names outside every ANSI code page, and a copy that replaces a longer file.
+TEST_F(Win32FilesTest, CopyNeverReplacesWorksUnderAnyNameAndLeavesNoTemporaryFile) {
+    // Names outside every ANSI code page; a file in the way is never replaced.
     const std::string source =
         folder.Write("\xd0\x9a\xd0\xb0\xd1\x80\xd1\x82\xd0\xb0 \xc4\x81.gmx", std::string(300000, 'm'));
     const std::string target = folder.Write("target.gmx", std::string(500000, 'o'));
+    EXPECT_EQ(FailureNumberOf([&] { files.Copy(source, target); }), kFileAlreadyExists);
+    EXPECT_EQ(WinTempFolder::ReadBytes(target), std::string(500000, 'o'));
+    files.Delete(target);
     files.Copy(source, target);
     EXPECT_EQ(WinTempFolder::ReadBytes(target), std::string(300000, 'm'));
     EXPECT_EQ(WinTempFolder::ReadBytes(source), std::string(300000, 'm'));
@@ -49,8 +53,15 @@ TEST_F(Win32FilesTest, RemovesOnlyTheTemporaryFilesOfCutOffCopies) {
     folder.Write(".tessary-12-0-345.gmx", "a map");
     folder.Write(".tessary-notes.tmp", "notes");
     folder.Write("map.gmx", "map");
+    // A copy still being written is not a leftover.
+    Win32ReplacingFile underWay(folder / "live.gmx");
+    underWay.WriteAll("half", 4);
     files.RemoveTemporaryFiles(folder.Path());
-    EXPECT_EQ(WinTempFolder::Listing(folder.Path()), ".tessary-12-0-345.gmx;.tessary-notes.tmp;map.gmx;");
+    underWay.WriteAll(" a map", 6);
+    underWay.Commit(Win32ReplacingFile::Existing::Keep);
+    EXPECT_EQ(WinTempFolder::Listing(folder.Path()),
+              ".tessary-12-0-345.gmx;.tessary-notes.tmp;live.gmx;map.gmx;");
+    EXPECT_EQ(WinTempFolder::ReadBytes(folder / "live.gmx"), "half a map");
 }
 
 TEST_F(Win32FilesTest, CopyOntoItselfUnderAnySpellingFailsAndKeepsTheFile) {
