@@ -145,9 +145,10 @@ bool TakeBack(Files& files, const MoveRecord& record) {
         const ReplacedFile& old = record.replaced[i];
         if (IsStill(files, old.path, old.stamp) || (!old.aside && !old.tried)) continue;
         const std::optional<SetAside> where = Locate(files, old);
-        // Not found, or its place is taken by another file: it stays safe
-        // where it is.
-        if (!where || files.NameTaken(old.path) || !PutBack(files, *where, old.path)) complete = false;
+        // Not found (the trash emptied), or its place taken by another file:
+        // it stays where it is, and trying again would not change that.
+        if (!where || files.NameTaken(old.path)) continue;
+        if (!PutBack(files, *where, old.path)) complete = false;
     }
     return complete;
 }

@@ -2,7 +2,8 @@
 # Tessary.exe under Wine in an Xvfb display never joins one map's bytes to
 # another map's name: after a click on one entry, a press on another entry
 # released outside the list chooses the entry where the highlight ended, in
-# either list. Every file is checked by its bytes.
+# either list. Without a stored maps folder nothing moves, and the player is
+# told. Every file is checked by its bytes.
 exe=${1:?usage: chosen_map_test.sh Tessary.exe}
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
@@ -79,6 +80,44 @@ press_out 445 144 330
 click_at 343 188
 check_one_moved "$stored" "$maps" "$stored_before" install
 
+click_at 559 341
+wait_exit "$pid" 10 || fail "Exit did not end the program"
+
+# With no "Stored Maps" folder to be had (a file of that name), the load
+# says so, and a press on Store moves nothing and says why.
+rm -rf "$stored" "$maps"/*.gmx
+printf 'a file, not a folder' > "$stored"
+printf 'elk map' > "$maps/Elk.gmx"
+message_box() {  # message_box: the id of the visible message box, once it shows
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+dismiss() {  # dismiss ID: OK on the message box
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  xdotool key --window "$1" Return
+  sleep 1
+}
+"$run" "$app/Tessary.exe" &
+pid=$!
+E2E_PIDS+=("$pid")
+box=$(message_box) || fail "the load did not say that the stored maps folder cannot be made"
+dismiss "$box"
+mover=$(wait_map_window) || fail "the map window did not appear"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$mover")"
+wx=$X; wy=$Y
+click_at 80 84
+click_at 288 227
+box=$(message_box) || fail "no message said that the map was not stored"
+dismiss "$box"
+[ "$(cat "$maps/Elk.gmx")" = "elk map" ] || fail "the map that could not be stored left the game"
+[ "$(cat "$stored")" = "a file, not a folder" ] || fail "the file in the way was touched"
+[ -z "$(find "$E2E_TMP/demo/prefix/drive_c" -maxdepth 1 -name 'Elk*')" ] || fail "the map went to the top of the drive"
 click_at 559 341
 wait_exit "$pid" 10 || fail "Exit did not end the program"
 echo "Windows chosen map end-to-end: passed"

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -214,6 +216,35 @@ TEST_F(PosixFilesTest, ThereIsNoTrashWithoutADesktop) {
     const std::string path = folder.Write("a.gmx", "map a");
     EXPECT_NE(FailureNumber([&] { files.MoveToTrash(path); }), 0);
     EXPECT_EQ(ReadAll(path), "map a");
+}
+
+// A journal counts as abandoned only once its program has let it go, and a
+// request to quit waits while it is open.
+TEST_F(PosixFilesTest, AJournalIsAbandonedOnlyWhenItsProgramLetsGoAndHoldsQuitRequests) {
+    std::unique_ptr<Journal> journal = files.StartJournal(folder.Path());
+    journal->Append("step\tone");
+    EXPECT_TRUE(files.AbandonedJournals(folder.Path()).empty());
+    journal.reset();
+    const auto abandoned = files.AbandonedJournals(folder.Path());
+    ASSERT_EQ(abandoned.size(), 1u);
+    EXPECT_EQ(abandoned[0].text, "step\tone\n");
+    files.StartJournal(folder.Path())->Finish();
+    EXPECT_EQ(files.AbandonedJournals(folder.Path()).size(), 1u);
+
+    const std::string done = folder.Path() + "/done";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        auto held = files.StartJournal(folder.Path());
+        ::kill(::getpid(), SIGTERM);
+        ::close(::open(done.c_str(), O_CREAT | O_WRONLY, 0600));
+        held->Finish();
+        held.reset();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_TRUE(std::filesystem::exists(done));
 }
 
 }  // namespace

@@ -115,5 +115,18 @@ TEST_F(Win32FilesTest, PathsLongerThan260CharactersWork) {
     EXPECT_FALSE(files.FileExists(deep + "\\map.gmx"));
 }
 
+// A journal counts as abandoned only once its program has let it go.
+TEST_F(Win32FilesTest, AJournalIsAbandonedOnlyWhenItsProgramLetsGo) {
+    std::unique_ptr<Journal> journal = files.StartJournal(folder.Path());
+    journal->Append("step\tone");
+    EXPECT_TRUE(files.AbandonedJournals(folder.Path()).empty());
+    journal.reset();
+    const auto abandoned = files.AbandonedJournals(folder.Path());
+    ASSERT_EQ(abandoned.size(), 1u);
+    EXPECT_EQ(abandoned[0].text, "step\tone\n");
+    files.StartJournal(folder.Path())->Finish();
+    EXPECT_EQ(files.AbandonedJournals(folder.Path()).size(), 1u);
+}
+
 }  // namespace
 }  // namespace tessary
