@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "platform/posix/command_line.h"
+#include "platform/qt/qt_process_services.h"
 #include "platform/qt/qt_program.h"
 #include "platform/qt/qt_resources.h"
+#include "platform/qt/qt_running_copy.h"
+#include "startup/second_start.h"
 
 namespace {
 
@@ -71,6 +74,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ReleaseHeldMessages();
     tessary::InitResources();
+    // A second start hands over to the copy already running and ends.
+    tessary::QtRunningCopy runningCopy;
+    tessary::QtMessageBoxes messages;
+    if (const auto status = tessary::EndIfAlreadyRunning(runningCopy, messages)) return *status;
     tessary::QtProgram program;
+    runningCopy.OnShowRequest([&program] { return program.BringToFront(); });
     return program.Run();
 }

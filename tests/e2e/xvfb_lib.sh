@@ -5,6 +5,10 @@ set -euo pipefail
 
 E2E_TMP=$(mktemp -d /tmp/tessary-e2e.XXXXXX)
 E2E_PIDS=()
+# A runtime folder of the test's own: a Tessary the developer runs meanwhile
+# is another copy for the same user, and would take over the test's starts.
+export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 e2e_cleanup() {
   local pid

@@ -26,6 +26,18 @@ int QtProgram::Run() {
     return QApplication::exec();
 }
 
+bool QtProgram::BringToFront() {
+    MainFrameWindow* frame = mainFrame_.Window();
+    QtMoverWindow* mover = Mover();
+    if (frame == nullptr || mover == nullptr || !frame->isVisible()) return false;
+    frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    frame->raise();
+    mover->show();
+    mover->raise();
+    mover->activateWindow();
+    return true;
+}
+
 void QtProgram::LoadMover(QWidget& frame) {
     // The map window lives in front of the frame and goes with it.
     mover_ = new QtMoverWindow(

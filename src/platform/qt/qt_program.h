@@ -26,6 +26,10 @@ public:
 
     // Runs the start-up sequence, then the event loop; returns the exit code.
     int Run();
+    // Restores the main frame if it is minimised and brings it and its map
+    // window to the front, the map window active; false (and nothing done)
+    // before the map window is loaded or after a failed start-up.
+    bool BringToFront();
 
     Module1& Program() { return module1_; }
     QtMainFrame& Frame() { return mainFrame_; }

@@ -13,7 +13,6 @@ namespace tessary {
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"TessaryMover";
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 }  // namespace
@@ -29,9 +28,9 @@ Win32MoverWindow::~Win32MoverWindow() {
 
 void Win32MoverWindow::LoadAndShow(HWND owner) {
     if (window_ == nullptr) {
-        RegisterWindowClass(kClassName);
+        RegisterWindowClass(kMoverClassName);
         const PixelSize client = form_.ClientPixels();
-        window_ = CreateObjectWindow(*this, kClassName, Widen(kMoverCaption).c_str(), kStyle, 0, 0, 0,
+        window_ = CreateObjectWindow(*this, kMoverClassName, Widen(kMoverCaption).c_str(), kStyle, 0, 0, 0,
                                      client.width, client.height);
         if (window_ == nullptr) return;
         // In front of the frame, and gone with it.

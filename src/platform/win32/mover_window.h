@@ -14,6 +14,8 @@
 
 namespace tessary {
 
+// The map window's class: a later start finds the running copy's window by it.
+inline constexpr const wchar_t* kMoverClassName = L"TessaryMover";
 inline constexpr int kFile1Id = 101;
 inline constexpr int kFile2Id = 102;
 

@@ -1,0 +1,16 @@
+#include "startup/second_start.h"
+
+#include "platform/message_boxes.h"
+#include "platform/running_copy.h"
+#include "startup/module1.h"
+
+namespace tessary {
+
+std::optional<int> EndIfAlreadyRunning(RunningCopy& copy, MessageBoxes& messages) {
+    if (copy.Claim()) return std::nullopt;
+    if (copy.AskToShowItself()) return 0;
+    messages.ShowOk(kAlreadyRunningText, kApplicationTitle);
+    return 1;
+}
+
+}  // namespace tessary
