@@ -98,6 +98,16 @@ struct TransferRun : MoverFakes {
         EXPECT_LE(next.messages.shown.size(), 1u);
     }
 
+    // The files of the two maps folders among files.
+    std::map<std::string, std::string> InFolders(const std::map<std::string, std::string>& files) const {
+        std::map<std::string, std::string> kept;
+        for (const auto& [path, bytes] : files) {
+            const std::string folder = FakeDisk::Parent(path);
+            if (folder == sourceFolder || folder == destinationFolder) kept[path] = bytes;
+        }
+        return kept;
+    }
+
     // True when bytes are found at one of the paths or anywhere in the
     // trash or the replaced maps folder.
     bool Kept(const std::string& bytes, std::initializer_list<std::string> paths) const {
@@ -203,15 +213,7 @@ void Check(const TransferRun& r) {
             EXPECT_FALSE(r.disk.HasFile(r.DestinationPicture()));
         }
     } else {
-        const auto inFolders = [&](const std::map<std::string, std::string>& files) {
-            std::map<std::string, std::string> kept;
-            for (const auto& [path, bytes] : files) {
-                const std::string folder = FakeDisk::Parent(path);
-                if (folder == r.sourceFolder || folder == r.destinationFolder) kept[path] = bytes;
-            }
-            return kept;
-        };
-        EXPECT_EQ(inFolders(r.disk.files), inFolders(r.before));
+        EXPECT_EQ(r.InFolders(r.disk.files), r.InFolders(r.before));
     }
     // The moving map never sits only in the trash or the replaced maps folder.
     EXPECT_TRUE(r.disk.HasFile(r.SourceMap()) || r.disk.files.at(r.DestinationMap()) == "new map");
@@ -282,23 +284,14 @@ TEST(FaultInjection, ATransferCutOffAtAnyStepIsFinishedOrTakenBackAtTheNextStart
                             run.disk.crashAt = 0;
                             run.NextStartIfNeeded();
                             ++cuts;
-                            const auto inFolders = [&](const std::map<std::string, std::string>& files) {
-                                std::map<std::string, std::string> kept;
-                                for (const auto& [path, bytes] : files) {
-                                    const std::string folder = FakeDisk::Parent(path);
-                                    if (folder == run.sourceFolder || folder == run.destinationFolder)
-                                        kept[path] = bytes;
-                                }
-                                return kept;
-                            };
-                            auto after = inFolders(run.before);
+                            auto after = run.InFolders(run.before);
                             after.erase(run.SourceMap());
                             after.erase(run.SourcePicture());
                             after.erase(run.DestinationPicture());
                             after[run.DestinationMap()] = "new map";
                             if (picture) after[run.DestinationPicture()] = "BM new picture";
-                            const auto now = inFolders(run.disk.files);
-                            EXPECT_TRUE(now == inFolders(run.before) || now == after);
+                            const auto now = run.InFolders(run.disk.files);
+                            EXPECT_TRUE(now == run.InFolders(run.before) || now == after);
                             if (sameName) {
                                 EXPECT_TRUE(run.Kept("old map", {run.DestinationMap()}));
                                 EXPECT_TRUE(run.Kept("BM old picture", {run.DestinationPicture()}));
