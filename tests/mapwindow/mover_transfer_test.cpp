@@ -192,6 +192,22 @@ TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeitherAndSaysSo) {
     }
 }
 
+// The message says why in a player's words, whatever the disk said.
+TEST(MoverTransfer, AFailedMoveSaysWhyInAPlayersWords) {
+    for (const auto& [number, words] :
+         {std::pair{kDiskFull, "The disk is full."}, std::pair{kPermissionDenied, "read-only"},
+          std::pair{kFileInUse, "Another program is using"},
+          std::pair{kChangedMeanwhile, "both versions were kept"}}) {
+        Loaded f;
+        f.disk.otherDisks.insert(f.kStored);
+        f.ClickStored("Lake.gmx");
+        f.disk.FailOn("copy " + f.Stored("Lake.gmx"), number);
+        f.mover.Image12_MouseDown();
+        ASSERT_EQ(f.messages.shown.size(), 1u);
+        EXPECT_NE(f.messages.shown[0].first.find(words), std::string::npos) << f.messages.shown[0].first;
+    }
+}
+
 // Two programs store the same map at once across disks: the second one runs
 // its whole transfer while the first is copying. Neither ever removes a file
 // it did not put there, so the map survives, and the first says it did not
