@@ -62,7 +62,12 @@ for _ in $(seq 50); do viewable "$mover" && break; sleep 0.1; done
 viewable "$mover" || fail "the running copy's map window did not come back"
 # Under Wine the window manager's focus on the frame it maps again comes
 # last: the frame or the map window in front of it is active.
-active=$(xdotool getactivewindow 2>/dev/null || true)
+# On a busy machine the focus may take a moment to settle.
+for _ in $(seq 100); do
+  active=$(xdotool getactivewindow 2>/dev/null || true)
+  { [ "$active" = "$mover" ] || [ "$active" = "$frame" ]; } && break
+  sleep 0.1
+done
 [ "$active" = "$mover" ] || [ "$active" = "$frame" ] || fail "the running copy is not the active program"
 stacked_above "$mover" "$frame" || fail "the map window came back behind its frame"
 [ "$(map_windows)" -eq 1 ] || fail "$(map_windows) map windows after the second start"
