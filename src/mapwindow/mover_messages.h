@@ -29,9 +29,9 @@ inline std::string StoredMapsFolderNotReadText(const std::string& folder) {
 
 // Why a move did not start.
 inline constexpr const char* kSelectionLostReason =
-    "The map is no longer highlighted in its list. Choose it again, then press the button.";
+    "The map is no longer highlighted in its list.\nChoose it again, then press the button.";
 inline constexpr const char* kNoStoredMapsFolderReason =
-    "The \"Stored Maps\" folder could not be made or read, so there is nowhere to keep the map.";
+    "The \"Stored Maps\" folder could not be made or read,\nso there is nowhere to keep the map.";
 
 // Why a move failed, in a player's words.
 inline std::string MoveFailureReason(int number) {
@@ -44,7 +44,7 @@ inline std::string MoveFailureReason(int number) {
     case kFileNotFound: return "A file or folder is missing: another program may have moved it.";
     case kFileAlreadyExists: return "Another program put a file of the same name there meanwhile.";
     case kChangedMeanwhile:
-        return "Another program changed the map while it was being moved; both versions were kept.";
+        return "Another program changed the map while it was being moved;\nboth versions were kept.";
     case kPathFileAccessError: return "The file, or its name, cannot be used there.";
     default: return "The disk reported an error.";
     }
@@ -62,8 +62,8 @@ inline std::string MoveFailedText(const std::string& map, bool install, const Ru
     return "\"" + map + "\" was not " + (install ? "installed" : "stored") + ".\n\n" +
            MoveFailureReason(failure.Number()) + "\n(" + failure.Description() + ")\n\n" +
            (everythingBack ? "Nothing was lost: the map and its picture are where they were."
-                           : "Nothing was lost, but some files could not be put back yet: Tessary "
-                             "will put them back at its next start.");
+                           : "Nothing was lost, but some files could not be put back yet:\n"
+                             "Tessary will put them back at its next start.");
 }
 
 // A move cut off when Tessary last ran, dealt with at this start.
@@ -71,8 +71,8 @@ inline std::string CutOffMoveText(const std::string& map, bool finished, bool co
     std::string text = "Tessary was stopped while it moved \"" + map + "\".\n\n";
     if (!complete) {
         return text +
-               "Not every file could be put in its place yet; nothing was lost, and Tessary will try "
-               "again at its next start.";
+               "Not every file could be put in its place yet; nothing was lost,\n"
+               "and Tessary will try again at its next start.";
     }
     return text + (finished ? "The move has now been finished."
                             : "The move has been undone: the map is where it was.");

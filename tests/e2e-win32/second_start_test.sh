@@ -88,9 +88,17 @@ wait_named '^Tessary$|^Game not found$' >/dev/null || fail "the copy without a g
 "$run" "$nogame/Tessary.exe" &
 second=$!
 E2E_PIDS+=("$second")
-box=$(wait_named '^Tessary --- Fennock Marrowby$') || fail "the second start showed no message"
-xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus "$box" || true
-xdotool key --window "$box" Return
+wait_named '^Tessary --- Fennock Marrowby$' >/dev/null || fail "the second start showed no message"
+# OK on the message box; Wine may replace its X window meanwhile, so the box
+# is looked up again until the second start has ended.
+for _ in $(seq 20); do
+  box=$(xdotool search --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | head -n 1 || true)
+  if [ -n "$box" ]; then
+    xdotool windowactivate --sync "$box" 2>/dev/null || true
+    xdotool key --window "$box" Return 2>/dev/null || true
+  fi
+  wait_exit "$second" 1 && break
+done
 wait_exit "$second" 20 || fail "the second start did not end after its message"
 status=0
 wait "$second" || status=$?
