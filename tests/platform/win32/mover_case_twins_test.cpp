@@ -36,7 +36,12 @@ private:
 struct TwinsMover {
     explicit TwinsMover(const std::string& folder) : game(folder), stored(folder + "\\Stored Maps") {
         program.GameMapsFolder = game;
-        for (std::size_t k = 1; k < imageArray.size(); ++k) imageArray[k] = &images[k];
+    }
+    static std::array<PictureArea*, kImageSlotCount> PointersTo(
+        std::array<PathPictureArea, kImageSlotCount>& areas) {
+        std::array<PictureArea*, kImageSlotCount> pointers{};
+        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
+        return pointers;
     }
     void ClickGame(const std::string& name) {
         const auto& entries = File1.Entries();
@@ -52,7 +57,7 @@ struct TwinsMover {
     Module1 program{startup.Services()};
     Win32FileList File1, File2;
     std::array<PathPictureArea, kImageSlotCount> images;
-    std::array<PictureArea*, kImageSlotCount> imageArray{};
+    std::array<PictureArea*, kImageSlotCount> imageArray = PointersTo(images);
     fakes::FakeLabel Label1{log};
     fakes::FakeMoverWindow window{log};
     fakes::SizedScreen screen;
