@@ -35,14 +35,13 @@ inline constexpr const char* kNoStoredMapsFolderReason =
 
 // The other folder holds a map under a name the disk takes for this map's.
 inline std::string NameTakenByTwinReason(const std::string& twin) {
-    return "The other folder holds \"" + twin +
-           "\", whose name differs from this map's only in letter case. Rename one of the two maps, then "
-           "try again.";
+    return "The other folder holds a map whose name differs only in letter case:\n\"" + twin +
+           "\"\nRename one of the two maps, then try again.";
 }
 // The map's picture would take the place of another map's picture there.
 inline std::string PictureOfAnotherMapReason(const std::string& picture, const std::string& owner) {
-    return "Its picture would take the place of \"" + picture + "\", the picture of \"" + owner +
-           "\" in the other folder. Rename one of the two maps, then try again.";
+    return "Its picture would take the place of another map's picture there:\n\"" + picture +
+           "\", the picture of \"" + owner + "\"\nRename one of the two maps, then try again.";
 }
 
 // Why a move failed, in a player's words.
