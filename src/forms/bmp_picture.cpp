@@ -1,5 +1,6 @@
 #include "forms/bmp_picture.h"
 
+#include <algorithm>
 #include <bit>
 #include <utility>
 
@@ -51,9 +52,10 @@ struct Channel {
     std::uint32_t Extract(std::uint32_t pixel) const {
         if (bits == 0) return 0;
         const std::uint32_t raw = (pixel & mask) >> shift;
-        if (bits >= 8) return raw >> (bits - 8);
-        const std::uint32_t max = (1u << bits) - 1;
-        return (raw * 255 + max / 2) / max;
+        // Scaled to the nearest of the 256 levels, for narrow and wide
+        // channels alike (a 10-bit 514 is 128, not 128.25 cut to 128).
+        const std::uint64_t max = (std::uint64_t{1} << bits) - 1;
+        return static_cast<std::uint32_t>((raw * std::uint64_t{255} + max / 2) / max);
     }
 };
 
@@ -120,6 +122,10 @@ Step ReadFileAndInfoHeader(Bytes bytes, Layout& layout) {
 Step CheckFormat(const Layout& layout) {
     const auto bits = layout.bitCount;
     const bool core = layout.headerBytes == kCoreHeaderBytes;
+    // A JPEG or PNG inside a bitmap has no bit count of its own.
+    if (!core && (layout.compression == kJpeg || layout.compression == kPng)) {
+        return Refusal{PictureError::Unsupported, "embedded JPEG or PNG pictures are not supported"};
+    }
     if (bits == 0 || bits == 2) {
         return Refusal{PictureError::Unsupported, std::to_string(bits) + "-bit pictures are not supported"};
     }
@@ -204,14 +210,21 @@ Step ReadPalette(Bytes bytes, Layout& layout, std::vector<std::uint32_t>& palett
     layout.paletteEnd = layout.paletteAt;
     if (layout.bitCount > 8) return std::nullopt;  // a palette there is only a display hint
     const std::uint64_t most = std::uint64_t{1} << layout.bitCount;
-    const std::uint64_t count = layout.colorsUsed == 0 ? most : layout.colorsUsed;
-    if (count > most) {
-        return Refusal{PictureError::Corrupt, "the palette claims " + std::to_string(count) +
+    std::uint64_t stored = layout.colorsUsed == 0 ? most : layout.colorsUsed;
+    if (stored > most) {
+        return Refusal{PictureError::Corrupt, "the palette claims " + std::to_string(stored) +
                                                   " colours for " + std::to_string(layout.bitCount) +
                                                   "-bit pixels"};
     }
-    const std::uint64_t entryBytes = layout.headerBytes == kCoreHeaderBytes ? 3 : 4;
-    layout.paletteEnd = layout.paletteAt + count * entryBytes;
+    const bool core = layout.headerBytes == kCoreHeaderBytes;
+    const std::uint64_t entryBytes = core ? 3 : 4;
+    // A core header cannot say how many colours it uses: where the pixels
+    // start before a full palette would end, the palette is that short.
+    if (core && layout.pixelsAt >= layout.paletteAt) {
+        stored = std::min(stored, (layout.pixelsAt - layout.paletteAt) / entryBytes);
+    }
+    const std::uint64_t count = stored;
+    layout.paletteEnd = layout.paletteAt + stored * entryBytes;
     if (layout.paletteEnd > bytes.size()) {
         return Refusal{PictureError::Truncated, "the file ends inside its palette"};
     }

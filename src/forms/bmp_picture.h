@@ -12,6 +12,10 @@
 // Choices for the odd cases:
 // - A palette index beyond the palette gives a black pixel; so do pixels
 //   that run-length codes skip, and runs past a row's end are cut off.
+// - Colour channels of 16- and 32-bit pictures, narrower or wider than 8
+//   bits, are scaled to the nearest 8-bit level.
+// - A core (OS/2) header has no colour count: a palette cut short by the
+//   start of the pixels holds just the colours before them.
 // - Every pixel comes out opaque (alpha 0xFF): alpha channels and alpha
 //   masks are ignored, as the preview area draws pictures without blending.
 // - The size field of the file header is ignored (many writers get it

@@ -1,5 +1,6 @@
 #include "mapwindow/map_move.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -182,9 +183,15 @@ void MoveMapPair(Files& files, const MapMove& move) {
     // new map's picture.
     const bool replacesMap = files.NameTaken(move.destinationMap);
     if (replacesMap) record.replaced.push_back({move.destinationMap, files.Stamp(move.destinationMap)});
-    if (move.destinationPicture && (record.moving.size() > 1 || replacesMap) &&
-        files.NameTaken(*move.destinationPicture)) {
-        record.replaced.push_back({*move.destinationPicture, files.Stamp(*move.destinationPicture)});
+    if (record.moving.size() > 1 || replacesMap) {
+        std::vector<std::string> pictures = move.picturesInTheWay;
+        if (pictures.empty() && move.destinationPicture) pictures.push_back(*move.destinationPicture);
+        for (const auto& picture : pictures) {
+            const bool listed = std::any_of(record.replaced.begin(), record.replaced.end(),
+                                            [&](const ReplacedFile& old) { return old.path == picture; });
+            if (!listed && files.NameTaken(picture))
+                record.replaced.push_back({picture, files.Stamp(picture)});
+        }
     }
 
     const std::unique_ptr<Journal> journal = files.StartJournal(move.journalFolder);

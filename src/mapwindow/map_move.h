@@ -18,6 +18,10 @@ struct MapMove {
     std::optional<std::string> picture;
     std::string destinationMap;
     std::optional<std::string> destinationPicture;
+    // The files at the destination, each under its own name, that would
+    // pass for the moved map's picture: set aside with a replaced map, or
+    // for the moving picture. Empty: destinationPicture, when it is taken.
+    std::vector<std::string> picturesInTheWay;
     // Where replaced files go when there is no trash.
     std::string replacedFolder;
     // Where the journal is kept.

@@ -33,6 +33,17 @@ inline constexpr const char* kSelectionLostReason =
 inline constexpr const char* kNoStoredMapsFolderReason =
     "The \"Stored Maps\" folder could not be made or read,\nso there is nowhere to keep the map.";
 
+// The other folder holds a map under a name the disk takes for this map's.
+inline std::string NameTakenByTwinReason(const std::string& twin) {
+    return "The other folder holds a map whose name differs only in letter case:\n\"" + twin +
+           "\"\nRename one of the two maps, then try again.";
+}
+// The map's picture would take the place of another map's picture there.
+inline std::string PictureOfAnotherMapReason(const std::string& picture, const std::string& owner) {
+    return "Its picture would take the place of another map's picture there:\n\"" + picture +
+           "\", the picture of \"" + owner + "\"\nRename one of the two maps, then try again.";
+}
+
 // Why a move failed, in a player's words.
 inline std::string MoveFailureReason(int number) {
     switch (number) {

@@ -1,11 +1,14 @@
 // Choosing a map in either list and showing its preview picture.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "mapwindow/button_looks.h"
 #include "mapwindow/mover.h"
 #include "mapwindow/picture_name.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
+#include "platform/files.h"
 #include "platform/path.h"
 
 namespace tessary {
@@ -22,7 +25,7 @@ struct PreviewSide {
 // The chosen map and PreviewPicturePath are set before the picture is
 // loaded, so the map can be moved whether or not it has a picture. Any
 // failure empties the preview area and shows "No Picture is Available".
-void Preview(Mover& mover, const MoverControls& controls, const PreviewSide& side) {
+void Preview(Mover& mover, const MoverControls& controls, const Files& files, const PreviewSide& side) {
     try {
         SetButtonLook(controls, side.readyLook);
         controls.Label1.SetVisible(false);
@@ -40,6 +43,19 @@ void Preview(Mover& mover, const MoverControls& controls, const PreviewSide& sid
         const auto picture = PictureFor(side.chosenMap, name.size(), mover.NameLength);
         if (!picture) throw RuntimeFailure(kInvalidProcedureCall, "The map's name gives no picture name");
         mover.PreviewPicturePath = *picture;
+        // The file the folder holds for the map, under its own name; none
+        // at all when the folder holds none, even where the disk would open
+        // another map's picture under the name PictureFor gives.
+        std::optional<std::string> found;
+        try {
+            found = FindPictureName(
+                files.NamesIn(side.list.Folder()), name,
+                [&files](std::string_view a, std::string_view b) { return files.LookAlike(a, b); });
+        } catch (const RuntimeFailure&) {
+            found = std::string(NameOfPath(*picture));  // the folder cannot be read: try the name itself
+        }
+        if (!found) throw RuntimeFailure(kFileNotFound, "The map has no picture");
+        mover.PreviewPicturePath = JoinPath(side.list.Folder(), *found);
         if (controls.Image[1] == nullptr) throw RuntimeFailure(kInvalidPicture, "No preview area");
         controls.Image[1]->LoadPicture(mover.PreviewPicturePath);
     } catch (const RuntimeFailure&) {
@@ -51,11 +67,12 @@ void Preview(Mover& mover, const MoverControls& controls, const PreviewSide& sid
 }  // namespace
 
 void Mover::File1_Click() {
-    Preview(*this, controls_, {ButtonLook::StoreReady, controls_.File1, SelectedStoredMap, SelectedGameMap});
+    Preview(*this, controls_, services_.files,
+            {ButtonLook::StoreReady, controls_.File1, SelectedStoredMap, SelectedGameMap});
 }
 
 void Mover::File2_Click() {
-    Preview(*this, controls_,
+    Preview(*this, controls_, services_.files,
             {ButtonLook::InstallReady, controls_.File2, SelectedGameMap, SelectedStoredMap});
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessary {
@@ -84,6 +85,14 @@ public:
     // The journals in the folder whose programs are gone; delete one with
     // Delete once it has been dealt with.
     virtual std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) = 0;
+    // The names of the entries directly in the folder, as the file system
+    // spells them; fails when the folder cannot be read.
+    virtual std::vector<std::string> NamesIn(const std::string& folder) const = 0;
+    // True when the two names, as a player reads them, are one name: the
+    // same bytes, or on Linux the same text in another Unicode form ("e"
+    // with a combining accent for an accented "e"), on Windows the same but
+    // for letter case, as Windows compares names.
+    virtual bool LookAlike(std::string_view a, std::string_view b) const { return a == b; }
     // Where MoveToTrash put the file that stood at path with this stamp;
     // "" when it is not found in the trash.
     virtual std::string FindInTrash(const std::string& /*path*/, const FileStamp& /*stamp*/) const {

@@ -31,9 +31,9 @@ namespace tessary::fakes {
 // Folders and files by full path, separated by kPathSeparator. A failure can be planted
 // for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
 // "create <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
-// (the last only for a folder that exists), "restore <path in trash>",
-// "stamp <path>". The
-// desktop trash is the folder kTrash, present only while trashAvailable.
+// (a file list's read; only for a folder that exists), "names <folder>"
+// (Files::NamesIn), "restore <path in trash>", "stamp <path>". The desktop
+// trash is the folder kTrash, present only while trashAvailable.
 // Folders listed in otherDisks (with all below them) are another file
 // system: a move between file systems fails.
 class FakeDisk {
@@ -209,6 +209,11 @@ public:
         return {};
     }
     void RemoveTemporaryFiles(const std::string& folder) override { log_.push_back("tidy " + folder); }
+    std::vector<std::string> NamesIn(const std::string& folder) const override {
+        if (!disk_.IsFolder(folder)) throw RuntimeFailure(kPathNotFound, "Path not found: " + folder);
+        disk_.Check("names " + folder);
+        return disk_.NamesIn(folder, FilePattern("*"));
+    }
 
     // A journal is a file of the disk; planted failures "journal <folder>"
     // and "append <folder>" make starting or writing one fail.

@@ -116,6 +116,9 @@ public:
     void Move(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
     FileStamp Stamp(const std::string&) const override { throw std::logic_error("not used"); }
+    std::vector<std::string> NamesIn(const std::string&) const override {
+        throw std::logic_error("not used");
+    }
     void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
     bool NameTaken(const std::string& path) const override { return FileExists(path); }
     std::unique_ptr<Journal> StartJournal(const std::string&) override { throw std::logic_error("not used"); }

@@ -333,6 +333,13 @@ TEST_P(BmpRefusalTest, IsRefusedWithItsReason) {
 INSTANTIATE_TEST_SUITE_P(BadFiles, BmpRefusalTest, ::testing::ValuesIn(RefusedFiles()),
                          [](const auto& info) { return info.param.name; });
 
+// The player is told what the picture is, not that it has no bits.
+TEST(BmpRefusal, EmbeddedJpegIsRefusedAsJpeg) {
+    const auto result = Decode(WriteBmp({.bitCount = 0, .compression = 4}));
+    EXPECT_EQ(result.error, PictureError::Unsupported);
+    EXPECT_THAT(result.reason, ::testing::HasSubstr("JPEG"));
+}
+
 // Every file cut short anywhere, from each kind of header and depth, is refused.
 TEST(BmpRefusal, EveryPrefixOfAValidFileIsRefused) {
     BmpFields masked{.headerBytes = 40, .width = 1, .height = 1, .bitCount = 16, .compression = 3};

@@ -51,7 +51,9 @@ TEST(MoverPreview, MissingOrBrokenPictureShowsTheLabelWithTheMapStillChosen) {
         const std::string stem = std::string(name).substr(0, 4);
         EXPECT_EQ(f.log.back(), "Label1 shown") << name;
         EXPECT_EQ(f.log[f.log.size() - 2], "Image1 cleared") << name;
-        EXPECT_EQ(f.log[f.log.size() - 3], "Image1 load " + f.Stored(stem + "bmp")) << name;
+        // A picture that is not there is not even tried.
+        if (f.disk.HasFile(f.Stored(stem + "bmp")))
+            EXPECT_EQ(f.log[f.log.size() - 3], "Image1 load " + f.Stored(stem + "bmp")) << name;
         EXPECT_FALSE(f.Image(1).picture.has_value());
         EXPECT_TRUE(f.Label1.Visible());
         // Chosen before the load: the map can be moved all the same.

@@ -25,6 +25,10 @@ public:
     std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override {
         return inner_.AbandonedJournals(folder);
     }
+    std::vector<std::string> NamesIn(const std::string& folder) const override {
+        return inner_.NamesIn(folder);
+    }
+    bool LookAlike(std::string_view a, std::string_view b) const override { return inner_.LookAlike(a, b); }
     std::string FindInTrash(const std::string& path, const FileStamp& stamp) const override;
     // Takes the path's own bytes, whatever their encoding. Succeeds only when
     // the file has left its path and was found again, the same file, among

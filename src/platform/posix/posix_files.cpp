@@ -7,9 +7,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <glib.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/posix/errno_failure.h"
@@ -114,6 +118,34 @@ void PosixFiles::CreateFolder(const std::string& path) {
 bool PosixFiles::FileExists(const std::string& path) const {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::vector<std::string> PosixFiles::NamesIn(const std::string& folder) const {
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) throw FailureFromErrno(errno, "Cannot list the folder", folder);
+    std::vector<std::string> names;
+    while (true) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (entry == nullptr) {
+            if (errno != 0) throw FailureFromErrno(errno, "Cannot list the folder", folder);
+            return names;
+        }
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") names.emplace_back(name);
+    }
+}
+
+bool PosixFiles::LookAlike(std::string_view a, std::string_view b) const {
+    if (a == b) return true;
+    const auto normal = [](std::string_view text) {
+        std::unique_ptr<gchar, void (*)(gpointer)> form(
+            g_utf8_normalize(text.data(), static_cast<gssize>(text.size()), G_NORMALIZE_NFC), g_free);
+        return form ? std::optional<std::string>(form.get()) : std::nullopt;
+    };
+    const auto first = normal(a);
+    const auto second = normal(b);
+    return first && second && *first == *second;
 }
 
 bool PosixFiles::NameTaken(const std::string& path) const {

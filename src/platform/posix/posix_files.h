@@ -22,6 +22,10 @@ public:
     // While one is open, SIGTERM, SIGINT and SIGHUP wait for its end.
     std::unique_ptr<Journal> StartJournal(const std::string& folder) override;
     std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override;
+    std::vector<std::string> NamesIn(const std::string& folder) const override;
+    // Equal once both are in Unicode normal form C (GLib's normaliser); a
+    // name that is not UTF-8 is alike only to its own bytes.
+    bool LookAlike(std::string_view a, std::string_view b) const override;
 
     std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
     void WriteWhole(const std::string& path, const std::string& bytes) override;

@@ -114,6 +114,41 @@ bool Win32Files::FileExists(const std::string& path) const {
     }
 }
 
+std::vector<std::string> Win32Files::NamesIn(const std::string& folder) const {
+    std::wstring search = LongPath(folder);
+    if (search.back() != L'\\') search += L'\\';
+    search += L'*';
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry{};
+    const HANDLE find =
+        FindFirstFileExW(search.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // An empty drive root has not even "." and "..".
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return names;
+        throw FailureFromError(error, "Cannot list the folder", folder);
+    }
+    do {
+        const std::wstring_view name = entry.cFileName;
+        if (name != L"." && name != L"..") names.push_back(Narrow(name));
+    } while (FindNextFileW(find, &entry));
+    const DWORD error = GetLastError();
+    FindClose(find);
+    if (error != ERROR_NO_MORE_FILES) throw FailureFromError(error, "Cannot list the folder", folder);
+    return names;
+}
+
+bool Win32Files::LookAlike(std::string_view a, std::string_view b) const {
+    if (a == b) return true;
+    try {
+        const std::wstring first = Widen(a), second = Widen(b);
+        return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
+                                    static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
+}
+
 bool Win32Files::NameTaken(const std::string& path) const {
     try {
         return GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -31,6 +31,10 @@ public:
     // sharing while its program runs.
     std::unique_ptr<Journal> StartJournal(const std::string& folder) override;
     std::vector<AbandonedJournal> AbandonedJournals(const std::string& folder) override;
+    std::vector<std::string> NamesIn(const std::string& folder) const override;
+    // Equal without regard to letter case, as Windows compares file names.
+    // Unicode forms are left as they are: Windows keeps such names apart.
+    bool LookAlike(std::string_view a, std::string_view b) const override;
 
     // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
     // when they are not valid in the code page.

@@ -175,6 +175,35 @@ TEST(MoverOnRealFolders, ReplacingAMapSetsItsOldPictureAsideWithIt) {
     EXPECT_TRUE(ContentsOf(m.game).empty());
 }
 
+// An accented letter is one character in some names and a letter with a
+// combining accent in others; a player reads both the same.
+TEST(MoverOnRealFolders, APictureNamedInAnotherUnicodeFormIsItsMapsAndNeverAnotherMaps) {
+    RealMover m;
+    const std::string composed = "Caf\xC3\xA9", combining = "Cafe\xCC\x81";
+    m.root.Write("Fennock/Home/Maps/" + composed + ".gmx", "map");
+    m.root.Write("Fennock/Home/Maps/" + combining + ".bmp", "BM picture");
+    m.mover.Form_Load();
+    m.ClickGame(composed + ".gmx");
+    EXPECT_EQ(m.images[1].picture, m.game + "/" + combining + ".bmp");
+    m.mover.Image13_MouseDown();
+    const Contents stored{{composed + ".gmx", "map"}, {combining + ".bmp", "BM picture"}};
+    EXPECT_EQ(ContentsOf(m.stored), stored);
+
+    // A map named in the other form comes with its own picture: stored, it
+    // would take the first map's picture's place, so it stays.
+    m.root.Write("Fennock/Home/Maps/" + combining + ".gmx", "other map");
+    m.root.Write("Fennock/Home/Maps/" + combining + ".bmp", "BM other picture");
+    m.mover.RefreshMapLists();
+    m.ClickGame(combining + ".gmx");
+    m.mover.Image13_MouseDown();
+    EXPECT_EQ(m.messages.shown.size(), 1u);
+    EXPECT_EQ(ContentsOf(m.stored), stored);
+    EXPECT_EQ(ContentsOf(m.game),
+              (Contents{{combining + ".gmx", "other map"}, {combining + ".bmp", "BM other picture"}}));
+    m.ClickStored(composed + ".gmx");
+    EXPECT_EQ(m.images[1].picture, m.stored + "/" + combining + ".bmp");
+}
+
 TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     RealMover m;
     m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "lake map");

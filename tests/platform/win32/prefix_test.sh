@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Win32 cases that need a prepared Wine prefix: drive letters as
-# dosdevices links with types in system.reg, and a folder tree with Unix
-# links that loop.   prefix_test.sh test_win32.exe
+# dosdevices links with types in system.reg, a folder tree with Unix links
+# that loop, and maps whose names differ only in letter case.
+#   prefix_test.sh test_win32.exe
 set -euo pipefail
 exe=${1:?usage: prefix_test.sh test_win32.exe}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -40,6 +41,15 @@ ln -s ../../loop "$tmp/tree/loop/sub/back"
 ln -s ../real "$tmp/tree/linked/a-link"
 printf 'MZ' > "$tmp/tree/real/Marrowby.exe"
 
+# Maps and pictures whose names differ only in letter case, side by side
+# as only a Linux disk holds them.
+mkdir -p "$tmp/twins"
+printf 'lake map' > "$tmp/twins/Lake.gmx"
+printf 'LAKE MAP' > "$tmp/twins/LAKE.GMX"
+printf 'BM lake' > "$tmp/twins/lake.bmp"
+printf 'BM LAKE' > "$tmp/twins/LAKE.bmp"
+
 export TESSARY_PREPARED_PREFIX=1
+export TESSARY_TWINS_FOLDER="Z:${tmp//\//\\}\\twins"
 export TESSARY_LINK_TREE="Z:${tmp//\//\\}\\tree"
 "$run" "$exe" --gtest_filter='*Prepared*'
