@@ -1,6 +1,7 @@
 #include "platform/posix/folder_names.h"
 
 #include <dirent.h>
+#include <limits.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -50,7 +51,7 @@ std::vector<std::string> ChildrenIgnoringCase(const std::string& folder, const s
 }
 
 std::string ExistingPathIgnoringCase(const std::string& path) {
-    if (path.empty() || path.front() != '/') return {};
+    if (path.empty() || path.front() != '/' || path.size() >= PATH_MAX) return {};
     if (Exists(path)) return path;
     std::string found = "/";
     std::size_t start = 1;

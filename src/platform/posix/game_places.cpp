@@ -1,5 +1,6 @@
 #include "platform/posix/game_places.h"
 
+#include <limits.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -83,6 +84,7 @@ private:
     // each folder above it, from the nearest, is a prefix itself or holds
     // one named "prefix" or "pfx".
     static std::string PrefixAround(std::string path) {
+        if (path.size() >= PATH_MAX) return {};  // names nothing on this system
         while (path.size() > 1) {
             const auto separator = path.find_last_of('/');
             path = separator == 0 ? "/" : path.substr(0, separator);
