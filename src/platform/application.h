@@ -14,10 +14,13 @@ public:
     // The folder that holds the program's own executable (no trailing separator).
     virtual std::string ProgramFolder() const = 0;
     // This user's own folder for the program's cached files, for when the
-    // program's folder cannot be written: "" when it can be written, or when
-    // the platform keeps such files beside the program only. The folder, and
-    // its parent, may not exist yet.
+    // program's folder is no place for them (it cannot be written, or the
+    // program is installed for every user): "" when they are kept beside the
+    // program. The folder, and its parent, may not exist yet.
     virtual std::string UserCacheFolder() const = 0;
+    // True for a program installed for every user of the machine: nothing
+    // beside it is read as its cache, whoever runs it.
+    virtual bool InstalledForAllUsers() const { return false; }
 };
 
 }  // namespace tessary

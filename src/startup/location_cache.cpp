@@ -1,8 +1,10 @@
 // The location cache: the game maps folder of an earlier run, kept as one
 // quoted line in "maplog.txt" beside the program. Where the program's folder
-// cannot be written (an installed program), the same file is kept in the
-// user's own cache folder instead, and read from there when the program's
-// folder holds none.
+// is no place for it (it cannot be written, or the program is installed for
+// every user), the same file is kept in the user's own cache folder instead.
+// The cache in use is read first; a file there decides, even one naming no
+// folder. Only when it has none is a "maplog.txt" beside the program read,
+// and never beside a program installed for every user.
 // An unreadable file gives no folder (its text: location_cache_text.cpp).
 // A folder whose text would not read back exactly (one holding a double
 // quote, CR, LF or NUL, or one too long to be read whole) is never written:
@@ -11,7 +13,10 @@
 #include "startup/location_cache.h"
 
 #include <exception>
+#include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/application.h"
 #include "platform/files.h"
@@ -22,12 +27,13 @@ namespace tessary {
 
 namespace {
 
-// The folder a cache file names, or "" when it cannot be read.
-std::string ReadCacheFile(TextFiles& textFiles, const std::string& path) {
+// The folder a cache file names ("" for none), or nothing when the file
+// cannot be read.
+std::optional<std::string> ReadCacheFile(TextFiles& textFiles, const std::string& path) {
     try {
         return ParseLocationCache(textFiles.ReadStart(path, kCacheReadLimit));
     } catch (const std::exception&) {
-        return {};
+        return std::nullopt;
     }
 }
 
@@ -45,11 +51,20 @@ std::string Module1::LocationCachePath() const {
 }
 
 void Module1::ReadLocationCache() {
-    const std::string besideProgram = JoinPath(services_.application.ProgramFolder(), kLocationCacheName);
-    GameMapsFolder = ReadCacheFile(services_.textFiles, besideProgram);
     const std::string inUse = LocationCachePath();
-    if (GameMapsFolder.empty() && inUse != besideProgram)
-        GameMapsFolder = ReadCacheFile(services_.textFiles, inUse);
+    const std::string besideProgram = JoinPath(services_.application.ProgramFolder(), kLocationCacheName);
+    std::vector<std::string> places{inUse};
+    if (besideProgram != inUse && !services_.application.InstalledForAllUsers())
+        places.push_back(besideProgram);
+    GameMapsFolder.clear();
+    cacheRead_.clear();
+    for (const std::string& path : places) {
+        if (std::optional<std::string> folder = ReadCacheFile(services_.textFiles, path)) {
+            GameMapsFolder = std::move(*folder);
+            cacheRead_ = path;
+            return;
+        }
+    }
 }
 
 void Module1::WriteLocationCache() {
@@ -57,7 +72,10 @@ void Module1::WriteLocationCache() {
         DeleteLocationCache();
         return;
     }
-    const std::string path = LocationCachePath();
+    WriteCacheFile(LocationCacheText(GameMapsFolder));
+}
+
+void Module1::WriteCacheFile(const std::string& text) {
     if (const std::string userFolder = services_.application.UserCacheFolder(); !userFolder.empty()) {
         // The user's cache folder is made on first use, with its parent
         // (~/.cache on a new account); either may be there already.
@@ -71,18 +89,28 @@ void Module1::WriteLocationCache() {
         }
     }
     try {
-        services_.textFiles.WriteWhole(path, LocationCacheText(GameMapsFolder));
+        services_.textFiles.WriteWhole(LocationCachePath(), text);
     } catch (const std::exception&) {
         // The next start scans the drives again.
     }
 }
 
 void Module1::DeleteLocationCache() {
-    try {
-        services_.files.Delete(LocationCachePath());
-    } catch (const std::exception&) {
-        // Missing or locked: nothing to do.
-    }
+    const auto tryDelete = [this](const std::string& path) {
+        try {
+            services_.files.Delete(path);
+        } catch (const std::exception&) {
+            // Missing or locked: nothing to do here.
+        }
+    };
+    const std::string inUse = LocationCachePath();
+    tryDelete(inUse);
+    // The file that was read may lie elsewhere: beside a program whose folder
+    // cannot be written. When it stays there, a cache naming no folder in
+    // the user's folder makes the next start pass it over and search.
+    if (cacheRead_.empty() || cacheRead_ == inUse) return;
+    tryDelete(cacheRead_);
+    if (services_.files.NameTaken(cacheRead_)) WriteCacheFile(LocationCacheText(""));
 }
 
 }  // namespace tessary

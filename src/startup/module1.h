@@ -50,11 +50,14 @@ public:
     std::string FindFileInTree(const std::string& root, const std::string& fileName);
 
     // The location cache in use: beside the program, or in the user's cache
-    // folder when the program's folder cannot be written. Reading tries the
-    // one beside the program first.
+    // folder when the program's folder is no place for it. Reading tries the
+    // one in use first, then one beside the program (never beside a program
+    // installed for every user).
     std::string LocationCachePath() const;
     void ReadLocationCache();
     void WriteLocationCache();
+    // Deletes the cache in use and the one that was read; one that cannot be
+    // deleted is passed over by the next start.
     void DeleteLocationCache();
 
     // Program-wide state, alive for the whole run. A machine has 15 drives;
@@ -69,7 +72,13 @@ public:
     std::string StoredMapsFolder;
 
 private:
+    // Writes the cache in use, making the user's cache folder if needed;
+    // failures are ignored.
+    void WriteCacheFile(const std::string& text);
+
     StartupServices services_;
+    // The cache file ReadLocationCache read, "" when it read none.
+    std::string cacheRead_;
 };
 
 // The drive-type name recorded for a drive-type code, or nullptr when the

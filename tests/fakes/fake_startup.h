@@ -67,9 +67,11 @@ public:
     }
     std::string ProgramFolder() const override { return programFolder; }
     std::string UserCacheFolder() const override { return userCacheFolder; }
+    bool InstalledForAllUsers() const override { return installedForAllUsers; }
     std::string programFolder = "/opt/tessary";
-    // Set when the program's folder is not writable.
+    // Set when the program's folder is not writable, or it is installed.
     std::string userCacheFolder;
+    bool installedForAllUsers = false;
 
 private:
     EventLog& log_;
@@ -106,6 +108,7 @@ public:
     void Copy(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     void Delete(const std::string& path) override {
         ++deletes;
+        if (undeletable.count(path) != 0) throw RuntimeFailure(kPermissionDenied, "Permission denied");
         if (contents.erase(path) == 0) throw RuntimeFailure(kFileNotFound, "File not found");
     }
     void CreateFolder(const std::string& path) override {
@@ -133,6 +136,8 @@ public:
     std::map<std::string, std::string> contents;
     // Folders that do not exist until CreateFolder makes them; every other folder exists.
     std::set<std::string> missingFolders;
+    // Files that Delete refuses to remove (their folder cannot be written).
+    std::set<std::string> undeletable;
     bool failWrites = false;
     int writes = 0;
     int deletes = 0;

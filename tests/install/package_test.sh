@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package: built from a release build with `cpack -G DEB`,
 # installed with apt-get, started from /usr/bin on the demo game under Xvfb
-# as a user who cannot write /usr/bin (the location cache goes to that
-# user's cache folder), then removed again.
+# as a user who cannot write /usr/bin and, where the test runs as root, as
+# root (the location cache goes to that user's cache folder either way, and
+# one left beside the program is never read), then removed again.
 #   package_test.sh SOURCE_DIR WORK_DIR
 source_dir=${1:?usage: package_test.sh SOURCE_DIR WORK_DIR}
 work=${2:?usage: package_test.sh SOURCE_DIR WORK_DIR}
@@ -41,7 +42,9 @@ if dpkg-query -W -f='${Status}' tessary 2>/dev/null | grep -q 'install ok instal
 fi
 rm -f "$marker"
 installed=0
+stale_cache=0
 remove_package() {
+  [ "$stale_cache" -eq 0 ] || rm -f /usr/bin/maplog.txt
   if [ "$installed" -eq 1 ]; then
     if "${apt_get[@]}" purge tessary >/dev/null 2>&1; then rm -f "$marker"; else echo "FAIL: the package could not be removed" >&2; fi
   fi
@@ -85,6 +88,26 @@ actual=$(od -An -c <"$home/.cache/tessary/maplog.txt") || fail "no cache in the 
 [ "$expected" = "$actual" ] || fail "the user's cache holds:$actual"
 [ ! -e /usr/bin/maplog.txt ] || fail "a cache was written beside the installed program"
 kill "$pid"; wait "$pid" 2>/dev/null || true
+
+# --- As root, with another user's stale cache beside the program ---
+if [ "$(id -u)" -eq 0 ]; then
+  stale_cache=1
+  printf '"/home/someone/.wine/dosdevices/c:/Games/Gone/Home/Maps"\r\n' >/usr/bin/maplog.txt
+  root_home="$E2E_TMP/root-home"
+  mkdir -p "$root_home"
+  env -i PATH=/usr/bin:/bin HOME="$root_home" DISPLAY="$DISPLAY" WINEPREFIX="$prefix" \
+    /usr/bin/tessary 2>"$E2E_TMP/tessary-root.log" &
+  pid=$!
+  E2E_PIDS+=("$pid")
+  wait_map_window "$pid" >/dev/null || { cat "$E2E_TMP/tessary-root.log"; fail "the map window did not appear for root"; }
+  # The search ran (the stale cache was not read) and root's own cache holds what it found.
+  actual=$(od -An -c <"$root_home/.cache/tessary/maplog.txt") || fail "no cache in root's cache folder"
+  [ "$expected" = "$actual" ] || fail "root's cache holds:$actual"
+  grep -q Gone /usr/bin/maplog.txt || fail "the cache beside the program was written over"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  rm -f /usr/bin/maplog.txt
+  stale_cache=0
+fi
 
 # --- Remove it ---
 installed=0

@@ -104,8 +104,9 @@ TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
 }
 
-// An installed program cannot write its own folder: the cache goes to the
-// user's cache folder, made on first use; one beside the program still wins.
+// A program whose folder cannot be written keeps its cache in the user's
+// cache folder, made on first use; one beside the program is read only when
+// the user's has none.
 TEST_F(LocationCacheTest, KeepsTheCacheInTheUsersFolderWhenTheProgramsFolderIsReadOnly) {
     const std::string cacheHome = JoinPath("/home/u", ".cache");
     fakes.application.userCacheFolder = JoinPath(cacheHome, "tessary");
@@ -121,10 +122,30 @@ TEST_F(LocationCacheTest, KeepsTheCacheInTheUsersFolderWhenTheProgramsFolderIsRe
     module.GameMapsFolder.clear();
     module.ReadLocationCache();
     EXPECT_EQ(module.GameMapsFolder, "/games/Home/Maps");
-    EXPECT_EQ(ReadBack("\"/shipped/Home/Maps\"\r\n"), "/shipped/Home/Maps");
 
     module.DeleteLocationCache();
     EXPECT_EQ(fakes.files.contents.count(userCache), 0u);
+    EXPECT_EQ(ReadBack("\"/shipped/Home/Maps\"\r\n"), "/shipped/Home/Maps");
+}
+
+// A stale cache beside a program whose folder cannot be written cannot be
+// deleted where it was read: the next start passes it over and searches.
+TEST_F(LocationCacheTest, PassesOverAStaleCacheThatCannotBeDeleted) {
+    fakes.application.userCacheFolder = JoinPath(JoinPath("/home/u", ".cache"), "tessary");
+    fakes.files.undeletable = {CachePath()};
+    EXPECT_EQ(ReadBack("\"/gone/Home/Maps\"\r\n"), "/gone/Home/Maps");
+    module.DeleteLocationCache();
+    ASSERT_EQ(fakes.files.contents.count(CachePath()), 1u);
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "");
+}
+
+// A program installed for every user never takes a cache beside itself
+// (another user's, left there by an older version) for its own.
+TEST_F(LocationCacheTest, AProgramInstalledForAllUsersReadsNoCacheBesideItself) {
+    fakes.application.userCacheFolder = JoinPath(JoinPath("/home/u", ".cache"), "tessary");
+    fakes.application.installedForAllUsers = true;
+    EXPECT_EQ(ReadBack("\"/root/.wine/drive_c/Hunt/Home/Maps\"\r\n"), "");
 }
 
 }  // namespace

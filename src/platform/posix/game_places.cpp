@@ -1,6 +1,6 @@
 #include "platform/posix/game_places.h"
 
-#include <dirent.h>
+#include <limits.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "platform/posix/folder_names.h"
 #include "platform/posix/launcher_configs.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/steam_library_folders.h"
@@ -29,21 +30,6 @@ bool IsPrefix(const std::string& path) {
     struct stat info {};
     return ::stat((path + "/system.reg").c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            IsFolder(path + "/dosdevices");
-}
-
-// The names in a folder, "." and ".." left out, in byte order; none when
-// it cannot be read.
-std::vector<std::string> SortedNames(const std::string& folder) {
-    std::vector<std::string> names;
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
@@ -67,7 +53,7 @@ public:
         Lutris();
         for (const char* base :
              {"/.local/share/bottles/bottles", "/.var/app/com.usebottles.bottles/data/bottles/bottles"}) {
-            AddPrefixesIn(PlaceKind::Bottles, home_ + base);
+            Bottles(home_ + base);
         }
         Heroic();
         AddPrefixesIn(PlaceKind::PlayOnLinux, home_ + "/.PlayOnLinux/wineprefix");
@@ -83,29 +69,77 @@ private:
             const std::string folder = home_ + base;
             for (const std::string& name : SortedNames(folder)) {
                 if (!EndsWith(name, ".yml")) continue;
-                AddPrefix(PlaceKind::Lutris, LutrisGamePrefix(ReadSettings(folder + "/" + name)));
+                const LutrisGame game = LutrisGameSettings(ReadSettings(folder + "/" + name));
+                if (!game.prefix.empty()) {
+                    AddPrefix(PlaceKind::Lutris, game.prefix);
+                } else if (const std::string exe = Tidy(game.exe); !exe.empty()) {
+                    AddPrefix(PlaceKind::Lutris, PrefixAround(exe));
+                }
             }
         }
         AddPrefixesIn(PlaceKind::Lutris, home_ + "/Games");
     }
 
-    void Heroic() {
-        for (const char* base : {"/.config/heroic/GamesConfig",
-                                 "/.var/app/com.heroicgameslauncher.hgl/config/heroic/GamesConfig"}) {
-            const std::string folder = home_ + base;
-            for (const std::string& name : SortedNames(folder)) {
-                if (!EndsWith(name, ".json")) continue;
-                for (const std::string& prefix : HeroicWinePrefixes(ReadSettings(folder + "/" + name))) {
-                    AddPrefix(PlaceKind::Heroic, prefix);
-                }
+    // As Lutris finds the prefix of a game that names only its executable:
+    // each folder above it, from the nearest, is a prefix itself or holds
+    // one named "prefix" or "pfx".
+    static std::string PrefixAround(std::string path) {
+        if (path.size() >= PATH_MAX) return {};  // names nothing on this system
+        while (path.size() > 1) {
+            const auto separator = path.find_last_of('/');
+            path = separator == 0 ? "/" : path.substr(0, separator);
+            const std::string base = path == "/" ? "" : path;
+            for (const std::string& candidate : {path, base + "/prefix", base + "/pfx"}) {
+                if (IsPrefix(candidate)) return candidate;
             }
         }
-        // New games get ~/Games/Heroic/Prefixes/default/<game>; older ones
-        // ~/Games/Heroic/Prefixes/<game>.
-        const std::string prefixes = home_ + "/Games/Heroic/Prefixes";
+        return {};
+    }
+
+    // Each bottle is a folder in the bottles folder, or one that its
+    // placeholder.yml there names.
+    void Bottles(const std::string& folder) {
+        for (const std::string& name : SortedNames(folder)) {
+            const std::string bottle = folder + "/" + name;
+            const std::string elsewhere = BottlesPlaceholderPath(ReadSettings(bottle + "/placeholder.yml"));
+            AddPrefix(PlaceKind::Bottles, elsewhere.empty() ? bottle : elsewhere);
+        }
+    }
+
+    void Heroic() {
+        for (const char* base : {"/.config/heroic", "/.var/app/com.heroicgameslauncher.hgl/config/heroic"}) {
+            const std::string folder = home_ + base;
+            const HeroicDefaults defaults = HeroicDefaultSettings(ReadSettings(folder + "/config.json"));
+            for (const std::string& name : SortedNames(folder + "/GamesConfig")) {
+                if (!EndsWith(name, ".json")) continue;
+                for (const HeroicWine& wine :
+                     HeroicGameWines(ReadSettings(folder + "/GamesConfig/" + name), defaults.wine)) {
+                    AddHeroicPrefix(wine);
+                }
+            }
+            // Games without settings of their own run in the default prefix.
+            AddHeroicPrefix(defaults.wine);
+            if (const std::string prefixes = Tidy(defaults.prefixesFolder); !prefixes.empty())
+                HeroicPrefixesIn(prefixes);
+        }
+        HeroicPrefixesIn(home_ + "/Games/Heroic/Prefixes");
+    }
+
+    void AddHeroicPrefix(const HeroicWine& wine) {
+        const std::string prefix = Tidy(wine.prefix);
+        if (!prefix.empty()) AddPrefix(PlaceKind::Heroic, wine.proton ? prefix + "/pfx" : prefix);
+    }
+
+    // New games get <folder>/default/<game>, older ones <folder>/<game>; a
+    // Proton game's prefix is the "pfx" inside.
+    void HeroicPrefixesIn(const std::string& prefixes) {
+        const auto add = [this](const std::string& game) {
+            return AddPrefix(PlaceKind::Heroic, game) || AddPrefix(PlaceKind::Heroic, game + "/pfx");
+        };
         for (const std::string& name : SortedNames(prefixes)) {
             const std::string folder = prefixes + "/" + name;
-            if (!AddPrefix(PlaceKind::Heroic, folder)) AddPrefixesIn(PlaceKind::Heroic, folder);
+            if (add(folder)) continue;
+            for (const std::string& game : SortedNames(folder)) add(folder + "/" + game);
         }
     }
 
@@ -115,23 +149,32 @@ private:
             const std::string root = home_ + base;
             if (!IsFolder(root)) continue;
             std::vector<std::string> libraries{root};
-            for (std::string& path :
-                 SteamLibraryPaths(ReadSettings(root + "/steamapps/libraryfolders.vdf"))) {
-                libraries.push_back(std::move(path));
+            for (const std::string& steamapps : ChildrenIgnoringCase(root, "steamapps")) {
+                for (const std::string& list : ChildrenIgnoringCase(steamapps, "libraryfolders.vdf")) {
+                    for (std::string& path : SteamLibraryPaths(ReadSettings(list))) {
+                        libraries.push_back(std::move(path));
+                    }
+                }
             }
             for (const std::string& library : libraries) SteamLibrary(library);
         }
     }
 
-    void SteamLibrary(std::string library) {
-        library = Tidy(library);
+    // Steam matches a library's path and its folders without regard to
+    // letter case.
+    void SteamLibrary(const std::string& path) {
+        const std::string library = ExistingPathIgnoringCase(Tidy(path));
         if (library.empty() || !FirstVisit(libraries_, library)) return;
-        const std::string compatdata = library + "/steamapps/compatdata";
-        for (const std::string& app : SortedNames(compatdata)) {
-            AddPrefix(PlaceKind::SteamProton, compatdata + "/" + app + "/pfx");
+        for (const std::string& steamapps : ChildrenIgnoringCase(library, "steamapps")) {
+            for (const std::string& compatdata : ChildrenIgnoringCase(steamapps, "compatdata")) {
+                for (const std::string& app : SortedNames(compatdata)) {
+                    AddPrefix(PlaceKind::SteamProton, compatdata + "/" + app + "/pfx");
+                }
+            }
+            for (const std::string& common : ChildrenIgnoringCase(steamapps, "common")) {
+                if (IsFolder(common)) places_.push_back({PlaceKind::SteamLibrary, common + "/"});
+            }
         }
-        const std::string common = library + "/steamapps/common";
-        if (IsFolder(common)) places_.push_back({PlaceKind::SteamLibrary, common + "/"});
     }
 
     void AddPrefixesIn(PlaceKind kind, const std::string& folder) {

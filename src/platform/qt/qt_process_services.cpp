@@ -78,6 +78,8 @@ std::string QtApplication::ProgramFolder() const {
 
 std::string QtApplication::UserCacheFolder() const { return UserCacheFolderFor(ProgramFolder()); }
 
+bool QtApplication::InstalledForAllUsers() const { return tessary::InstalledForAllUsers(ProgramFolder()); }
+
 void QtShell::Open(const std::string& address, const std::string& /*workingFolder*/) {
     // The desktop opens web addresses itself; a working folder has no meaning there.
     if (!QDesktopServices::openUrl(QUrl(QString::fromStdString(address)))) {

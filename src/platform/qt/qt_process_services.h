@@ -37,6 +37,8 @@ public:
     std::string ProgramFolder() const override;
     // UserCacheFolderFor(ProgramFolder()).
     std::string UserCacheFolder() const override;
+    // tessary::InstalledForAllUsers(ProgramFolder()).
+    bool InstalledForAllUsers() const override;
 };
 
 // Hands the address to the desktop; never blocks and never shows a message.

@@ -7,22 +7,12 @@
 #include "platform/posix/steam_library_folders.h"
 #include "platform/posix/tree_search.h"
 #include "support/temp_folder.h"
+#include "support/wine_prefix.h"
 
 namespace tessary {
 namespace {
 
-const std::string kSystemReg =
-    "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n"
-    "[Software\\\\Wine\\\\Drives] 1700000000\n#time=1da0b1c2d3e4f50\n\"d:\"=\"hd\"\n";
-
-// A prefix as wineboot leaves it: system.reg, drive_c and dosdevices/c:.
-std::string MakePrefix(const testing::TempFolder& home, const std::string& relative) {
-    home.Write(relative + "/system.reg", kSystemReg);
-    home.Write(relative + "/user.reg", "WINE REGISTRY Version 2\n");
-    home.Folder(relative + "/drive_c/windows/system32");
-    home.Link("../drive_c", relative + "/dosdevices/c:");
-    return home / relative;
-}
+using testing::MakePrefix;
 
 std::string LibraryFolders(const std::vector<std::string>& paths) {
     std::string vdf = "\"libraryfolders\"\n{\n";

@@ -1,5 +1,5 @@
-// Where an installed program keeps its cache: only when its own folder
-// cannot be written, and then in the user's cache folder.
+// Where the program keeps its cache: in the user's cache folder when its own
+// folder cannot be written or it is installed for every user.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,6 +24,18 @@ TEST(UserCacheFolder, OnlyForAProgramFolderThatCannotBeWritten) {
     EXPECT_EQ(UserCacheFolderFor(readOnly), "/home/u/.cache/tessary");
     ::unsetenv("HOME");
     EXPECT_EQ(UserCacheFolderFor(readOnly), "");
+}
+
+// Root can write /usr/bin; the cache goes to root's own cache folder all the same.
+TEST(UserCacheFolder, AlwaysForAProgramUnderUsrOrOpt) {
+    ::setenv("HOME", "/home/u", 1);
+    ::unsetenv("XDG_CACHE_HOME");
+    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/opt/tessary"}) {
+        EXPECT_TRUE(InstalledForAllUsers(folder)) << folder;
+        EXPECT_EQ(UserCacheFolderFor(folder), "/home/u/.cache/tessary") << folder;
+    }
+    for (const char* folder : {"/usr2/bin", "/optional", "/home/u/opt/usr", "/"})
+        EXPECT_FALSE(InstalledForAllUsers(folder)) << folder;
 }
 
 }  // namespace
