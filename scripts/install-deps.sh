@@ -36,6 +36,8 @@ if ((${#missing[@]})); then
   sudo_cmd=()
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update
+  # An index that fails to download (a mirror sync in progress) leaves the
+  # old one in use; the install below still fails if a package cannot be had.
+  "${sudo_cmd[@]}" apt-get update || echo "apt-get update failed; going on with the package lists there are" >&2
   "${sudo_cmd[@]}" apt-get install -y "${missing[@]}"
 fi

@@ -56,11 +56,21 @@ sudo_cmd=()
 export DEBIAN_FRONTEND=noninteractive
 packages=(cmake ninja-build mingw-w64 wine wine64 googletest xvfb xauth xdotool x11-utils openbox imagemagick)
 if [ "$bits" = 32 ]; then
-  "${sudo_cmd[@]}" dpkg --add-architecture i386
   packages+=(wine32:i386)
 fi
-"${sudo_cmd[@]}" apt-get update
-"${sudo_cmd[@]}" apt-get install -y "${packages[@]}"
+# Only what is missing is installed: a machine that has everything never
+# depends on the package mirror (which may be in the middle of a sync).
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  if [ "$bits" = 32 ]; then "${sudo_cmd[@]}" dpkg --add-architecture i386; fi
+  # An index that fails to download (a mirror sync in progress) leaves the
+  # old one in use; the install below still fails if a package cannot be had.
+  "${sudo_cmd[@]}" apt-get update || echo "apt-get update failed; going on with the package lists there are" >&2
+  "${sudo_cmd[@]}" apt-get install -y "${missing[@]}"
+fi
 
 # check_exe EXE OBJDUMP MAGIC: a stripped Windows GUI program under 4 MB
 # with the given optional-header magic, importing only Windows' own DLLs.
