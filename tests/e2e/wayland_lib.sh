@@ -65,10 +65,15 @@ shot_pixel() {
   /usr/bin/convert "$E2E_TMP/shot.png" -format "%[pixel:p{$1,$2}]" info:
 }
 
-# drawn_box: "WIDTH HEIGHT X Y" of what covers the magenta desktop in the last shot.
+# drawn_box: "WIDTH HEIGHT X Y" of what covers the magenta desktop in the last
+# shot: the columns and rows where more than 40 pixels are not the desktop's,
+# so that the pointer, wherever weston draws it, is not counted.
 drawn_box() {
-  /usr/bin/convert "$E2E_TMP/shot.png" -bordercolor '#ff00ff' -border 1 -trim \
-    -format '%w %h %[fx:page.x-1] %[fx:page.y-1]\n' info: 2>/dev/null
+  local mask=(/usr/bin/convert "$E2E_TMP/shot.png" -alpha off -fill white +opaque '#ff00ff' -fill black -opaque '#ff00ff')
+  local cols rows
+  cols=$("${mask[@]}" -scale 1280x1! -threshold 3.9% -bordercolor black -border 1 -trim -format '%w %[fx:page.x-1]' info: 2>/dev/null) || return 1
+  rows=$("${mask[@]}" -scale 1x1024! -threshold 3.1% -bordercolor black -border 1 -trim -format '%h %[fx:page.y-1]' info: 2>/dev/null) || return 1
+  echo "${cols% *} ${rows% *} ${cols#* } ${rows#* }"
 }
 
 # find_frame_client WIDTH HEIGHT: sets cx and cy to the top-left corner of
