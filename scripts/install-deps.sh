@@ -12,10 +12,11 @@ build_packages=(
 )
 # The demo without a display: a virtual screen and a screenshot of it.
 demo_packages=(xvfb imagemagick)
-# Testing: unit tests, windows under Xvfb, fuzzing, the Debian package.
+# Testing: unit tests, windows under Xvfb and under weston (Wayland), fuzzing,
+# the Debian package.
 test_packages=(
   libgtest-dev libgmock-dev
-  xauth xdotool x11-utils x11-xserver-utils openbox
+  xauth xdotool x11-utils x11-xserver-utils openbox weston qt6-wayland
   fd-find binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream
 )

@@ -44,4 +44,23 @@ struct LayoutScale {
     double y = 15.0;
 };
 
+// Where a window (its rectangle as wanted) goes on an area: moved as little
+// as keeps it inside. A window wider or taller than the area cannot be kept
+// inside: placed, it starts at the area's left or top edge, so that its
+// top-left part stays on the area; moved (dragged, or its area changed), it
+// keeps covering the area, so that every part of it can be dragged into view.
+enum class Oversized { StartsAtEdge, CoversArea };
+
+inline LayoutRect KeepOnArea(LayoutRect window, const LayoutRect& area, Oversized oversized) {
+    auto keep = [oversized](int at, int size, int areaAt, int areaSize) {
+        const int end = areaAt + areaSize;
+        if (size <= areaSize) return at < areaAt ? areaAt : (at + size > end ? end - size : at);
+        if (oversized == Oversized::StartsAtEdge) return areaAt;
+        return at > areaAt ? areaAt : (at + size < end ? end - size : at);
+    };
+    window.left = keep(window.left, window.width, area.left, area.width);
+    window.top = keep(window.top, window.height, area.top, area.height);
+    return window;
+}
+
 }  // namespace tessary

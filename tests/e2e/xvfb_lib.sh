@@ -20,12 +20,13 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on a free display number and exports DISPLAY.
+# start_xvfb [WIDTHxHEIGHT]: starts Xvfb (1280x1024 unless told) on a free
+# display number and exports DISPLAY.
 start_xvfb() {
-  local n
+  local n size=${1:-1280x1024}
   for n in $(seq 120 199); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
     local pid=$!
     E2E_PIDS+=("$pid")
     for _ in $(seq 50); do

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <utility>
 
 #include "forms/startup_layout.h"
 #include "platform/qt/asset_picture.h"
@@ -38,11 +41,32 @@ MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {
     setWindowIcon(ProgramIcon());
     setCentralWidget(backdrop_);
     resize(kMainFrameClientSize.width, kMainFrameClientSize.height);
+    FitOnScreen();
+}
+
+void MainFrameWindow::FitOnScreen() {
+    // Smaller where the screen's free area (at the screen's scale) leaves
+    // less room, with the window system's frame around it.
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const QSize frame = outer.size() - inner.size();
+    const QSize size = inner.size().boundedTo(WindowArea(*this).size() - frame).expandedTo(QSize(1, 1));
+    if (size != inner.size()) resize(size);
+    KeepOnItsArea(*this);
+}
+
+void MainFrameWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window system's frame is known once the window is first on the
+    // screen; later the player places and sizes the frame.
+    if (std::exchange(fittedWhenShown_, true)) return;
+    QTimer::singleShot(0, this, [this] { FitOnScreen(); });
 }
 
 void MainFrameWindow::closeEvent(QCloseEvent* event) {
+    // The windows it opened: windows of their own, or inside its client area.
     for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (window->isWindow() && window->isVisible()) window->close();
+        if (window != centralWidget() && window->isVisible()) window->close();
     }
     QMainWindow::closeEvent(event);
 }

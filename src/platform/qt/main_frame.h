@@ -35,12 +35,18 @@ public:
     MainFrameWindow();
     FrameBackdrop* Backdrop() const { return backdrop_; }
 
+    // Makes the frame no larger than the screen's free area and moves it onto
+    // that area where the window system lets the program place it.
+    void FitOnScreen();
+
 protected:
+    void showEvent(QShowEvent* event) override;
     // Closing the frame closes the windows it opened, the map window among them.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     FrameBackdrop* backdrop_;
+    bool fittedWhenShown_ = false;
 };
 
 class QtMainFrame final : public MainFrame {

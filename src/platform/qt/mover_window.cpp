@@ -22,10 +22,11 @@ QtFileList* NewList(QWidget* window, const QString& name, const FileListLook& lo
 
 }  // namespace
 
-QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWidget* parent)
+QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWidget* parent, Host host)
     // A tool window of the frame: the window system keeps it in front of the
-    // frame and minimises it with the frame.
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+    // frame and minimises it with the frame. Inside the frame it is in front
+    // of the frame's backdrop anyway.
+    : QWidget(parent, host == Host::OwnWindow ? Qt::Tool | Qt::FramelessWindowHint : Qt::Widget),
       screen_(services.screen),
       // Keyboard order: File1 first, then File2.
       file1_(NewList(this, QStringLiteral("File1"), kFile1Look)),
@@ -42,6 +43,7 @@ QtMoverWindow::QtMoverWindow(Module1& program, MoverWindowServices services, QWi
     file1_->setGeometry(ToQRect(form_.Place("File1")));
     file2_->setGeometry(ToQRect(form_.Place("File2")));
     setTabOrder(file1_, file2_);
+    if (host == Host::InsideParent && parent != nullptr) parent->installEventFilter(this);
 }
 
 QtMoverWindow::~QtMoverWindow() {
@@ -65,15 +67,17 @@ void QtMoverWindow::SetWindowRgn(RegionHandle region, bool redraw) {
 }
 
 void QtMoverWindow::SetTopLeft(double topTwips, double leftTwips) {
-    MoveToTwips(*this, screen_, topTwips, leftTwips);
+    // Centred, but never partly off its area where it fits there, and
+    // otherwise with its top-left part on the area.
+    MoveToTwipsOnArea(*this, screen_, topTwips, leftTwips);
 }
 
 void QtMoverWindow::BeginDrag() {
     // The window system's own move where it has one; otherwise the window
     // follows the mouse until the button is released.
     QWindow* window = windowHandle();
-    if (window != nullptr && window->startSystemMove()) return;
-    dragOffset_ = QCursor::pos() - pos();
+    if (isWindow() && window != nullptr && window->startSystemMove()) return;
+    dragOffset_ = isWindow() ? QCursor::pos() - pos() : pressedAt_;
 }
 
 void QtMoverWindow::paintEvent(QPaintEvent*) {
@@ -84,12 +88,19 @@ void QtMoverWindow::paintEvent(QPaintEvent*) {
 
 void QtMoverWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    pressedAt_ = at;
     form_.Press(at.x(), at.y());
 }
 
 void QtMoverWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (dragOffset_ && event->buttons() != Qt::NoButton)
+    if (!dragOffset_ || event->buttons() == Qt::NoButton) return;
+    if (isWindow()) {
         move(event->globalPosition().toPoint() - *dragOffset_);
+    } else {
+        // Kept inside the parent, where it can be taken hold of again.
+        move(mapToParent(event->position().toPoint()) - *dragOffset_);
+        KeepOnItsArea(*this);
+    }
 }
 
 void QtMoverWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -106,6 +117,11 @@ void QtMoverWindow::closeEvent(QCloseEvent* event) {
     // program as closing the frame does; the frame closing closes this
     // window again, which is then already closing.
     if (QWidget* frame = parentWidget()) frame->close();
+}
+
+bool QtMoverWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) KeepOnItsArea(*this);
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tessary

@@ -1,8 +1,9 @@
 #pragma once
 // The map window "Mover" on Qt: a frameless tool window cut to its shape,
-// hosting the two file lists and painting the form. The form and its
-// behaviour are the same on every front; this class only shows them and
-// hands the events over.
+// or, where top-level windows cannot be placed or cut (Wayland), a window
+// inside its parent's client area; it hosts the two file lists and paints
+// the form. The form and its behaviour are the same on every front; this
+// class only shows them and hands the events over.
 
 #include <QPoint>
 #include <QWidget>
@@ -19,7 +20,14 @@ namespace tessary {
 class QtMoverWindow final : public QWidget, public MoverWindow {
     Q_OBJECT
 public:
-    QtMoverWindow(Module1& program, MoverWindowServices services, QWidget* parent = nullptr);
+    // Where the window lives: a window of its own (kept in front of its
+    // parent), or inside its parent, which shows wherever it is cut away.
+    enum class Host { OwnWindow, InsideParent };
+
+    // services.screen is the area the window is centred on: for a window
+    // inside its parent, that parent's inside.
+    QtMoverWindow(Module1& program, MoverWindowServices services, QWidget* parent = nullptr,
+                  Host host = Host::OwnWindow);
     ~QtMoverWindow() override;
 
     // Loads the window (its load step runs to its end) and shows it.
@@ -44,6 +52,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A window inside its parent stays inside when the parent shrinks.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Screen& screen_;
@@ -54,8 +64,11 @@ private:
     QtFileList* file2_;
     MoverForm form_;
     // The window follows the mouse while it is dragged by hand, where the
-    // window system offers no move of its own.
+    // window system offers no move of its own: for a window of its own, the
+    // mouse's offset from its top-left on the screen; inside a parent, the
+    // point of the window under the mouse.
     std::optional<QPoint> dragOffset_;
+    QPoint pressedAt_;
 };
 
 }  // namespace tessary

@@ -65,6 +65,9 @@ double QtScreen::TwipsPerPixelY() const { return kTwipsPerInch / PrimaryScreen()
 double QtScreen::WidthTwips() const { return PrimaryScreen()->geometry().width() * TwipsPerPixelX(); }
 double QtScreen::HeightTwips() const { return PrimaryScreen()->geometry().height() * TwipsPerPixelY(); }
 
+double QtInsideOfWindow::WidthTwips() const { return window_ ? window_->width() * TwipsPerPixelX() : 0.0; }
+double QtInsideOfWindow::HeightTwips() const { return window_ ? window_->height() * TwipsPerPixelY() : 0.0; }
+
 void QtApplication::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
 void QtApplication::EndProcess() {

@@ -3,6 +3,9 @@
 // screen, pending events, process end, the program's and the user's cache
 // folders and web pages.
 
+#include <QPointer>
+#include <QWidget>
+
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 #include "platform/pointer.h"
@@ -28,6 +31,21 @@ public:
     double HeightTwips() const override;
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
+};
+
+// The inside of a window, as the screen of a window placed inside it; twips
+// per pixel as on the screen.
+class QtInsideOfWindow final : public Screen {
+public:
+    void SetWindow(const QWidget* window) { window_ = window; }
+    double WidthTwips() const override;
+    double HeightTwips() const override;
+    double TwipsPerPixelX() const override { return screen_.TwipsPerPixelX(); }
+    double TwipsPerPixelY() const override { return screen_.TwipsPerPixelY(); }
+
+private:
+    QtScreen screen_;
+    QPointer<const QWidget> window_;
 };
 
 class QtApplication final : public Application {

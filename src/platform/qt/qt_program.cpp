@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "platform/qt/mover_window.h"
+#include "platform/qt/window_geometry.h"
 
 namespace tessary {
 
@@ -39,10 +40,16 @@ bool QtProgram::BringToFront() {
 }
 
 void QtProgram::LoadMover(QWidget& frame) {
-    // The map window lives in front of the frame and goes with it.
+    // The map window lives in front of the frame and goes with it: a window
+    // of its own, cut to its outline, where the program places its windows
+    // itself; elsewhere (Wayland) inside the frame's client area, where it
+    // can be placed and cut, and the frame shows around its outline.
+    const bool ownWindow = TopLevelWindowsGoWherePut();
+    frameInside_.SetWindow(&frame);
+    Screen& area = ownWindow ? static_cast<Screen&>(screen_) : frameInside_;
     mover_ = new QtMoverWindow(
-        module1_, MoverWindowServices{screen_, pointer_, messages_, moverFiles_, shell_, application_},
-        &frame);
+        module1_, MoverWindowServices{area, pointer_, messages_, moverFiles_, shell_, application_}, &frame,
+        ownWindow ? QtMoverWindow::Host::OwnWindow : QtMoverWindow::Host::InsideParent);
     mover_->LoadAndShow();
 }
 

@@ -39,6 +39,9 @@ private:
     void LoadMover(QWidget& frame);
 
     QtScreen screen_;
+    // Where top-level windows cannot be placed, the map window lives in the
+    // frame's client area and is centred there.
+    QtInsideOfWindow frameInside_;
     QtPointer pointer_;
     QtApplication application_;
     QtMessageBoxes messages_;

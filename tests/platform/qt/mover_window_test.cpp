@@ -12,8 +12,10 @@
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
 #include "platform/posix/posix_files.h"
+#include "platform/qt/asset_picture.h"
 #include "platform/qt/main_frame.h"
 #include "platform/qt/mover_window.h"
+#include "platform/qt/qt_process_services.h"
 #include "shape/software_region.h"
 #include "shape/window_shape.h"
 #include "support/temp_folder.h"
@@ -328,6 +330,59 @@ TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingEitherClosesBothOnc
     g.frame.close();
     EXPECT_FALSE(g.window.isVisible());
     EXPECT_EQ(g.window.Behaviour().ShapeRegion, kNoRegion);
+}
+
+// Where top-level windows cannot be placed or cut (Wayland), the map window
+// lives inside the frame's client area.
+TEST(MoverWindowInsideFrameTest, IsCentredInTheFrameShowsItAroundItsOutlineAndIsDraggedWithinIt) {
+    testing::TempFolder temp;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    program.GameMapsFolder = temp.Folder("Game/Home/Maps");
+    fakes::EventLog log;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    PosixFiles files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    MainFrameWindow frame;
+    frame.resize(675, 563);
+    QtInsideOfWindow inside;
+    inside.SetWindow(&frame);
+    QtMoverWindow window{program, MoverWindowServices{inside, pointer, messages, files, shell, application},
+                         &frame, QtMoverWindow::Host::InsideParent};
+    frame.show();
+    window.LoadAndShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+
+    EXPECT_FALSE(window.isWindow());
+    EXPECT_EQ(window.geometry(), QRect(24, 61, 627, 402));
+    // Cut away at (0, 39): the frame's picture shows there, its line down
+    // column 8 when the window's left edge lies on it.
+    const QPoint edgeOnLine(window.mapToParent(QPoint(20, 200)));
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(20, 200));
+    QTest::mouseMove(&window, QPoint(4, 200));
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(4, 200));
+    EXPECT_EQ(window.pos(), QPoint(8, 61)) << "dragged by its surface from " << edgeOnLine.x();
+    const QImage shot = frame.grab().toImage();
+    const QImage backdrop = AssetPicture(QStringLiteral("frame.bmp")).toImage();
+    EXPECT_EQ(shot.pixel(8, 61 + 39), backdrop.pixel(8, 61 + 39));
+    EXPECT_NE(backdrop.pixel(8, 61 + 39), qRgb(0, 0, 0));
+    EXPECT_NE(shot.pixel(8, 61 + 200), backdrop.pixel(8, 61 + 200));
+
+    // Dragged far past the frame's edge, it stops there; a smaller frame
+    // takes it along.
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(20, 200));
+    QTest::mouseMove(&window, QPoint(-400, 400));
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(-400, 400));
+    EXPECT_EQ(window.pos(), QPoint(0, 161));
+    frame.resize(640, 480);
+    EXPECT_EQ(window.pos(), QPoint(0, 78));
+
+    // Closing the frame closes the map window: its unload step runs.
+    ASSERT_NE(window.Behaviour().ShapeRegion, kNoRegion);
+    frame.close();
+    EXPECT_EQ(window.Behaviour().ShapeRegion, kNoRegion);
 }
 
 }  // namespace
