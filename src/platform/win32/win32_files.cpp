@@ -19,6 +19,15 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 // that the ANSI code page cannot hold.
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+bool IsUtf8(const std::string& bytes) {
+    try {
+        Widen(bytes);
+        return true;
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
+}
+
 // Opens an existing file (not a folder) for reading.
 Handle OpenForReading(const std::string& path, const char* what, BY_HANDLE_FILE_INFORMATION& info) {
     Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
@@ -181,6 +190,9 @@ std::string Win32Files::ReadStart(const std::string& path, std::size_t maxBytes)
         Widen(bytes);  // fails on bytes that are not UTF-8
         return bytes;
     }
+    // An editor's UTF-8 without the mark: text of a single-byte code page
+    // hardly ever reads as UTF-8 (see WriteWhole for the rare one that does).
+    if (IsUtf8(bytes)) return bytes;
     const std::optional<std::wstring> text = FromAnsi(bytes);
     if (!text) {
         throw RuntimeFailure(kPathFileAccessError,
@@ -191,7 +203,9 @@ std::string Win32Files::ReadStart(const std::string& path, std::size_t maxBytes)
 
 void Win32Files::WriteWhole(const std::string& path, const std::string& bytes) {
     const std::optional<std::string> ansi = ToAnsiExactly(Widen(bytes));
-    const std::string text = ansi ? *ansi : std::string(kUtf8Mark) + bytes;
+    // ANSI bytes that would read as other UTF-8 text get the mark as well.
+    const bool ansiReadsBack = ansi && (*ansi == bytes || !IsUtf8(*ansi));
+    const std::string text = ansiReadsBack ? *ansi : std::string(kUtf8Mark) + bytes;
     Win32ReplacingFile out(path);
     out.WriteAll(text.data(), text.size());
     out.Commit(Win32ReplacingFile::Existing::Replace);

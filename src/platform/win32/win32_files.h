@@ -39,12 +39,14 @@ public:
     bool LookAlike(std::string_view a, std::string_view b) const override;
 
     // The file's first bytes as UTF-8: after a UTF-8 byte order mark (which
-    // is not part of the text) they are UTF-8 already, else they are read as
-    // ANSI text. Fails when they are not valid text of that kind.
+    // is not part of the text), or when they are valid UTF-8, they are taken
+    // as they are, else they are read as ANSI text. Fails when they are not
+    // valid text of that kind.
     std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
     // Writes UTF-8 text as ANSI text, or, when the code page cannot hold it
-    // exactly, as UTF-8 after a byte order mark; either reads back as the
-    // very same text. Fails, writing nothing, on bytes that are not UTF-8.
+    // exactly or its ANSI bytes would read as UTF-8, as UTF-8 after a byte
+    // order mark; either reads back as the very same text. Fails, writing
+    // nothing, on bytes that are not UTF-8.
     void WriteWhole(const std::string& path, const std::string& bytes) override;
 };
 

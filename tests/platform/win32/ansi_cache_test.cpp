@@ -62,6 +62,20 @@ TEST_F(AnsiCacheTest, CacheSavedWithAByteOrderMarkIsRead) {
     EXPECT_EQ(module.GameMapsFolder, "G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps");  // "Игры"
 }
 
+TEST_F(AnsiCacheTest, Utf8WithoutAMarkIsReadAndAnsiBytesThatLookLikeUtf8GetTheMark) {
+    WinTempFolder::WriteBytes(folder / "maplog.txt",
+                              "\"G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps\"\r\n");
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps");  // "Игры"
+
+    // "Ã©" is C3 A9 in code page 1252, which is UTF-8 for "é".
+    module.GameMapsFolder = "G:\\\xc3\x83\xc2\xa9\\Home\\Maps";
+    module.WriteLocationCache();
+    module.GameMapsFolder.clear();
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\\xc3\x83\xc2\xa9\\Home\\Maps");
+}
+
 TEST_F(AnsiCacheTest, BlanksAndDotsAfterTheFolderAreReadAsWindowsReadsThem) {
     WinTempFolder::WriteBytes(folder / "maplog.txt", "\"G:\\Games\\Home\\Maps . .\"\r\n");
     module.ReadLocationCache();
