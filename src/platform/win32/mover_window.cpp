@@ -96,6 +96,10 @@ void Win32MoverWindow::LetGoOfMouse() {
     if (GetCapture() == window_) ReleaseCapture();
 }
 
+void Win32MoverWindow::PaintNow() {
+    if (window_ != nullptr) UpdateWindow(window_);
+}
+
 void Win32MoverWindow::Changed() {
     if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
 }

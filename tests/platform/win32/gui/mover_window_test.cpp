@@ -277,6 +277,27 @@ TEST_F(Win32MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered)
     EXPECT_EQ(exitFace(), before);
 }
 
+TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
+    const LayoutRect place = window.Layout().RowPixels(*MoverControlIndex("Image6"), window.Scale());
+    auto face = [&] {
+        const HDC dc = GetDC(window.Window());
+        std::vector<COLORREF> pixels;
+        for (int y = place.top; y < place.Bottom(); y += 3) {
+            for (int x = place.left; x < place.Right(); x += 3) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(window.Window(), dc);
+        return pixels;
+    };
+    RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const std::vector<COLORREF> normal = face();
+    std::vector<COLORREF> whileOpen;
+    shell.whileOpen = [&] { whileOpen = face(); };
+    PressAt(place.left + place.width / 2, place.top + place.height / 2);
+    ASSERT_FALSE(whileOpen.empty());
+    EXPECT_NE(whileOpen, normal);
+    EXPECT_TRUE(Visible("Image6"));
+}
+
 // The main frame with the map window it loads, owned by it.
 struct FrameWithMover {
     fakes::EventLog log;
