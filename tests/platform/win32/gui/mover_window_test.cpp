@@ -206,6 +206,19 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_EQ(Looks(), "2 3");
 }
 
+TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
+    const HWND file1 = window.File1().Window();
+    SetFocus(window.File2().Window());
+    RECT item{};
+    SendMessageW(file1, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
+    SendMessageW(file1, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(file1, WM_RBUTTONUP, 0, at);
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
+    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(GetFocus(), file1);
+}
+
 TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
     const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
     WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
