@@ -33,6 +33,8 @@ void Mover::Image4_Click() {
 void Mover::Image6_MouseDown() {
     ShowImage(controls_, 6, false);
     ShowImage(controls_, 16, true);
+    // The browser may take a while to start: the pressed face shows meanwhile.
+    services_.window.PaintNow();
     OpenPage(services_.shell, services_.application, CustomMapsPageAddress());
     ShowImage(controls_, 6, true);
     ShowImage(controls_, 16, false);

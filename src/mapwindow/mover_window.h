@@ -18,6 +18,9 @@ public:
     // with the pressed window by themselves need do nothing.
     virtual void HoldMouse() {}
     virtual void LetGoOfMouse() {}
+    // Draws what changed on the window at once, before returning: a look set
+    // before a call that holds up the program shows while the call lasts.
+    virtual void PaintNow() = 0;
 };
 
 // The program's services a map window hands on to its behaviour.

@@ -63,6 +63,11 @@ public:
     // Returns the file's path inside the trash, or "" when the trash does
     // not tell.
     virtual std::string MoveToTrash(const std::string& path) = 0;
+    // The path as every call of the file system reads it. Windows makes it
+    // full and drops the blanks and dots that end its last name (so
+    // "C:\Maps. " is "C:\Maps"); elsewhere it stays as it is. Fails when it
+    // is no path at all.
+    virtual std::string SystemPath(const std::string& path) const { return path; }
     // Give a file (or a link, itself) a new full path on the same file
     // system in one step. Fails when anything of the new name is already
     // there (never replaces it) and when the two paths are on different file

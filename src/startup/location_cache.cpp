@@ -27,13 +27,20 @@ namespace tessary {
 
 namespace {
 
-// The folder a cache file names ("" for none), or nothing when the file
-// cannot be read.
-std::optional<std::string> ReadCacheFile(TextFiles& textFiles, const std::string& path) {
+// The folder a cache file names ("" for none), as the file system reads it
+// (a line edited by hand may end in blanks or dots that Windows ignores), or
+// nothing when the file cannot be read.
+std::optional<std::string> ReadCacheFile(TextFiles& textFiles, const Files& files, const std::string& path) {
+    std::string folder;
     try {
-        return ParseLocationCache(textFiles.ReadStart(path, kCacheReadLimit));
+        folder = ParseLocationCache(textFiles.ReadStart(path, kCacheReadLimit));
     } catch (const std::exception&) {
         return std::nullopt;
+    }
+    try {
+        return folder.empty() ? folder : files.SystemPath(folder);
+    } catch (const std::exception&) {
+        return std::string();  // no path at all
     }
 }
 
@@ -59,7 +66,7 @@ void Module1::ReadLocationCache() {
     GameMapsFolder.clear();
     cacheRead_.clear();
     for (const std::string& path : places) {
-        if (std::optional<std::string> folder = ReadCacheFile(services_.textFiles, path)) {
+        if (std::optional<std::string> folder = ReadCacheFile(services_.textFiles, services_.files, path)) {
             GameMapsFolder = std::move(*folder);
             cacheRead_ = path;
             return;

@@ -3,12 +3,14 @@
 //   next double quote on that line; a quote not closed on the first line
 //   gives nothing;
 // - a first line without a leading quote gives the whole line up to CR or LF;
-// - a value holding a NUL byte, or an empty file, gives nothing.
+// - a value holding a NUL byte, or an empty file, gives nothing;
+// - a UTF-8 byte order mark that an editor put first is no part of the line.
 #include "startup/location_cache.h"
 
 namespace tessary {
 
 std::string ParseLocationCache(std::string_view content) {
+    if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
     const auto lineEnd = content.find_first_of("\r\n");
     const bool complete = lineEnd != std::string_view::npos || content.size() < kCacheReadLimit;
     const std::string_view line = content.substr(0, lineEnd);

@@ -366,6 +366,7 @@ public:
     void BeginDrag() override { log_.push_back("drag"); }
     void HoldMouse() override { log_.push_back("hold mouse"); }
     void LetGoOfMouse() override { log_.push_back("let go of mouse"); }
+    void PaintNow() override {}
 
     SoftwareRegionOps regions;
     RegionHandle shape = kNoRegion;
@@ -380,9 +381,12 @@ public:
     explicit FakeShell(EventLog& log) : log_(log) {}
     void Open(const std::string& address, const std::string& workingFolder) override {
         log_.push_back("open " + address + " in " + workingFolder);
+        if (whileOpen) whileOpen();
         if (fail) throw RuntimeFailure(kFileNotFound, "No program is associated");
     }
     bool fail = false;
+    // Runs while the page is being opened.
+    std::function<void()> whileOpen;
 
 private:
     EventLog& log_;

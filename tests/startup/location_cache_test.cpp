@@ -67,6 +67,10 @@ TEST_F(LocationCacheTest, ReadsFilesItDidNotWrite) {
               "");  // binary junk
 }
 
+TEST_F(LocationCacheTest, AnEditorsByteOrderMarkIsNoPartOfTheFolder) {
+    EXPECT_EQ(ReadBack("\xef\xbb\xbf\"/home/p/Games/Home/Maps\"\n"), "/home/p/Games/Home/Maps");
+}
+
 TEST_F(LocationCacheTest, MissingOrHugeFileGivesNothingAndReadsAtMostALittle) {
     module.GameMapsFolder = "unchanged";
     module.ReadLocationCache();

@@ -45,6 +45,8 @@ public:
     RegionOps& Regions() override { return regions_; }
     void SetTopLeft(double topTwips, double leftTwips) override;
     void BeginDrag() override;
+    // QWidget::repaint.
+    void PaintNow() override { repaint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

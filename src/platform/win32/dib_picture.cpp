@@ -9,6 +9,16 @@
 
 namespace tessary {
 
+void StretchPixels(HDC dc, int x, int y, int drawnWidth, int drawnHeight, int width, int height,
+                   const void* bits, const BITMAPINFO* info) {
+    const int saved = SaveDC(dc);
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, x, y, drawnWidth, drawnHeight, 0, 0, width, height, bits, info, DIB_RGB_COLORS,
+                  SRCCOPY);
+    RestoreDC(dc, saved);
+}
+
 std::optional<DibPicture> DibPicture::FromBmpBytes(const unsigned char* bytes, std::size_t size) {
     if (bytes == nullptr) return std::nullopt;
     const auto layout = ReadPlainBmpLayout({bytes, size});
@@ -24,11 +34,15 @@ std::optional<DibPicture> DibPicture::FromBmpBytes(const unsigned char* bytes, s
     return picture;
 }
 
-void DibPicture::Draw(HDC dc, int x, int y) const {
+void DibPicture::Draw(HDC dc, int x, int y, int width, int height) const {
     if (info_.empty()) return;
-    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width_), static_cast<DWORD>(height_), 0, 0, 0,
-                      static_cast<UINT>(height_), bits_, reinterpret_cast<const BITMAPINFO*>(info_.data()),
-                      DIB_RGB_COLORS);
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(info_.data());
+    if (width == width_ && height == height_) {
+        SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width_), static_cast<DWORD>(height_), 0, 0, 0,
+                          static_cast<UINT>(height_), bits_, info, DIB_RGB_COLORS);
+        return;
+    }
+    StretchPixels(dc, x, y, width, height, width_, height_, bits_, info);
 }
 
 const DibPicture* EmbeddedPicture(std::string_view name) {

@@ -1,6 +1,6 @@
 #pragma once
 // An uncompressed BMP held in memory (the pictures built into the program),
-// drawn pixel for pixel with SetDIBitsToDevice.
+// drawn pixel for pixel with SetDIBitsToDevice, or stretched.
 
 #include <windows.h>
 
@@ -13,6 +13,11 @@
 
 namespace tessary {
 
+// The bits of a picture of width x height stretched to the place given,
+// smoothed where the window system can.
+void StretchPixels(HDC dc, int x, int y, int drawnWidth, int drawnHeight, int width, int height,
+                   const void* bits, const BITMAPINFO* info);
+
 class DibPicture {
 public:
     // The picture in the bytes of a BMP file, or nothing when they are not
@@ -23,7 +28,10 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     // Draws the whole picture, unscaled, with its top-left pixel at (x, y).
-    void Draw(HDC dc, int x, int y) const;
+    void Draw(HDC dc, int x, int y) const { Draw(dc, x, y, width_, height_); }
+    // The whole picture stretched to width x height pixels from (x, y);
+    // pixel for pixel when that is its own size.
+    void Draw(HDC dc, int x, int y, int width, int height) const;
 
 private:
     // The header and palette, copied so that GDI reads them aligned.

@@ -19,6 +19,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 Win32MoverWindow::Win32MoverWindow(Module1& program, MoverWindowServices services)
     : screen_(services.screen),
+      pictures_(ZoomForScreen(services.screen)),
       form_(program, services, *this, HostedList::Of(file1_), HostedList::Of(file2_), pictures_,
             [this] { Changed(); }) {}
 
@@ -93,6 +94,10 @@ void Win32MoverWindow::HoldMouse() { SetCapture(window_); }
 
 void Win32MoverWindow::LetGoOfMouse() {
     if (GetCapture() == window_) ReleaseCapture();
+}
+
+void Win32MoverWindow::PaintNow() {
+    if (window_ != nullptr) UpdateWindow(window_);
 }
 
 void Win32MoverWindow::Changed() {

@@ -51,6 +51,8 @@ public:
     // SetCapture and ReleaseCapture.
     void HoldMouse() override;
     void LetGoOfMouse() override;
+    // UpdateWindow.
+    void PaintNow() override;
 
 private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

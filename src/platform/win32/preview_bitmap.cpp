@@ -4,12 +4,13 @@
 
 #include "forms/bmp_picture.h"
 #include "platform/failure.h"
+#include "platform/win32/dib_picture.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/long_path.h"
 
 namespace tessary {
 
-void PreviewBitmap::Draw(HDC dc, int x, int y) const {
+void PreviewBitmap::Draw(HDC dc, int x, int y, int drawnWidth, int drawnHeight) const {
     if (width <= 0 || height <= 0) return;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -18,6 +19,10 @@ void PreviewBitmap::Draw(HDC dc, int x, int y) const {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    if (drawnWidth != width || drawnHeight != height) {
+        StretchPixels(dc, x, y, drawnWidth, drawnHeight, width, height, pixels.data(), &info);
+        return;
+    }
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
 }

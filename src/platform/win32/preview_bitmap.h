@@ -15,7 +15,9 @@ struct PreviewBitmap {
     int height = 0;
     std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, top row first
 
-    void Draw(HDC dc, int x, int y) const;
+    // Stretched to drawnWidth x drawnHeight pixels from (x, y); pixel for
+    // pixel when that is its own size.
+    void Draw(HDC dc, int x, int y, int drawnWidth, int drawnHeight) const;
 };
 
 // Reads a map's preview picture with the program's own BMP reader, reading

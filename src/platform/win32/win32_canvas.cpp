@@ -1,5 +1,9 @@
 #include "platform/win32/win32_canvas.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "platform/screen.h"
 #include "platform/win32/dib_picture.h"
 #include "platform/win32/gdi_object.h"
 #include "platform/win32/wide_text.h"
@@ -10,18 +14,33 @@ namespace {
 
 RECT ToRect(const LayoutRect& place) { return RECT{place.left, place.top, place.Right(), place.Bottom()}; }
 
+// A picture's length on the screen: at least a pixel for a picture of any.
+int Zoomed(int length, double zoom) {
+    if (length <= 0) return 0;
+    return std::max(1, static_cast<int>(std::lround(length * zoom)));
+}
+
 }  // namespace
 
+PictureZoom ZoomForScreen(const Screen& screen) {
+    // 15 twips make a pixel at 96 dots per inch.
+    const LayoutScale pictures;
+    const double x = screen.TwipsPerPixelX(), y = screen.TwipsPerPixelY();
+    return PictureZoom{x > 0 ? pictures.x / x : 1, y > 0 ? pictures.y / y : 1};
+}
+
 PixelSize Win32Picture::Size() const {
-    if (preview_) return {preview_->width, preview_->height};
-    return {skin_->Width(), skin_->Height()};
+    const PixelSize own =
+        preview_ ? PixelSize{preview_->width, preview_->height} : PixelSize{skin_->Width(), skin_->Height()};
+    return {Zoomed(own.width, zoom_.x), Zoomed(own.height, zoom_.y)};
 }
 
 void Win32Picture::Draw(HDC dc, int x, int y) const {
+    const PixelSize size = Size();
     if (preview_) {
-        preview_->Draw(dc, x, y);
+        preview_->Draw(dc, x, y, size.width, size.height);
     } else {
-        skin_->Draw(dc, x, y);
+        skin_->Draw(dc, x, y, size.width, size.height);
     }
 }
 
@@ -30,13 +49,13 @@ const CanvasPicture* Win32MoverPictures::Skin(std::string_view name) {
     if (it == skins_.end()) {
         const DibPicture* skin = EmbeddedPicture(name);
         if (skin == nullptr) return nullptr;
-        it = skins_.emplace(std::string(name), Win32Picture(*skin)).first;
+        it = skins_.emplace(std::string(name), Win32Picture(*skin, zoom_)).first;
     }
     return &it->second;
 }
 
 std::unique_ptr<CanvasPicture> Win32MoverPictures::ReadPreview(const std::string& path) {
-    return std::make_unique<Win32Picture>(ReadPreviewBitmap(path));
+    return std::make_unique<Win32Picture>(ReadPreviewBitmap(path), zoom_);
 }
 
 void Win32Canvas::Fill(const LayoutRect& place, Rgb colour) {

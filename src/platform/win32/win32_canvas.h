@@ -16,30 +16,45 @@
 namespace tessary {
 
 class DibPicture;
+class Screen;
 
 inline COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-// A built-in picture or a map's preview picture.
+// How many screen pixels each pixel of a picture takes, across and down. The
+// pictures are made for 96 dots per inch; on a screen of more, Windows lays
+// the window out larger (its controls are placed in twips), and the pictures
+// grow with it.
+struct PictureZoom {
+    double x = 1;
+    double y = 1;
+};
+PictureZoom ZoomForScreen(const Screen& screen);
+
+// A built-in picture or a map's preview picture, as large as the zoom makes it.
 class Win32Picture final : public CanvasPicture {
 public:
-    explicit Win32Picture(const DibPicture& skin) : skin_(&skin) {}
-    explicit Win32Picture(PreviewBitmap preview) : preview_(std::move(preview)) {}
+    Win32Picture(const DibPicture& skin, PictureZoom zoom) : skin_(&skin), zoom_(zoom) {}
+    Win32Picture(PreviewBitmap preview, PictureZoom zoom) : preview_(std::move(preview)), zoom_(zoom) {}
+    // The size on the screen.
     PixelSize Size() const override;
-    // The whole picture, unscaled, with its top-left pixel at (x, y).
+    // The whole picture at that size, with its top-left pixel at (x, y).
     void Draw(HDC dc, int x, int y) const;
 
 private:
     const DibPicture* skin_ = nullptr;
     std::optional<PreviewBitmap> preview_;
+    PictureZoom zoom_;
 };
 
 // The pictures built into the program, and previews read from the maps.
 class Win32MoverPictures final : public MoverPictures {
 public:
+    explicit Win32MoverPictures(PictureZoom zoom = {}) : zoom_(zoom) {}
     const CanvasPicture* Skin(std::string_view name) override;
     std::unique_ptr<CanvasPicture> ReadPreview(const std::string& path) override;
 
 private:
+    PictureZoom zoom_;
     std::map<std::string, Win32Picture, std::less<>> skins_;
 };
 

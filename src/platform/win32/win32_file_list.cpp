@@ -110,6 +110,16 @@ void Win32FileList::Notify(WORD code) {
     }
 }
 
+void Win32FileList::ChooseEntryAt(LPARAM point) {
+    // The list box itself answers the left button only; the other buttons
+    // choose the entry under the mouse all the same, as on every front.
+    SetFocus(window_);
+    const LRESULT hit = SendMessageW(window_, LB_ITEMFROMPOINT, 0, point);
+    if (HIWORD(hit) != 0) return;  // below the last entry
+    SendMessageW(window_, LB_SETCURSEL, LOWORD(hit), 0);
+    FollowBox();
+}
+
 LRESULT CALLBACK Win32FileList::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* list = reinterpret_cast<Win32FileList*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (list == nullptr) return DefWindowProcW(window, message, wParam, lParam);
@@ -139,6 +149,8 @@ LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return result;
     }
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: ChooseEntryAt(lParam); break;
     case WM_KILLFOCUS: focusTo_ = reinterpret_cast<HWND>(wParam); break;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:

@@ -49,6 +49,8 @@ private:
     void TakeSelectionFromBox();
     // Takes the box's selection; raises onClick when it moved to an entry.
     void FollowBox();
+    // A press of the right or middle button at a point of the box.
+    void ChooseEntryAt(LPARAM point);
 
     HWND window_ = nullptr;
     WNDPROC original_ = nullptr;

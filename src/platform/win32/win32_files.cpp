@@ -1,6 +1,7 @@
 #include "platform/win32/win32_files.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/handle.h"
@@ -14,6 +15,18 @@ namespace tessary {
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// What an editor puts before UTF-8 text, and this program before a text
+// that the ANSI code page cannot hold.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool IsUtf8(const std::string& bytes) {
+    try {
+        Widen(bytes);
+        return true;
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
+}
 
 // Opens an existing file (not a folder) for reading.
 Handle OpenForReading(const std::string& path, const char* what, BY_HANDLE_FILE_INFORMATION& info) {
@@ -157,12 +170,29 @@ bool Win32Files::NameTaken(const std::string& path) const {
     }
 }
 
+std::string Win32Files::SystemPath(const std::string& path) const {
+    const std::wstring full = LongPath(path);
+    // A path that names its device is taken as it stands.
+    if (path.rfind("\\\\?\\", 0) == 0 || path.rfind("\\\\.\\", 0) == 0) return path;
+    if (full.rfind(L"\\\\?\\UNC\\", 0) == 0) return "\\\\" + Narrow(full.substr(8));
+    if (full.rfind(L"\\\\?\\", 0) == 0) return Narrow(full.substr(4));
+    return Narrow(full);
+}
+
 std::string Win32Files::ReadStart(const std::string& path, std::size_t maxBytes) {
     BY_HANDLE_FILE_INFORMATION info{};
     const Handle in = OpenForReading(path, "Cannot read", info);
     const std::uint64_t size = (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(size, maxBytes)), '\0');
     bytes.resize(ReadFully(in.Get(), bytes.data(), bytes.size(), path));
+    if (bytes.starts_with(kUtf8Mark)) {
+        bytes.erase(0, kUtf8Mark.size());
+        Widen(bytes);  // fails on bytes that are not UTF-8
+        return bytes;
+    }
+    // An editor's UTF-8 without the mark: text of a single-byte code page
+    // hardly ever reads as UTF-8 (see WriteWhole for the rare one that does).
+    if (IsUtf8(bytes)) return bytes;
     const std::optional<std::wstring> text = FromAnsi(bytes);
     if (!text) {
         throw RuntimeFailure(kPathFileAccessError,
@@ -173,12 +203,11 @@ std::string Win32Files::ReadStart(const std::string& path, std::size_t maxBytes)
 
 void Win32Files::WriteWhole(const std::string& path, const std::string& bytes) {
     const std::optional<std::string> ansi = ToAnsiExactly(Widen(bytes));
-    if (!ansi) {
-        throw RuntimeFailure(kPathFileAccessError,
-                             "Cannot write \"" + path + "\": the text does not fit this system's code page");
-    }
+    // ANSI bytes that would read as other UTF-8 text get the mark as well.
+    const bool ansiReadsBack = ansi && (*ansi == bytes || !IsUtf8(*ansi));
+    const std::string text = ansiReadsBack ? *ansi : std::string(kUtf8Mark) + bytes;
     Win32ReplacingFile out(path);
-    out.WriteAll(ansi->data(), ansi->size());
+    out.WriteAll(text.data(), text.size());
     out.Commit(Win32ReplacingFile::Existing::Replace);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // File operations and the 8-bit text files on the Windows API. Paths are
 // UTF-8 and reach the system as UTF-16 long paths, so every name works.
-// Text files hold text in the system's ANSI code page: a text that the code
-// page cannot hold exactly is not written at all.
+// Text files hold text in the system's ANSI code page; a text that the code
+// page cannot hold exactly is written as UTF-8 after a byte order mark.
 
 #include <windows.h>
 
@@ -20,6 +20,8 @@ public:
     void CreateFolder(const std::string& path) override;
     bool FileExists(const std::string& path) const override;
     bool NameTaken(const std::string& path) const override;
+    // GetFullPathNameW's reading of the path.
+    std::string SystemPath(const std::string& path) const override;
     // Same volume only; never replaces a file already there.
     void Move(const std::string& from, const std::string& to) override;
     // Always fails: the Recycle Bin deletes for good on drives without one and
@@ -36,11 +38,15 @@ public:
     // Unicode forms are left as they are: Windows keeps such names apart.
     bool LookAlike(std::string_view a, std::string_view b) const override;
 
-    // The file's first bytes, read as ANSI text, given back as UTF-8. Fails
-    // when they are not valid in the code page.
+    // The file's first bytes as UTF-8: after a UTF-8 byte order mark (which
+    // is not part of the text), or when they are valid UTF-8, they are taken
+    // as they are, else they are read as ANSI text. Fails when they are not
+    // valid text of that kind.
     std::string ReadStart(const std::string& path, std::size_t maxBytes) override;
-    // Writes UTF-8 text as ANSI text; fails, writing nothing, when the code
-    // page cannot hold it exactly.
+    // Writes UTF-8 text as ANSI text, or, when the code page cannot hold it
+    // exactly or its ANSI bytes would read as UTF-8, as UTF-8 after a byte
+    // order mark; either reads back as the very same text. Fails, writing
+    // nothing, on bytes that are not UTF-8.
     void WriteWhole(const std::string& path, const std::string& bytes) override;
 };
 

@@ -188,6 +188,25 @@ TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) 
     EXPECT_EQ(window->File1().count(), 2);
 }
 
+TEST_F(MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
+    const LayoutRect place = window->Layout().RowPixels(*MoverControlIndex("Image6"), window->Scale());
+    // What is on the screen (the window's backing store), not a fresh paint.
+    auto face = [&] {
+        return window->screen()
+            ->grabWindow(window->winId(), place.left, place.top, place.width, place.height)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    window->repaint();
+    const QImage normal = face();
+    QImage whileOpen;
+    shell.whileOpen = [&] { whileOpen = face(); };
+    ClickSurface(QPoint(place.left + place.width / 2, place.top + place.height / 2));
+    ASSERT_FALSE(whileOpen.isNull());
+    EXPECT_NE(whileOpen, normal);
+    EXPECT_TRUE(window->Image(6).Visible());
+}
+
 // The chosen map is the highlighted one however the highlight moved, so a
 // transfer never stores one map's bytes under another map's name.
 TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {

@@ -1,6 +1,6 @@
-// The location cache on Windows: 8-bit text in the ANSI code page, and no
-// cache at all for a folder the code page cannot hold exactly. Wine gives
-// code page 1252 under an English or C locale.
+// The location cache on Windows: 8-bit text in the ANSI code page, and UTF-8
+// after a byte order mark for a folder the code page cannot hold exactly.
+// Wine gives code page 1252 under an English or C locale.
 #include <gtest/gtest.h>
 
 #include "fakes/fake_startup.h"
@@ -42,14 +42,44 @@ TEST_F(AnsiCacheTest, FolderInTheCodePageIsWrittenAsAnsiBytesAndReadBack) {
     EXPECT_EQ(module.GameMapsFolder, "G:\\Jeux\\For\xc3\xaat \xe2\x82\xac\\Home\\Maps");
 }
 
-TEST_F(AnsiCacheTest, FolderOutsideTheCodePageIsNotWritten) {
+TEST_F(AnsiCacheTest, FolderOutsideTheCodePageIsWrittenAsUtf8AfterAMarkAndReadBack) {
     // "ā" would best-fit to "a"; "Ω" and "中" have no byte at all.
     for (const std::string folderText :
          {"G:\\M\xc4\x81ps\\Home\\Maps", "G:\\\xce\xa9\\Home\\Maps", "G:\\\xe4\xb8\xad\\Home\\Maps"}) {
         module.GameMapsFolder = folderText;
         module.WriteLocationCache();
-        EXPECT_EQ(CacheBytes(), "<missing>") << folderText;
+        EXPECT_EQ(CacheBytes(), "\xef\xbb\xbf\"" + folderText + "\"\r\n");
+        module.GameMapsFolder.clear();
+        module.ReadLocationCache();
+        EXPECT_EQ(module.GameMapsFolder, folderText);
     }
+}
+
+TEST_F(AnsiCacheTest, CacheSavedWithAByteOrderMarkIsRead) {
+    WinTempFolder::WriteBytes(folder / "maplog.txt",
+                              "\xef\xbb\xbf\"G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps\"\r\n");
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps");  // "Игры"
+}
+
+TEST_F(AnsiCacheTest, Utf8WithoutAMarkIsReadAndAnsiBytesThatLookLikeUtf8GetTheMark) {
+    WinTempFolder::WriteBytes(folder / "maplog.txt",
+                              "\"G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps\"\r\n");
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\\xd0\x98\xd0\xb3\xd1\x80\xd1\x8b\\Home\\Maps");  // "Игры"
+
+    // "Ã©" is C3 A9 in code page 1252, which is UTF-8 for "é".
+    module.GameMapsFolder = "G:\\\xc3\x83\xc2\xa9\\Home\\Maps";
+    module.WriteLocationCache();
+    module.GameMapsFolder.clear();
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\\xc3\x83\xc2\xa9\\Home\\Maps");
+}
+
+TEST_F(AnsiCacheTest, BlanksAndDotsAfterTheFolderAreReadAsWindowsReadsThem) {
+    WinTempFolder::WriteBytes(folder / "maplog.txt", "\"G:\\Games\\Home\\Maps . .\"\r\n");
+    module.ReadLocationCache();
+    EXPECT_EQ(module.GameMapsFolder, "G:\\Games\\Home\\Maps");
 }
 
 }  // namespace

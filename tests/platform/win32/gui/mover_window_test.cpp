@@ -10,7 +10,9 @@
 
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
+#include "forms/mover_layout.h"
 #include "platform/failure.h"
+#include "platform/win32/dib_picture.h"
 #include "platform/win32/main_frame.h"
 #include "platform/win32/mover_window.h"
 #include "platform/win32/splash_window.h"
@@ -204,6 +206,19 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_EQ(Looks(), "2 3");
 }
 
+TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
+    const HWND file1 = window.File1().Window();
+    SetFocus(window.File2().Window());
+    RECT item{};
+    SendMessageW(file1, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
+    SendMessageW(file1, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(file1, WM_RBUTTONUP, 0, at);
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
+    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(GetFocus(), file1);
+}
+
 TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
     const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
     WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
@@ -275,6 +290,27 @@ TEST_F(Win32MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered)
     EXPECT_EQ(exitFace(), before);
 }
 
+TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
+    const LayoutRect place = window.Layout().RowPixels(*MoverControlIndex("Image6"), window.Scale());
+    auto face = [&] {
+        const HDC dc = GetDC(window.Window());
+        std::vector<COLORREF> pixels;
+        for (int y = place.top; y < place.Bottom(); y += 3) {
+            for (int x = place.left; x < place.Right(); x += 3) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(window.Window(), dc);
+        return pixels;
+    };
+    RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const std::vector<COLORREF> normal = face();
+    std::vector<COLORREF> whileOpen;
+    shell.whileOpen = [&] { whileOpen = face(); };
+    PressAt(place.left + place.width / 2, place.top + place.height / 2);
+    ASSERT_FALSE(whileOpen.empty());
+    EXPECT_NE(whileOpen, normal);
+    EXPECT_TRUE(Visible("Image6"));
+}
+
 // The main frame with the map window it loads, owned by it.
 struct FrameWithMover {
     fakes::EventLog log;
@@ -290,6 +326,64 @@ struct FrameWithMover {
                            MoverWindowServices{screen, pointer, messages, files, shell, application}};
     Win32MainFrame frame{[this](HWND window, HWND) { mover.LoadAndShow(window); }};
 };
+
+// The map window on a screen of 144 dots per inch: 10 twips a pixel.
+struct MoverAt144Dpi {
+    static fakes::SizedScreen Screen144() {
+        fakes::SizedScreen screen;
+        screen.twipsX = screen.twipsY = 10;
+        // The test display's 1280 x 1024 pixels, so the centred window is on it.
+        screen.width = 12800;
+        screen.height = 10240;
+        return screen;
+    }
+    fakes::EventLog log;
+    fakes::StartupFakes startup;
+    Module1 program{startup.Services()};
+    fakes::SizedScreen screen = Screen144();
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    Win32Files files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Win32MoverWindow mover{program,
+                           MoverWindowServices{screen, pointer, messages, files, shell, application}};
+};
+
+TEST(Win32MoverWindowDpiTest, At144DotsPerInchTheSkinGrowsWithTheWindowAndItsControls) {
+    WinTempFolder folder;
+    MoverAt144Dpi f;
+    f.program.GameMapsFolder = folder.Path();
+    f.mover.LoadAndShow(nullptr);
+    RECT client{};
+    GetClientRect(f.mover.Window(), &client);
+    ASSERT_EQ(client.right, 941);
+    ASSERT_EQ(client.bottom, 603);
+
+    // The skin's pixel (600, 200), grey beside the stored-maps list's frame,
+    // lies half as far again from the corner: (900, 300).
+    const DibPicture* skin = EmbeddedPicture(kMoverBackgroundPicture);
+    ASSERT_NE(skin, nullptr);
+    const HDC screenDc = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screenDc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screenDc, skin->Width(), skin->Height());
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    skin->Draw(memory, 0, 0);
+    const COLORREF expected = GetPixel(memory, 600, 200);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screenDc);
+
+    RedrawWindow(f.mover.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const HDC dc = GetDC(f.mover.Window());
+    const COLORREF shown = GetPixel(dc, 900, 300);
+    ReleaseDC(f.mover.Window(), dc);
+    EXPECT_NE(expected, RGB(0, 0, 0));
+    EXPECT_NEAR(GetRValue(shown), GetRValue(expected), 8);
+    EXPECT_NEAR(GetGValue(shown), GetGValue(expected), 8);
+    EXPECT_NEAR(GetBValue(shown), GetBValue(expected), 8);
+}
 
 bool QuitPosted() {
     MSG message{};
