@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/command_line.h"
-#include "platform/qt/qt_process_services.h"
-#include "platform/qt/qt_program.h"
-#include "platform/qt/qt_resources.h"
-#include "platform/qt/qt_running_copy.h"
+#include "front/posix/command_line.h"
+#include "front/qt/qt_front.h"
+#include "front/qt/qt_resources.h"
 #include "startup/second_start.h"
 
 namespace {

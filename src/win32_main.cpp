@@ -1,9 +1,7 @@
 // Tessary on Windows: the native front.
 #include <windows.h>
 
-#include "platform/win32/win32_process_services.h"
-#include "platform/win32/win32_program.h"
-#include "platform/win32/win32_running_copy.h"
+#include "front/win32/win32_front.h"
 #include "startup/second_start.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

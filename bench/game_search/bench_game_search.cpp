@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/launcher_drives.h"
-#include "platform/posix/tree_search.h"
+#include "front/posix/launcher_drives.h"
+#include "front/posix/tree_search.h"
 
 namespace {
 

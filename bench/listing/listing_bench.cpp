@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/posix/folder_listing.h"
-#include "platform/posix/posix_file_list.h"
+#include "front/posix/folder_listing.h"
+#include "front/posix/posix_file_list.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "fakes/fake_mover.h"
-#include "platform/posix/posix_file_list.h"
-#include "platform/posix/posix_files.h"
-#include "platform/qt/mover_window.h"
-#include "platform/qt/qt_process_services.h"
-#include "platform/qt/qt_resources.h"
+#include "front/posix/posix_file_list.h"
+#include "front/posix/posix_files.h"
+#include "front/qt/mover_window.h"
+#include "front/qt/qt_process_services.h"
+#include "front/qt/qt_resources.h"
 
 namespace fs = std::filesystem;
 using namespace tessary;
@@ -75,12 +75,10 @@ void Check(bool listed, const char* what) {
 }
 
 void WithQtLists(const std::string& gameMaps, int count) {
-    fakes::StartupFakes startup;
-    Module1 program{startup.Services()};
-    program.GameMapsFolder = gameMaps;
+    fakes::EventLog log;
     QtScreen screen;
     QtPointer pointer;
-    fakes::FakeMessageBoxes messages{startup.log};
+    fakes::FakeMessageBoxes messages{log};
     PosixFiles files;
     QtShell shell;
     QtApplication application;
@@ -88,7 +86,7 @@ void WithQtLists(const std::string& gameMaps, int count) {
     std::unique_ptr<QtMoverWindow> window;
     const Timing load = Time(
         5, [&] { window->Behaviour().Form_Load(); },
-        [&] { window = std::make_unique<QtMoverWindow>(program, services); });
+        [&] { window = std::make_unique<QtMoverWindow>(GameMapsPlace{gameMaps, [] {}}, services); });
     window->show();
     QApplication::processEvents();
     const Timing refresh = Time(kRuns, [&] { window->Behaviour().RefreshMapLists(); });
@@ -106,9 +104,6 @@ void WithQtLists(const std::string& gameMaps, int count) {
 void WithPlainLists(const std::string& gameMaps, int count) {
     fakes::EventLog log;
     fakes::FakeDisk disk;
-    fakes::StartupFakes startup;
-    Module1 program{startup.Services()};
-    program.GameMapsFolder = gameMaps;
     PosixFileList file1, file2;
     const auto images = fakes::MoverFakes::MakeImages(disk, log);
     fakes::FakeLabel label{log};
@@ -126,7 +121,7 @@ void WithPlainLists(const std::string& gameMaps, int count) {
             file1 = PosixFileList();
             file2 = PosixFileList();
             mover = std::make_unique<Mover>(
-                program, MoverControls{file1, file2, fakes::MoverFakes::PointersTo(images), label},
+                GameMapsPlace{gameMaps, [] {}}, MoverControls{file1, file2, fakes::MoverFakes::PointersTo(images), label},
                 MoverServices{window, screen, pointer, messages, files, shell, application});
         });
     const Timing refresh = Time(kRuns, [&] { mover->RefreshMapLists(); });

@@ -5,7 +5,7 @@
 #include "shape/software_region.h"
 #include "shape/window_shape.h"
 #ifdef TESSARY_BENCH_QT
-#include "platform/qt/qt_region_ops.h"
+#include "front/qt/qt_region_ops.h"
 #endif
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "first_paint.h"
-#include "platform/qt/qt_program.h"
-#include "platform/qt/qt_resources.h"
+#include "front/qt/qt_program.h"
+#include "front/qt/qt_resources.h"
 
 int main(int argc, char** argv) {
     tessary::bench::FirstPaint firstPaint(QStringLiteral("Mover"));

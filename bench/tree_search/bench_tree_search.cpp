@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/tree_search.h"
+#include "front/posix/tree_search.h"
 
 namespace {
 

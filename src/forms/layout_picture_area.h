@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "forms/mover_canvas.h"
+#include "platform/canvas.h"
 #include "forms/mover_layout_state.h"
 #include "platform/controls.h"
 

@@ -2,8 +2,10 @@
 #include "mapwindow/mover.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "forms/message_title.h"
 #include "mapwindow/button_looks.h"
 #include "mapwindow/map_move.h"
 #include "mapwindow/mover_messages.h"
@@ -15,7 +17,6 @@
 #include "platform/path.h"
 #include "platform/screen.h"
 #include "shape/window_shape.h"
-#include "startup/module1.h"
 
 namespace tessary {
 
@@ -26,8 +27,11 @@ constexpr float kLeftFromMiddle = 4702.0f;
 
 }  // namespace
 
-Mover::Mover(Module1& program, MoverControls controls, MoverServices services)
-    : program_(program), controls_(controls), services_(services) {}
+Mover::Mover(GameMapsPlace game, MoverControls controls, MoverServices services)
+    : game_(std::move(game)),
+      storedMapsFolder_(JoinPath(game_.folder, kStoredMapsName)),
+      controls_(controls),
+      services_(services) {}
 
 void Mover::Form_Load() {
     // The shape, the place and the first looks: a failure here is not the
@@ -52,33 +56,32 @@ void Mover::Form_Load() {
         std::vector<Recovered> recovered;
         try {
             recovered =
-                RecoverCutOffMoves(services_.files, JoinPath(program_.GameMapsFolder, kStoredMapsName));
+                RecoverCutOffMoves(services_.files, storedMapsFolder_);
         } catch (const RuntimeFailure&) {}
         for (const auto& move : recovered) {
             services_.messages.ShowOk(CutOffMoveText(move.map, move.finished, move.complete),
                                       kApplicationTitle);
         }
         try {
-            controls_.File1.SetFolder(program_.GameMapsFolder);
+            controls_.File1.SetFolder(game_.folder);
         } catch (const RuntimeFailure& failure) {
             // The remembered game is gone, or its folder cannot be listed: say
             // so, forget it (the next start looks for the game again), and
             // leave both lists empty.
             services_.messages.ShowOk(failure.Number() == kPathNotFound
-                                          ? MissingGameMapsFolderText(program_.GameMapsFolder)
+                                          ? MissingGameMapsFolderText(game_.folder)
                                           : LoadFailureText(failure),
                                       kApplicationTitle);
-            program_.DeleteLocationCache();
+            game_.forget();
             return;
         }
         controls_.File1.SetPattern(kMapPattern);
-        program_.StoredMapsFolder = JoinPath(JoinPath(program_.GameMapsFolder, kStoredMapsName), "");
         try {
-            controls_.File2.SetFolder(program_.StoredMapsFolder);
+            controls_.File2.SetFolder(storedMapsFolder_);
         } catch (const RuntimeFailure& failure) {
             if (failure.Number() != kPathNotFound) throw;
             // First run on this machine: make the folder, silently.
-            const std::string folder = JoinPath(program_.GameMapsFolder, kStoredMapsName);
+            const std::string& folder = storedMapsFolder_;
             try {
                 services_.files.CreateFolder(folder);
             } catch (const RuntimeFailure&) {
@@ -86,7 +89,7 @@ void Mover::Form_Load() {
                 return;
             }
             try {
-                controls_.File2.SetFolder(program_.StoredMapsFolder);
+                controls_.File2.SetFolder(storedMapsFolder_);
             } catch (const RuntimeFailure&) {
                 services_.messages.ShowOk(StoredMapsFolderNotReadText(folder), kApplicationTitle);
                 return;
@@ -95,7 +98,7 @@ void Mover::Form_Load() {
         controls_.File2.SetPattern(kMapPattern);
         // A transfer cut off in its copy (power loss, the process killed)
         // left its hidden temporary file behind.
-        for (const auto& folder : {program_.GameMapsFolder, program_.StoredMapsFolder}) {
+        for (const auto& folder : {game_.folder, storedMapsFolder_}) {
             try {
                 services_.files.RemoveTemporaryFiles(folder);
             } catch (const RuntimeFailure&) {}
@@ -113,11 +116,10 @@ void Mover::Form_Unload() {
 }
 
 void Mover::RefreshMapLists() {
-    controls_.File1.SetFolder(program_.GameMapsFolder);
+    controls_.File1.SetFolder(game_.folder);
     controls_.File1.SetPattern(kMapPattern);
     controls_.File1.Refresh();
-    program_.StoredMapsFolder = JoinPath(program_.GameMapsFolder, kStoredMapsName);
-    controls_.File2.SetFolder(program_.StoredMapsFolder);
+    controls_.File2.SetFolder(storedMapsFolder_);
     controls_.File2.SetPattern(kMapPattern);
     controls_.File2.Refresh();
 }

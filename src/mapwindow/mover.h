@@ -4,9 +4,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
-#include "shape/region_ops.h"
+#include "platform/region_ops.h"
 
 namespace tessary {
 
@@ -15,7 +16,6 @@ class FileList;
 class Files;
 class Label;
 class MessageBoxes;
-class Module1;
 class MoverWindow;
 class PictureArea;
 class Pointer;
@@ -37,6 +37,13 @@ struct MoverControls {
     Label& Label1;
 };
 
+// The game's maps folder as the start-up found it, and how to forget it when
+// it turns out to be gone (the next start then looks for the game again).
+struct GameMapsPlace {
+    std::string folder;
+    std::function<void()> forget;
+};
+
 struct MoverServices {
     MoverWindow& window;
     Screen& screen;
@@ -49,7 +56,7 @@ struct MoverServices {
 
 class Mover {
 public:
-    Mover(Module1& program, MoverControls controls, MoverServices services);
+    Mover(GameMapsPlace game, MoverControls controls, MoverServices services);
 
     // Load and unload steps, and the re-read of both lists.
     void Form_Load();
@@ -76,7 +83,9 @@ public:
     RegionHandle ShapeRegion = kNoRegion;
 
 private:
-    Module1& program_;
+    GameMapsPlace game_;
+    // "Stored Maps" inside the game's maps folder.
+    std::string storedMapsFolder_;
     MoverControls controls_;
     MoverServices services_;
 };

@@ -6,7 +6,7 @@
 
 namespace tessary {
 
-MoverForm::MoverForm(Module1& program, const MoverWindowServices& services, MoverWindow& window,
+MoverForm::MoverForm(GameMapsPlace game, const MoverWindowServices& services, MoverWindow& window,
                      HostedList file1, HostedList file2, MoverPictures& pictures,
                      std::function<void()> changed)
     : window_(window),
@@ -25,7 +25,7 @@ MoverForm::MoverForm(Module1& program, const MoverWindowServices& services, Move
     }
     std::array<PictureArea*, kImageSlotCount> images{};
     for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
-    mover_ = std::make_unique<Mover>(program, MoverControls{file1.list, file2.list, images, *label1_},
+    mover_ = std::make_unique<Mover>(std::move(game), MoverControls{file1.list, file2.list, images, *label1_},
                                      services.For(window));
     file1.events.onClick = [this] { mover_->File1_Click(); };
     file2.events.onClick = [this] { mover_->File2_Click(); };

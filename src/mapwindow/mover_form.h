@@ -13,7 +13,7 @@
 
 #include "forms/layout_label.h"
 #include "forms/layout_picture_area.h"
-#include "forms/mover_canvas.h"
+#include "platform/canvas.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
 #include "mapwindow/mover_events.h"
@@ -37,7 +37,7 @@ public:
     // changed() asks the window to repaint. The window and the pictures
     // must outlive the form. The lists report to the form's behaviour, so
     // they must be gone, or their window destroyed, before the form goes.
-    MoverForm(Module1& program, const MoverWindowServices& services, MoverWindow& window, HostedList file1,
+    MoverForm(GameMapsPlace game, const MoverWindowServices& services, MoverWindow& window, HostedList file1,
               HostedList file2, MoverPictures& pictures, std::function<void()> changed);
     MoverForm(const MoverForm&) = delete;
     MoverForm& operator=(const MoverForm&) = delete;

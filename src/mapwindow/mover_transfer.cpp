@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/message_title.h"
 #include "mapwindow/button_looks.h"
 #include "mapwindow/map_move.h"
 #include "mapwindow/mover.h"
@@ -16,7 +17,6 @@
 #include "platform/message_boxes.h"
 #include "platform/path.h"
 #include "platform/pointer.h"
-#include "startup/module1.h"
 
 namespace tessary {
 

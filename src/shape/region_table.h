@@ -6,7 +6,7 @@
 #include <map>
 #include <utility>
 
-#include "shape/region_ops.h"
+#include "platform/region_ops.h"
 
 namespace tessary {
 

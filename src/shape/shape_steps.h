@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shape/region_ops.h"
+#include "platform/region_ops.h"
 #include "shape/shape_tables.h"
 #include "shape/shape_transform.h"
 

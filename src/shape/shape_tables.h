@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shape/region_ops.h"
+#include "platform/region_ops.h"
 
 namespace tessary {
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "shape/region_ops.h"
+#include "platform/region_ops.h"
 #include "shape/region_table.h"
 
 namespace tessary {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shape/region_ops.h"
+#include "platform/region_ops.h"
 #include "shape/shape_steps.h"
 #include "shape/shape_transform.h"
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/message_title.h"
+
 namespace tessary {
 
 class Application;
@@ -18,7 +20,6 @@ class SplashWindow;
 class TextFiles;
 class TreeSearch;
 
-inline constexpr const char* kApplicationTitle = "Tessary --- Fennock Marrowby";
 inline constexpr const char* kGameExeName = "Marrowby.exe";
 inline constexpr const char* kLocationCacheName = "maplog.txt";
 

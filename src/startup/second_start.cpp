@@ -1,8 +1,8 @@
 #include "startup/second_start.h"
 
+#include "forms/message_title.h"
 #include "platform/message_boxes.h"
 #include "platform/running_copy.h"
-#include "startup/module1.h"
 
 namespace tessary {
 

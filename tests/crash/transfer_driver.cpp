@@ -22,9 +22,9 @@
 #include <thread>
 
 #include "fakes/fake_mover.h"
-#include "platform/posix/gio_trash_files.h"
-#include "platform/posix/posix_file_list.h"
-#include "platform/posix/posix_files.h"
+#include "front/posix/gio_trash_files.h"
+#include "front/posix/posix_file_list.h"
+#include "front/posix/posix_files.h"
 
 namespace tessary {
 namespace {
@@ -42,7 +42,7 @@ private:
 };
 
 struct Driver {
-    explicit Driver(const std::string& gameMaps) { program.GameMapsFolder = gameMaps; }
+    explicit Driver(std::string gameMaps) : gameMapsFolder(std::move(gameMaps)) {}
     static std::array<PictureArea*, 23> PointersTo(std::array<NoPictureArea, 23>& areas) {
         std::array<PictureArea*, 23> pointers{};
         for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
@@ -57,8 +57,7 @@ struct Driver {
     }
 
     fakes::EventLog log;
-    fakes::StartupFakes startup;
-    Module1 program{startup.Services()};
+    std::string gameMapsFolder;
     PosixFileList File1, File2;
     std::array<NoPictureArea, 23> images;
     std::array<PictureArea*, 23> imageArray = PointersTo(images);
@@ -71,7 +70,7 @@ struct Driver {
     GioTrashFiles files{posix};
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
-    Mover mover{program, MoverControls{File1, File2, imageArray, Label1},
+    Mover mover{GameMapsPlace{gameMapsFolder, [] {}}, MoverControls{File1, File2, imageArray, Label1},
                 MoverServices{window, screen, pointer, messages, files, shell, application}};
 };
 

@@ -20,11 +20,10 @@
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/path.h"
-#include "platform/pattern.h"
+#include "lists/pattern.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "shape/software_region.h"
-#include "startup/module1.h"
 
 namespace tessary::fakes {
 
@@ -401,13 +400,13 @@ public:
     double width = 19200, height = 15360, twipsX = 15, twipsY = 15;
 };
 
-// The map window with every fake, over a game at /games/fm.
+// The map window with every fake, over a game at /games/fm (or at another
+// maps folder, which is not made).
 struct MoverFakes {
     static inline const std::string kGame = NativePath("/games/fm/Home/Maps");
     static inline const std::string kStored = JoinPath(kGame, "Stored Maps");
 
-    MoverFakes() {
-        program.GameMapsFolder = kGame;
+    explicit MoverFakes(std::string gameMaps = kGame) : gameMapsFolder(std::move(gameMaps)) {
         disk.AddFolder(NativePath("/"));
         disk.AddFolder(NativePath("/games"));
         disk.AddFolder(NativePath("/games/fm"));
@@ -445,8 +444,9 @@ struct MoverFakes {
 
     EventLog log;
     FakeDisk disk;
-    StartupFakes startup;
-    Module1 program{startup.Services()};
+    std::string gameMapsFolder;
+    // How often the map window forgot the game's place.
+    int gameForgotten = 0;
     FakeFileList File1{"File1", disk, log};
     FakeFileList File2{"File2", disk, log};
     std::vector<std::unique_ptr<FakePictureArea>> images = MakeImages(disk, log);
@@ -459,7 +459,7 @@ struct MoverFakes {
     FakeFiles files{disk, log};
     FakeShell shell{log};
     FakeApplication application{log};
-    Mover mover{program, MoverControls{File1, File2, imageArray, Label1},
+    Mover mover{GameMapsPlace{gameMapsFolder, [this] { ++gameForgotten; }}, MoverControls{File1, File2, imageArray, Label1},
                 MoverServices{window, screen, pointer, messages, files, shell, application}};
 };
 

@@ -56,7 +56,7 @@ struct Form : MoverFakes {
     ListWithEvents list2{"File2", disk, log};
     NamedPictures pictures;
     int repaints = 0;
-    MoverForm form{program,
+    MoverForm form{GameMapsPlace{gameMapsFolder, [] {}},
                    MoverWindowServices{screen, pointer, messages, files, shell, application},
                    window,
                    HostedList::Of(list1),

@@ -12,7 +12,6 @@ using fakes::MoverFakes;
 using Names = std::vector<std::string>;
 
 // The stored maps folder as the load step first names it, with a closing separator.
-const std::string kStoredWithSeparator = JoinPath(MoverFakes::kStored, "");
 
 const std::string kPattern = "File1 pattern *.gmx; *.GMX";
 const EventLog kShapePlaceAndLooks = {"SetWindowRgn live redraw",
@@ -41,13 +40,13 @@ TEST(MoverLoad, FirstRunShapesPlacesAndCreatesTheStoredMapsFolderSilently) {
     f.mover.Form_Load();
     EXPECT_EQ(f.log, Concat(kShapePlaceAndLooks,
                             {"File1 folder " + MoverFakes::kGame, "File1 pattern *.gmx; *.GMX",
-                             "File2 folder " + kStoredWithSeparator, "create " + MoverFakes::kStored,
-                             "File2 folder " + kStoredWithSeparator, "File2 pattern *.gmx; *.GMX",
-                             "tidy " + MoverFakes::kGame, "tidy " + kStoredWithSeparator}));
+                             "File2 folder " + MoverFakes::kStored, "create " + MoverFakes::kStored,
+                             "File2 folder " + MoverFakes::kStored, "File2 pattern *.gmx; *.GMX",
+                             "tidy " + MoverFakes::kGame, "tidy " + MoverFakes::kStored}));
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx", "PINES.GMX"}));
     EXPECT_TRUE(f.File2.Entries().empty());
-    EXPECT_EQ(f.program.StoredMapsFolder, kStoredWithSeparator);
+    EXPECT_EQ(f.File2.Folder(), MoverFakes::kStored);
     EXPECT_EQ(f.Looks(), "2 3");
     EXPECT_EQ(f.mover.SelectedGameMap, "");
     EXPECT_EQ(f.mover.SelectedStoredMap, "");
@@ -84,38 +83,33 @@ TEST(MoverLoad, PlacementUsesTheScreenInSinglePrecision) {
 TEST(MoverLoad, OtherFailuresShowNumberThenDescriptionAndStop) {
     MoverFakes f;
     f.disk.AddFolder(f.kStored);
-    f.disk.FailOn("list " + kStoredWithSeparator, kPermissionDenied);
+    f.disk.FailOn("list " + MoverFakes::kStored, kPermissionDenied);
     f.mover.Form_Load();
     ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].first, "70, planted failure: list " + kStoredWithSeparator);
+    EXPECT_EQ(f.messages.shown[0].first, "70, planted failure: list " + MoverFakes::kStored);
     EXPECT_EQ(f.messages.shown[0].second, kApplicationTitle);
-    EXPECT_EQ(f.log.back(), "message 70, planted failure: list " + kStoredWithSeparator);
+    EXPECT_EQ(f.log.back(), "message 70, planted failure: list " + MoverFakes::kStored);
     EXPECT_EQ(f.File2.Folder(), "");
 
     // A game maps folder that cannot be listed is forgotten, as a missing one is.
     MoverFakes game;
-    const std::string cache = game.program.LocationCachePath();
-    game.startup.files.contents[cache] = "\"" + MoverFakes::kGame + "\"\r\n";
     game.disk.FailOn("list " + MoverFakes::kGame, kDeviceIOError);
     game.mover.Form_Load();
-    EXPECT_EQ(game.startup.files.contents.count(cache), 0u);
+    EXPECT_EQ(game.gameForgotten, 1);
     ASSERT_EQ(game.messages.shown.size(), 1u);
     EXPECT_EQ(game.messages.shown[0].first, "57, planted failure: list " + MoverFakes::kGame);
     for (const auto& event : game.log) EXPECT_EQ(event.find("File2"), std::string::npos) << event;
-    EXPECT_EQ(game.program.StoredMapsFolder, "");
+    EXPECT_EQ(game.File2.Folder(), "");
 }
 
 TEST(MoverLoad, MissingGameFolderIsExplainedAndForgotten) {
-    MoverFakes f;
-    f.program.GameMapsFolder = "/games/gone/Home/Maps";
-    const std::string cache = f.program.LocationCachePath();
-    f.startup.files.contents[cache] = "\"/games/gone/Home/Maps\"\r\n";
+    MoverFakes f{"/games/gone/Home/Maps"};
     f.mover.Form_Load();
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].first, MissingGameMapsFolderText("/games/gone/Home/Maps"));
     EXPECT_NE(f.messages.shown[0].first.find("\n/games/gone/Home/Maps\n"), std::string::npos);
     EXPECT_EQ(f.messages.shown[0].second, kApplicationTitle);
-    EXPECT_EQ(f.startup.files.contents.count(cache), 0u);
+    EXPECT_EQ(f.gameForgotten, 1);
     EXPECT_EQ(f.File1.Folder(), "");
     EXPECT_EQ(f.File2.Folder(), "");
     EXPECT_TRUE(f.File1.Entries().empty());
@@ -134,7 +128,7 @@ TEST(MoverLoad, StoredMapsFolderThatCannotBeMadeOrReadIsExplained) {
     EXPECT_EQ(f.File1.Folder(), MoverFakes::kGame);
 
     MoverFakes unreadable;
-    unreadable.disk.FailOn("list " + kStoredWithSeparator);
+    unreadable.disk.FailOn("list " + MoverFakes::kStored);
     unreadable.mover.Form_Load();
     ASSERT_EQ(unreadable.messages.shown.size(), 1u);
     EXPECT_EQ(unreadable.messages.shown[0].first, StoredMapsFolderNotReadText(MoverFakes::kStored));
@@ -172,7 +166,7 @@ TEST(MoverRefresh, RePointsAndReReadsBothLists) {
     EXPECT_EQ(f.log, (EventLog{"File1 folder " + MoverFakes::kGame, kPattern, "File1 refresh",
                                "File2 folder " + MoverFakes::kStored, "File2 pattern *.gmx; *.GMX",
                                "File2 refresh"}));
-    EXPECT_EQ(f.program.StoredMapsFolder, MoverFakes::kStored);
+    EXPECT_EQ(f.File2.Folder(), MoverFakes::kStored);
     EXPECT_EQ(f.File1.Entries(), (Names{"New.gmx"}));
     EXPECT_EQ(f.File2.Entries(), (Names{"Old.GMX"}));
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_startup.h"
-#include "platform/message_text.h"
+#include "forms/message_text.h"
 #include "platform/running_copy.h"
 #include "startup/second_start.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/long_path.h"
-#include "platform/win32/wide_text.h"
+#include "front/win32/long_path.h"
+#include "front/win32/wide_text.h"
 
 namespace tessary::testing {
 

@@ -1,0 +1,53 @@
+#include "front/posix/command_line.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace tessary {
+
+namespace {
+
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
+    if (argc <= 1) return CommandLineRequest::Run;
+    if (argc > 2) return CommandLineRequest::Misuse;
+    const std::string_view argument = argv[1];
+    if (argument == "-h" || argument == "--help") return CommandLineRequest::Usage;
+    if (argument == "--version") return CommandLineRequest::Version;
+    return CommandLineRequest::Misuse;
+}
+
+std::string UsageText() {
+    return "Usage: tessary [--help | --version]\n"
+           "\n"
+           "Tessary shows the maps of Fennock Marrowby Edition that are in the game\n"
+           "(Home/Maps/*.gmx, with a .bmp preview of the same name) and those kept aside\n"
+           "in its \"Stored Maps\" folder, and moves a map with its preview between the two.\n"
+           "\n"
+           "It looks for Marrowby.exe on the fixed drives A: to O: of the Wine prefix\n"
+           "named by WINEPREFIX, for example:\n"
+           "    WINEPREFIX=~/Games/my-prefix tessary\n"
+           "Without WINEPREFIX it searches ~/.wine, then the prefixes of Lutris, Bottles,\n"
+           "Heroic and PlayOnLinux, then Steam's Proton prefixes and installed games.\n"
+           "The maps folder it finds is remembered in maplog.txt beside the program or,\n"
+           "where that folder cannot be written, in $XDG_CACHE_HOME/tessary/maplog.txt\n"
+           "(else ~/.cache/tessary/maplog.txt). Delete that file to make it search again.\n"
+           "\n"
+           "  -h, --help     print this text and exit\n"
+           "      --version  print the version and exit\n";
+}
+
+std::string VersionText() { return std::string("Tessary ") + kProgramVersion + "\n"; }
+
+std::string MissingDisplayText() {
+    if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) return "";
+    return "tessary: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
+}
+
+}  // namespace tessary

@@ -1,0 +1,101 @@
+#include "front/qt/main_frame.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <utility>
+
+#include "forms/startup_layout.h"
+#include "front/qt/asset_picture.h"
+#include "front/qt/window_geometry.h"
+
+namespace tessary {
+
+FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setBackground(Qt::black);
+}
+
+void FrameBackdrop::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::black);
+    ReadPictureFor(viewport()->size());
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void FrameBackdrop::ReadPictureFor(QSize shown) {
+    // The picture is larger than the frame usually is: only the part the
+    // frame shows is read, and read again when the frame grows beyond it
+    // (unless the picture already ended there).
+    const bool wider = shown.width() > readFor_.width() && picture_.width() == readFor_.width();
+    const bool taller = shown.height() > readFor_.height() && picture_.height() == readFor_.height();
+    if (!wider && !taller) return;
+    readFor_ = shown.expandedTo(readFor_);
+    picture_ = AssetPicture(ToQString(kMainFramePictureName), readFor_);
+}
+
+MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {
+    setObjectName(ToQString(kMainFrameName));
+    setWindowTitle(ToQString(kMainFrameCaption));
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(backdrop_);
+    resize(kMainFrameClientSize.width, kMainFrameClientSize.height);
+    FitOnScreen();
+}
+
+void MainFrameWindow::FitOnScreen() {
+    // Smaller where the screen's free area (at the screen's scale) leaves
+    // less room, with the window system's frame around it.
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const QSize frame = outer.size() - inner.size();
+    const QSize size = inner.size().boundedTo(WindowArea(*this).size() - frame).expandedTo(QSize(1, 1));
+    if (size != inner.size()) resize(size);
+    KeepOnItsArea(*this);
+}
+
+void MainFrameWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window system's frame is known once the window is first on the
+    // screen; later the player places and sizes the frame.
+    if (std::exchange(fittedWhenShown_, true)) return;
+    QTimer::singleShot(0, this, [this] { FitOnScreen(); });
+}
+
+void MainFrameWindow::closeEvent(QCloseEvent* event) {
+    // The windows it opened: windows of their own, or inside its client area.
+    for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (window != centralWidget() && window->isVisible()) window->close();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+QtMainFrame::QtMainFrame(std::function<void(QWidget&)> onLoad) : onLoad_(std::move(onLoad)) {}
+
+QtMainFrame::~QtMainFrame() = default;
+
+void QtMainFrame::Show() {
+    if (window_ == nullptr) {
+        window_ = std::make_unique<MainFrameWindow>();
+        window_->setAttribute(Qt::WA_DeleteOnClose, false);
+        window_->show();
+        window_->activateWindow();
+        // The frame's load step: it loads and shows the map window, in front of it.
+        if (onLoad_) onLoad_(*window_);
+        return;
+    }
+    window_->show();
+}
+
+void QtMainFrame::Unload() {
+    if (window_ == nullptr) return;
+    // Hidden, not closed: closing the frame ends the program, and after a
+    // failed start-up the splash window stays up for the player to close.
+    for (QWidget* window : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isWindow()) window->hide();
+    }
+    window_->hide();
+}
+
+}  // namespace tessary

@@ -1,0 +1,76 @@
+#pragma once
+// The map window "Mover" on Qt: a frameless tool window cut to its shape,
+// or, where top-level windows cannot be placed or cut (Wayland), a window
+// inside its parent's client area; it hosts the two file lists and paints
+// the form. The form and its behaviour are the same on every front; this
+// class only shows them and hands the events over.
+
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+
+#include "mapwindow/mover_form.h"
+#include "front/qt/qt_canvas.h"
+#include "front/qt/qt_file_list.h"
+#include "front/qt/qt_region_ops.h"
+
+namespace tessary {
+
+class QtMoverWindow final : public QWidget, public MoverWindow {
+    Q_OBJECT
+public:
+    // Where the window lives: a window of its own (kept in front of its
+    // parent), or inside its parent, which shows wherever it is cut away.
+    enum class Host { OwnWindow, InsideParent };
+
+    // services.screen is the area the window is centred on: for a window
+    // inside its parent, that parent's inside.
+    QtMoverWindow(GameMapsPlace game, MoverWindowServices services, QWidget* parent = nullptr,
+                  Host host = Host::OwnWindow);
+    ~QtMoverWindow() override;
+
+    // Loads the window (its load step runs to its end) and shows it.
+    void LoadAndShow();
+
+    Mover& Behaviour() { return form_.Behaviour(); }
+    QtFileList& File1() { return *file1_; }
+    QtFileList& File2() { return *file2_; }
+    LayoutPictureArea& Image(std::size_t k) { return form_.Image(k); }
+    const MoverLayoutState& Layout() const { return form_.Layout(); }
+    LayoutScale Scale() const { return form_.Scale(); }
+
+    // MoverWindow
+    void SetWindowRgn(RegionHandle region, bool redraw) override;
+    RegionOps& Regions() override { return regions_; }
+    void SetTopLeft(double topTwips, double leftTwips) override;
+    void BeginDrag() override;
+    // QWidget::repaint.
+    void PaintNow() override { repaint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // A window inside its parent stays inside when the parent shrinks.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Screen& screen_;
+    QtRegionOps regions_;
+    QtMoverPictures pictures_;
+    // The lists are the window's children; they go first (see the destructor).
+    QtFileList* file1_;
+    QtFileList* file2_;
+    MoverForm form_;
+    // The window follows the mouse while it is dragged by hand, where the
+    // window system offers no move of its own: for a window of its own, the
+    // mouse's offset from its top-left on the screen; inside a parent, the
+    // point of the window under the mouse.
+    std::optional<QPoint> dragOffset_;
+    QPoint pressedAt_;
+};
+
+}  // namespace tessary

@@ -1,0 +1,57 @@
+#include "front/qt/qt_program.h"
+
+#include <QApplication>
+
+#include "front/qt/mover_window.h"
+#include "front/qt/window_geometry.h"
+
+namespace tessary {
+
+QtProgram::QtProgram()
+    : drives_(LauncherDrives::FromEnvironment()),
+      splash_(screen_),
+      mainFrame_([this](QWidget& frame) { LoadMover(frame); }),
+      module1_(StartupServices{screen_, pointer_, application_, messages_, files_, drives_, treeSearch_,
+                               splash_, mainFrame_, files_}) {}
+
+QtProgram::~QtProgram() {
+    // The frame and the map window it owns go first: they use the services
+    // and the module above.
+    mainFrame_.DestroyWindow();
+}
+
+QtMoverWindow* QtProgram::Mover() const { return mover_.data(); }
+
+int QtProgram::Run() {
+    module1_.Main();
+    return QApplication::exec();
+}
+
+bool QtProgram::BringToFront() {
+    MainFrameWindow* frame = mainFrame_.Window();
+    QtMoverWindow* mover = Mover();
+    if (frame == nullptr || mover == nullptr || !frame->isVisible()) return false;
+    frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    frame->raise();
+    mover->show();
+    mover->raise();
+    mover->activateWindow();
+    return true;
+}
+
+void QtProgram::LoadMover(QWidget& frame) {
+    // The map window lives in front of the frame and goes with it: a window
+    // of its own, cut to its outline, where the program places its windows
+    // itself; elsewhere (Wayland) inside the frame's client area, where it
+    // can be placed and cut, and the frame shows around its outline.
+    const bool ownWindow = TopLevelWindowsGoWherePut();
+    frameInside_.SetWindow(&frame);
+    Screen& area = ownWindow ? static_cast<Screen&>(screen_) : frameInside_;
+    mover_ = new QtMoverWindow(
+        GameMapsPlace{module1_.GameMapsFolder, [this] { module1_.DeleteLocationCache(); }},
+        MoverWindowServices{area, pointer_, messages_, moverFiles_, shell_, application_}, &frame,
+        ownWindow ? QtMoverWindow::Host::OwnWindow : QtMoverWindow::Host::InsideParent);
+    mover_->LoadAndShow();
+}
+
+}  // namespace tessary

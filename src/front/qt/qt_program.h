@@ -1,0 +1,62 @@
+#pragma once
+// The whole program on the Qt front: the platform services, the program-wide
+// module and the three windows, wired together.
+
+#include <QPointer>
+
+#include "front/posix/gio_trash_files.h"
+#include "front/posix/launcher_drives.h"
+#include "front/posix/posix_files.h"
+#include "front/posix/tree_search.h"
+#include "front/qt/main_frame.h"
+#include "front/qt/qt_process_services.h"
+#include "front/qt/splash_window.h"
+#include "startup/module1.h"
+
+class QWidget;
+
+namespace tessary {
+
+class QtMoverWindow;
+
+class QtProgram {
+public:
+    QtProgram();
+    ~QtProgram();
+
+    // Runs the start-up sequence, then the event loop; returns the exit code.
+    int Run();
+    // Restores the main frame if it is minimised and brings it and its map
+    // window to the front, the map window active; false (and nothing done)
+    // before the map window is loaded or after a failed start-up.
+    bool BringToFront();
+
+    Module1& Program() { return module1_; }
+    QtMainFrame& Frame() { return mainFrame_; }
+    QtMoverWindow* Mover() const;
+
+private:
+    void LoadMover(QWidget& frame);
+
+    QtScreen screen_;
+    // Where top-level windows cannot be placed, the map window lives in the
+    // frame's client area and is centred there.
+    QtInsideOfWindow frameInside_;
+    QtPointer pointer_;
+    QtApplication application_;
+    QtMessageBoxes messages_;
+    PosixFiles files_;
+    // The map window's files: a file a transfer replaces goes to the trash.
+    GioTrashFiles moverFiles_{files_};
+    LauncherDrives drives_;
+    // The drives of several prefixes often lead to the same folders.
+    PosixTreeSearch treeSearch_{/*walkEachFolderOnce=*/true};
+    QtSplashWindow splash_;
+    QtMainFrame mainFrame_;
+    QtShell shell_;
+    Module1 module1_;
+    // Owned by the frame window, its Qt parent; null until loaded.
+    QPointer<QtMoverWindow> mover_;
+};
+
+}  // namespace tessary

@@ -1,0 +1,195 @@
+#include "front/win32/mover_window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/screen.h"
+#include "front/win32/gdi_object.h"
+#include "front/win32/wide_text.h"
+#include "front/win32/win32_process_services.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
+
+}  // namespace
+
+Win32MoverWindow::Win32MoverWindow(GameMapsPlace game, MoverWindowServices services)
+    : screen_(services.screen),
+      pictures_(ZoomForScreen(services.screen)),
+      form_(std::move(game), services, *this, HostedList::Of(file1_), HostedList::Of(file2_), pictures_,
+            [this] { Changed(); }) {}
+
+Win32MoverWindow::~Win32MoverWindow() {
+    if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void Win32MoverWindow::LoadAndShow(HWND owner) {
+    if (window_ == nullptr) {
+        RegisterWindowClass(kMoverClassName);
+        const PixelSize client = form_.ClientPixels();
+        window_ = CreateObjectWindow(*this, kMoverClassName, Widen(kMoverCaption).c_str(), kStyle, 0, 0, 0,
+                                     client.width, client.height);
+        if (window_ == nullptr) return;
+        // In front of the frame, and gone with it.
+        if (owner != nullptr) SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
+        CreateChildren();
+    }
+    form_.Load();
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+    UpdateWindow(window_);
+    SetFocus(file1_.Window());
+}
+
+void Win32MoverWindow::CreateChildren() {
+    file1_.Create(window_, kFile1Id, form_.Place("File1"), kFile1Look);
+    file2_.Create(window_, kFile2Id, form_.Place("File2"), kFile2Look);
+    // Keyboard order: File1 first, then File2 (and round again).
+    file1_.SetTabNeighbours(file2_.Window(), file2_.Window());
+    file2_.SetTabNeighbours(file1_.Window(), file1_.Window());
+    SetWindowPos(file1_.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(file2_.Window(), file1_.Window(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    for (Win32FileList* list : {&file1_, &file2_}) {
+        std::wstring text = Widen(list->Look().toolTip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(list->Window());
+        tool.lpszText = text.data();
+        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void Win32MoverWindow::SetWindowRgn(RegionHandle region, bool redraw) {
+    GdiObject<HRGN> copy = regions_.Copy(region);
+    if (copy == nullptr) return;
+    // The system owns the region it was given; on failure it stays ours.
+    if (::SetWindowRgn(window_, copy.get(), redraw ? TRUE : FALSE) != 0) copy.release();
+}
+
+void Win32MoverWindow::SetTopLeft(double topTwips, double leftTwips) {
+    const ScreenPixel at = PixelAtTwips(screen_, topTwips, leftTwips);
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MoverWindow::BeginDrag() {
+    ReleaseCapture();
+    SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void Win32MoverWindow::HoldMouse() { SetCapture(window_); }
+
+void Win32MoverWindow::LetGoOfMouse() {
+    if (GetCapture() == window_) ReleaseCapture();
+}
+
+void Win32MoverWindow::PaintNow() {
+    if (window_ != nullptr) UpdateWindow(window_);
+}
+
+void Win32MoverWindow::Changed() {
+    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Win32MoverWindow::Paint() {
+    PAINTSTRUCT paint{};
+    const HDC target = BeginPaint(window_, &paint);
+    RECT client{};
+    GetClientRect(window_, &client);
+    // Drawn off the screen first, so switching pictures never flickers.
+    const MemoryDc memory(CreateCompatibleDC(target));
+    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    {
+        const SelectedObject selected(memory.get(), bitmap.get());
+        Win32Canvas canvas(memory.get());
+        form_.Paint(canvas);
+        BitBlt(target, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+               paint.rcPaint.bottom - paint.rcPaint.top, memory.get(), paint.rcPaint.left, paint.rcPaint.top,
+               SRCCOPY);
+    }
+    EndPaint(window_, &paint);
+}
+
+Win32FileList* Win32MoverWindow::ListOf(HWND window) {
+    if (window != nullptr && window == file1_.Window()) return &file1_;
+    if (window != nullptr && window == file2_.Window()) return &file2_;
+    return nullptr;
+}
+
+void Win32MoverWindow::FocusList() {
+    // The painted surface never holds the focus: it goes back to a list.
+    SetFocus(lastFocus_ != nullptr ? lastFocus_ : file1_.Window());
+}
+
+LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: Paint(); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        form_.Press(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        form_.Release(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window) form_.MouseTakenAway();
+        return 0;
+    case WM_COMMAND:
+        if (Win32FileList* list = ListOf(reinterpret_cast<HWND>(lParam))) {
+            if (HIWORD(wParam) == LBN_SETFOCUS) lastFocus_ = list->Window();
+            list->Notify(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLORLISTBOX:
+        if (Win32FileList* list = ListOf(reinterpret_cast<HWND>(lParam))) {
+            return reinterpret_cast<LRESULT>(list->Colour(reinterpret_cast<HDC>(wParam)));
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) FocusList();
+        return 0;
+    case WM_SETFOCUS: FocusList(); return 0;
+    case WM_SETCURSOR:
+        if (ApplyPointer(lParam)) return TRUE;
+        break;
+    case WM_CLOSE:
+        // Closed by the window manager (Alt+F4): the program ends as when the
+        // frame is closed, which takes this window with it.
+        if (const HWND owner = GetWindow(window, GW_OWNER)) {
+            SendMessageW(owner, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        // An ordinary unload: the window's unload step releases its shape.
+        form_.Unload();
+        return 0;
+    case WM_NCDESTROY:
+        window_ = nullptr;
+        toolTips_ = nullptr;
+        break;
+    default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace tessary

@@ -1,0 +1,77 @@
+#pragma once
+// The map window "Mover" on Windows: a frameless popup cut to its shape by
+// SetWindowRgn, hosting the two list boxes and painting the form. The form
+// and its behaviour are the same on every front; this class only shows them
+// and hands the events over.
+
+#include <windows.h>
+
+#include "mapwindow/mover_form.h"
+#include "front/win32/win32_canvas.h"
+#include "front/win32/win32_file_list.h"
+#include "front/win32/win32_region_ops.h"
+#include "front/win32/window_class.h"
+
+namespace tessary {
+
+// The map window's class: a later start finds the running copy's window by it.
+inline constexpr const wchar_t* kMoverClassName = L"TessaryMover";
+inline constexpr int kFile1Id = 101;
+inline constexpr int kFile2Id = 102;
+
+class Win32MoverWindow final : public MoverWindow, private WindowObject {
+public:
+    Win32MoverWindow(GameMapsPlace game, MoverWindowServices services);
+    ~Win32MoverWindow() override;
+    Win32MoverWindow(const Win32MoverWindow&) = delete;
+    Win32MoverWindow& operator=(const Win32MoverWindow&) = delete;
+
+    // Creates the window, hidden and owned by owner (null for none), runs its
+    // load step to the end, then shows it with the focus in File1.
+    void LoadAndShow(HWND owner);
+
+    HWND Window() const { return window_; }
+    Mover& Behaviour() { return form_.Behaviour(); }
+    Win32FileList& File1() { return file1_; }
+    Win32FileList& File2() { return file2_; }
+    LayoutPictureArea& Image(std::size_t k) { return form_.Image(k); }
+    const MoverLayoutState& Layout() const { return form_.Layout(); }
+    LayoutScale Scale() const { return form_.Scale(); }
+    HWND ToolTips() const { return toolTips_; }
+    const Win32RegionOps& RegionsInUse() const { return regions_; }
+
+    // MoverWindow
+    // The window gets its own copy of the region, so the handle stays the
+    // caller's to release (the unload step does).
+    void SetWindowRgn(RegionHandle region, bool redraw) override;
+    RegionOps& Regions() override { return regions_; }
+    void SetTopLeft(double topTwips, double leftTwips) override;
+    // ReleaseCapture, then the non-client left-button press on the caption.
+    void BeginDrag() override;
+    // SetCapture and ReleaseCapture.
+    void HoldMouse() override;
+    void LetGoOfMouse() override;
+    // UpdateWindow.
+    void PaintNow() override;
+
+private:
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CreateChildren();
+    void Paint();
+    void Changed();
+    Win32FileList* ListOf(HWND window);
+    void FocusList();
+
+    Screen& screen_;
+    Win32RegionOps regions_;
+    Win32MoverPictures pictures_;
+    // The list boxes are destroyed with the window, before the form goes.
+    Win32FileList file1_;
+    Win32FileList file2_;
+    MoverForm form_;
+    HWND window_ = nullptr;
+    HWND toolTips_ = nullptr;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace tessary

@@ -1,0 +1,32 @@
+#include "front/win32/win32_program.h"
+
+namespace tessary {
+
+Win32Program::Win32Program()
+    : splash_(screen_),
+      mainFrame_([this](HWND frame, HWND client) { LoadMover(frame, client); }),
+      module1_(StartupServices{screen_, pointer_, application_, messages_, files_, drives_, treeSearch_,
+                               splash_, mainFrame_, files_}) {}
+
+int Win32Program::Run() {
+    module1_.Main();
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const HWND client = mainFrame_.Client();
+        if (client != nullptr && TranslateMDISysAccel(client, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Win32Program::LoadMover(HWND frame, HWND /*client*/) {
+    // The map window lives in front of the frame and goes with it.
+    mover_ = std::make_unique<Win32MoverWindow>(
+        GameMapsPlace{module1_.GameMapsFolder, [this] { module1_.DeleteLocationCache(); }},
+        MoverWindowServices{screen_, pointer_, messages_, files_, shell_, application_});
+    mover_->LoadAndShow(frame);
+    shell_.SetOwner(mover_->Window());
+}
+
+}  // namespace tessary

@@ -1,0 +1,51 @@
+#pragma once
+// The whole program on the Windows front: the platform services, the
+// program-wide module and the windows, wired together.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "front/win32/main_frame.h"
+#include "front/win32/mover_window.h"
+#include "front/win32/splash_window.h"
+#include "front/win32/tree_search.h"
+#include "front/win32/win32_drives.h"
+#include "front/win32/win32_files.h"
+#include "front/win32/win32_process_services.h"
+#include "startup/module1.h"
+
+namespace tessary {
+
+class Win32Program {
+public:
+    Win32Program();
+
+    // Runs the start-up sequence, then the message loop; returns the exit code.
+    int Run();
+
+    Module1& Program() { return module1_; }
+    Win32MainFrame& Frame() { return mainFrame_; }
+    // The map window, once the frame has loaded it.
+    Win32MoverWindow* Mover() { return mover_.get(); }
+
+private:
+    // The main frame's load step: it loads and shows the map window "Mover"
+    // in front of the frame.
+    void LoadMover(HWND frame, HWND client);
+
+    Win32Screen screen_;
+    Win32Pointer pointer_;
+    Win32Application application_;
+    Win32MessageBoxes messages_;
+    Win32Files files_;
+    Win32Drives drives_;
+    Win32TreeSearch treeSearch_;
+    Win32SplashWindow splash_;
+    Win32MainFrame mainFrame_;
+    Win32Shell shell_;
+    Module1 module1_;
+    std::unique_ptr<Win32MoverWindow> mover_;
+};
+
+}  // namespace tessary

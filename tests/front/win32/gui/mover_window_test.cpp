@@ -1,0 +1,459 @@
+// The map window on Windows, driven with window messages as the mouse and
+// keyboard would send them: its looks, lists and files after each click.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_mover.h"
+#include "fakes/fake_startup.h"
+#include "forms/mover_layout.h"
+#include "platform/failure.h"
+#include "front/win32/dib_picture.h"
+#include "front/win32/main_frame.h"
+#include "front/win32/mover_window.h"
+#include "front/win32/splash_window.h"
+#include "front/win32/wide_text.h"
+#include "front/win32/win32_files.h"
+#include "front/win32/win32_process_services.h"
+#include "support/win_temp_folder.h"
+
+namespace tessary {
+namespace {
+
+using testing::WinTempFolder;
+
+// A 24-bit BMP of width x height pixels.
+std::string SmallBmp(int width, int height) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    const int size = 54 + stride * height;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    auto put = [&bytes](int at, std::uint32_t value, int count) {
+        for (int i = 0; i < count; ++i)
+            bytes[static_cast<std::size_t>(at + i)] = char((value >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, static_cast<std::uint32_t>(size), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    return bytes;
+}
+
+class Win32MoverWindowTest : public ::testing::Test {
+protected:
+    Win32MoverWindowTest() {
+        CreateDirectoryW(LongPath(maps).c_str(), nullptr);
+        WinTempFolder::WriteBytes(maps + "\\Aspen.gmx", "aspen");
+        WinTempFolder::WriteBytes(maps + "\\Aspen.bmp", SmallBmp(40, 30));
+        WinTempFolder::WriteBytes(maps + "\\Birch.gmx", "birch");
+        WinTempFolder::WriteBytes(maps + "\\Cedar.gmx", "cedar");
+        window.LoadAndShow(nullptr);
+    }
+
+    static std::vector<std::string> Shown(HWND list) {
+        std::vector<std::string> names;
+        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+            names.push_back(Narrow(text));
+        }
+        return names;
+    }
+    // A mouse click on an entry of a list box.
+    static void ClickEntry(HWND list, int index) {
+        RECT item{};
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
+        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+    }
+    // A press and release of a mouse button at a point of the window.
+    void PressAt(int x, int y, UINT down = WM_LBUTTONDOWN) {
+        SendMessageW(window.Window(), down, 0, MAKELPARAM(x, y));
+        SendMessageW(window.Window(), down + 1, 0, MAKELPARAM(x, y));
+    }
+    bool Visible(const char* name) const { return window.Layout().Visible(name); }
+    // The visible pictures of the install and store places, in look order.
+    std::string Looks() const {
+        std::string shown;
+        for (int k : {2, 12, 17, 18, 3, 13}) {
+            if (!Visible(("Image" + std::to_string(k)).c_str())) continue;
+            if (!shown.empty()) shown += ' ';
+            shown += std::to_string(k);
+        }
+        return shown;
+    }
+
+    WinTempFolder folder;
+    const std::string maps = folder / "Maps";
+    const std::string stored = maps + "\\Stored Maps";
+    fakes::EventLog log;
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    Win32Files files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Win32MoverWindow window{GameMapsPlace{maps, [] {}},
+                            MoverWindowServices{screen, pointer, messages, files, shell, application}};
+};
+
+TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
+    RECT client{};
+    GetClientRect(window.Window(), &client);
+    EXPECT_EQ(client.right, 627);
+    EXPECT_EQ(client.bottom, 402);
+    const LONG style = GetWindowLongW(window.Window(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CAPTION);
+    // The window's own copy of the shape.
+    const HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window.Window(), shape), ERROR);
+    EXPECT_FALSE(PtInRegion(shape, 0, 39));
+    EXPECT_TRUE(PtInRegion(shape, 40, 200));
+    EXPECT_FALSE(PtInRegion(shape, 2, 370));
+    DeleteObject(shape);
+
+    EXPECT_EQ(Shown(window.File1().Window()),
+              (std::vector<std::string>{"Aspen.gmx", "Birch.gmx", "Cedar.gmx"}));
+    EXPECT_TRUE(Shown(window.File2().Window()).empty());
+    EXPECT_NE(GetFileAttributesW(LongPath(stored).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(Looks(), "2 3");
+    EXPECT_FALSE(Visible("Label1"));
+    EXPECT_EQ(GetFocus(), window.File1().Window());
+
+    for (HWND list : {window.File1().Window(), window.File2().Window()}) {
+        const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
+        EXPECT_TRUE(listStyle & WS_BORDER);
+        EXPECT_TRUE(listStyle & LBS_NOTIFY);
+        EXPECT_TRUE(listStyle & WS_TABSTOP);
+        EXPECT_FALSE(GetWindowLongW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)),
+                  GetStockObject(DEFAULT_GUI_FONT));
+        const HDC dc = GetDC(list);
+        EXPECT_NE(SendMessageW(window.Window(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(list)),
+                  0);
+        EXPECT_EQ(GetTextColor(dc), RGB(192, 192, 192));
+        EXPECT_EQ(GetBkColor(dc), RGB(64, 64, 64));
+        ReleaseDC(list, dc);
+    }
+    RECT place{};
+    GetWindowRect(window.File2().Window(), &place);
+    MapWindowPoints(nullptr, window.Window(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 410);
+    EXPECT_EQ(place.top, 76);
+    EXPECT_EQ(place.right - place.left, 175);
+    EXPECT_EQ(place.bottom - place.top, 158);
+    EXPECT_EQ(SendMessageW(window.ToolTips(), TTM_GETTOOLCOUNT, 0, 0), 2);
+}
+
+TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
+    const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
+    ClickEntry(file1, 0);
+    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
+    ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
+    EXPECT_EQ(*window.Layout().PreviewPictureSize(), (PixelSize{40, 30}));
+    EXPECT_FALSE(Visible("Label1"));
+
+    // Store with the right button on the green Store face.
+    PressAt(288, 227, WM_RBUTTONDOWN);
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.bmp"), SmallBmp(40, 30));
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
+    EXPECT_EQ(Looks(), "2 3");
+    EXPECT_EQ(Shown(file1), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
+    EXPECT_EQ(Shown(file2), std::vector<std::string>{"Aspen.gmx"});
+
+    // A stored map, then a game map, then the same game map clicked again
+    // after the stored one: every click counts, also on the selected entry.
+    ClickEntry(file2, 0);
+    EXPECT_EQ(Looks(), "12 18");
+    ClickEntry(file1, 0);
+    EXPECT_EQ(Looks(), "17 13");
+    ClickEntry(file2, 0);
+    EXPECT_EQ(Looks(), "12 18");
+    ClickEntry(file1, 0);
+    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
+    // No picture: the label says so.
+    EXPECT_TRUE(Visible("Label1"));
+    EXPECT_FALSE(window.Layout().PreviewPictureSize().has_value());
+
+    // A keyboard move is a click too.
+    SendMessageW(file1, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Cedar.gmx");
+
+    // Install it back with the middle button on the green Install face.
+    ClickEntry(file2, 0);
+    PressAt(343, 188, WM_MBUTTONDOWN);
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.bmp"), SmallBmp(40, 30));
+    EXPECT_EQ(WinTempFolder::Listing(stored), "");
+    EXPECT_EQ(Looks(), "2 3");
+}
+
+TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
+    const HWND file1 = window.File1().Window();
+    SetFocus(window.File2().Window());
+    RECT item{};
+    SendMessageW(file1, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
+    SendMessageW(file1, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(file1, WM_RBUTTONUP, 0, at);
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
+    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(GetFocus(), file1);
+}
+
+TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
+    const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
+    WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
+    window.Behaviour().RefreshMapLists();
+    ClickEntry(file2, 0);
+    EXPECT_EQ(GetFocus(), file2);
+    ASSERT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
+
+    // Presses on pictures, also skin, leave the focus where it is.
+    PressAt(300, 100);
+    PressAt(100, 320);
+    EXPECT_EQ(GetFocus(), file2);
+
+    // Another window of the desktop.
+    const HWND other = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+    SetFocus(other);
+    EXPECT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
+    DestroyWindow(other);
+
+    SetFocus(file2);
+    SetFocus(file1);
+    EXPECT_EQ(window.Behaviour().SelectedStoredMap, "");
+    EXPECT_EQ(Looks(), "2 3");  // no install button with nothing behind it
+
+    // Tab goes from File1 to File2 and back; File1 keeps its map.
+    ClickEntry(file1, 0);
+    SendMessageW(file1, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), file2);
+    SendMessageW(file2, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), file1);
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
+}
+
+TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
+    WinTempFolder::WriteBytes(stored + "\\Aspen.gmx", "older aspen");
+    window.Behaviour().RefreshMapLists();
+    ClickEntry(window.File1().Window(), 0);
+    PressAt(288, 227);
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Replaced Maps\\Aspen.gmx"), "older aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
+    EXPECT_EQ(Shown(window.File2().Window()), std::vector<std::string>{"Aspen.gmx"});
+}
+
+TEST_F(Win32MoverWindowTest, ClosingTheWindowReleasesTheShape) {
+    EXPECT_EQ(window.RegionsInUse().LiveRegionCount(), 1u);
+    SendMessageW(window.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(window.Window(), nullptr);
+    EXPECT_EQ(window.RegionsInUse().LiveRegionCount(), 0u);
+}
+
+TEST_F(Win32MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
+    // The Exit face as drawn before any preview.
+    auto exitFace = [this] {
+        RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const HDC dc = GetDC(window.Window());
+        std::vector<COLORREF> pixels;
+        for (int y = 324; y < 359; y += 3) {
+            for (int x = 499; x < 620; x += 4) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(window.Window(), dc);
+        return pixels;
+    };
+    const std::vector<COLORREF> before = exitFace();
+    WinTempFolder::WriteBytes(maps + "\\Aspen.bmp", SmallBmp(400, 200));  // black
+    ClickEntry(window.File1().Window(), 0);
+    ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
+    EXPECT_EQ(exitFace(), before);
+}
+
+TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
+    const LayoutRect place = window.Layout().RowPixels(*MoverControlIndex("Image6"), window.Scale());
+    auto face = [&] {
+        const HDC dc = GetDC(window.Window());
+        std::vector<COLORREF> pixels;
+        for (int y = place.top; y < place.Bottom(); y += 3) {
+            for (int x = place.left; x < place.Right(); x += 3) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(window.Window(), dc);
+        return pixels;
+    };
+    RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const std::vector<COLORREF> normal = face();
+    std::vector<COLORREF> whileOpen;
+    shell.whileOpen = [&] { whileOpen = face(); };
+    PressAt(place.left + place.width / 2, place.top + place.height / 2);
+    ASSERT_FALSE(whileOpen.empty());
+    EXPECT_NE(whileOpen, normal);
+    EXPECT_TRUE(Visible("Image6"));
+}
+
+// The main frame with the map window it loads, owned by it.
+struct FrameWithMover {
+    WinTempFolder folder;
+    fakes::EventLog log;
+    fakes::SizedScreen screen;
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    Win32Files files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Win32MoverWindow mover{GameMapsPlace{folder.Path(), [] {}},
+                           MoverWindowServices{screen, pointer, messages, files, shell, application}};
+    Win32MainFrame frame{[this](HWND window, HWND) { mover.LoadAndShow(window); }};
+};
+
+// The map window on a screen of 144 dots per inch: 10 twips a pixel.
+struct MoverAt144Dpi {
+    static fakes::SizedScreen Screen144() {
+        fakes::SizedScreen screen;
+        screen.twipsX = screen.twipsY = 10;
+        // The test display's 1280 x 1024 pixels, so the centred window is on it.
+        screen.width = 12800;
+        screen.height = 10240;
+        return screen;
+    }
+    WinTempFolder folder;
+    fakes::EventLog log;
+    fakes::SizedScreen screen = Screen144();
+    fakes::FakePointer pointer{log};
+    fakes::FakeMessageBoxes messages{log};
+    Win32Files files;
+    fakes::FakeShell shell{log};
+    fakes::FakeApplication application{log};
+    Win32MoverWindow mover{GameMapsPlace{folder.Path(), [] {}},
+                           MoverWindowServices{screen, pointer, messages, files, shell, application}};
+};
+
+TEST(Win32MoverWindowDpiTest, At144DotsPerInchTheSkinGrowsWithTheWindowAndItsControls) {
+    MoverAt144Dpi f;
+    f.mover.LoadAndShow(nullptr);
+    RECT client{};
+    GetClientRect(f.mover.Window(), &client);
+    ASSERT_EQ(client.right, 941);
+    ASSERT_EQ(client.bottom, 603);
+
+    // The skin's pixel (600, 200), grey beside the stored-maps list's frame,
+    // lies half as far again from the corner: (900, 300).
+    const DibPicture* skin = EmbeddedPicture(kMoverBackgroundPicture);
+    ASSERT_NE(skin, nullptr);
+    const HDC screenDc = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screenDc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screenDc, skin->Width(), skin->Height());
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    skin->Draw(memory, 0, 0);
+    const COLORREF expected = GetPixel(memory, 600, 200);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screenDc);
+
+    RedrawWindow(f.mover.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const HDC dc = GetDC(f.mover.Window());
+    const COLORREF shown = GetPixel(dc, 900, 300);
+    ReleaseDC(f.mover.Window(), dc);
+    EXPECT_NE(expected, RGB(0, 0, 0));
+    EXPECT_NEAR(GetRValue(shown), GetRValue(expected), 8);
+    EXPECT_NEAR(GetGValue(shown), GetGValue(expected), 8);
+    EXPECT_NEAR(GetBValue(shown), GetBValue(expected), 8);
+}
+
+bool QuitPosted() {
+    MSG message{};
+    return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+TEST(Win32FrameTest, TheMapWindowIsOwnedByTheFrameAndClosingItEndsTheProgram) {
+    FrameWithMover f;
+    f.frame.Show();
+    ASSERT_NE(f.mover.Window(), nullptr);
+    // In front of the frame, minimised and gone with it.
+    EXPECT_EQ(GetWindow(f.mover.Window(), GW_OWNER), f.frame.Window());
+    EXPECT_EQ(f.mover.RegionsInUse().LiveRegionCount(), 1u);
+    EXPECT_FALSE(QuitPosted());
+    // The window manager's close on the map window.
+    SendMessageW(f.mover.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(f.mover.Window(), nullptr);
+    EXPECT_EQ(f.frame.Window(), nullptr);
+    EXPECT_EQ(f.mover.RegionsInUse().LiveRegionCount(), 0u);
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST(Win32FrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
+    fakes::StartupFakes fakes;
+    HWND mover = nullptr;
+    Win32MainFrame frame([&mover](HWND window, HWND) {
+        mover = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, window, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
+    });
+    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
+                                   fakes.files, fakes.drives, fakes.treeSearch, fakes.splash, frame,
+                                   fakes.files});
+    fakes.files.contents[module.LocationCachePath()] = "\"G:\\Games\\Home\\Maps\"\r\n";
+    module.Main();
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(frame.Window(), nullptr);
+    EXPECT_FALSE(IsWindow(mover));
+    EXPECT_TRUE(fakes.splash.visible);
+    EXPECT_FALSE(QuitPosted());  // the splash stays up for the player to close
+}
+
+TEST(Win32SplashTest, PaintsItselfAndItsBarAtOnceWhenTheBarMoves) {
+    fakes::FakeScreen screen;
+    Win32SplashWindow splash(screen);
+    splash.SetTopLeft(0, 0);
+    splash.Show();
+    // Just put on the screen by the window manager, or uncovered: it owes a paint.
+    InvalidateRect(splash.Window(), nullptr, FALSE);
+    splash.SetProgress(41);  // no messages handled in between: a drive scan blocks
+    EXPECT_FALSE(GetUpdateRect(splash.ProgressBar1(), nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(splash.Window(), nullptr, FALSE));
+}
+
+RECT boxShown{};
+bool boxSeen = false;
+
+// Measures the message box captioned "Deep path" once it is up, and closes it.
+void CALLBACK MeasureDeepPathBox(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND box = FindWindowW(L"#32770", L"Deep path");
+    if (box == nullptr || boxSeen) return;
+    boxSeen = true;
+    GetWindowRect(box, &boxShown);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(Win32MessageBoxTest, APathManyFoldersDeepFitsOnTheScreen) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &MeasureDeepPathBox);
+    std::string deep = "C:";
+    for (int i = 0; i < 20000; ++i) deep += "\\deep";
+    Win32MessageBoxes messages;
+    messages.ShowOk("57, Cannot list the folder \"" + deep + "\"", "Deep path");
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(boxSeen);
+    EXPECT_LE(boxShown.bottom - boxShown.top, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_LE(boxShown.right - boxShown.left, GetSystemMetrics(SM_CXSCREEN));
+}
+
+}  // namespace
+}  // namespace tessary
