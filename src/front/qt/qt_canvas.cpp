@@ -2,25 +2,17 @@
 
 #include <cstring>
 
-#include "forms/bmp_picture.h"
-#include "platform/failure.h"
+#include "forms/preview_picture.h"
 #include "front/posix/posix_files.h"
 #include "front/qt/asset_picture.h"
+#include "platform/failure.h"
 
 namespace tessary {
 
-QImage ReadPreviewPicture(const std::string& path) {
-    // Only a plain file (after links), opened without waiting: a pipe or a
-    // device of the picture's name would hold up the window for good.
-    // Never more than any acceptable picture can need.
-    const std::string bytes = PosixFiles().ReadStart(path, kMaxPictureFileBytes + 1);
-    if (bytes.size() > kMaxPictureFileBytes) {
-        throw RuntimeFailure(kInvalidPicture, "The picture \"" + path + "\" is too large");
-    }
-    const auto result = DecodeBmp(
-        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    if (!result.picture) throw RuntimeFailure(kInvalidPicture, "Invalid picture: " + result.reason);
-    const Picture& picture = *result.picture;
+namespace {
+
+// A decoded picture as a pixmap.
+QPixmap ToPixmap(const Picture& picture, const std::string& path) {
     QImage image(picture.width, picture.height, QImage::Format_ARGB32);
     if (image.isNull())
         throw RuntimeFailure(kInvalidPicture, "Out of memory for the picture \"" + path + "\"");
@@ -28,10 +20,10 @@ QImage ReadPreviewPicture(const std::string& path) {
         std::memcpy(image.scanLine(y), picture.pixels.data() + static_cast<std::size_t>(y) * picture.width,
                     static_cast<std::size_t>(picture.width) * sizeof(std::uint32_t));
     }
-    return image;
+    return QPixmap::fromImage(std::move(image));
 }
 
-namespace {}  // namespace
+}  // namespace
 
 const CanvasPicture* QtMoverPictures::Skin(std::string_view name) {
     auto it = skins_.find(name);
@@ -42,7 +34,11 @@ const CanvasPicture* QtMoverPictures::Skin(std::string_view name) {
 }
 
 std::unique_ptr<CanvasPicture> QtMoverPictures::ReadPreview(const std::string& path) {
-    return std::make_unique<QtPicture>(QPixmap::fromImage(ReadPreviewPicture(path)));
+    const Picture picture = ReadPreviewPicture(path, [](const std::string& file, std::size_t maxBytes) {
+        // Opened without waiting, and only a plain file (after links).
+        return PosixFiles().ReadStart(file, maxBytes);
+    });
+    return std::make_unique<QtPicture>(ToPixmap(picture, path));
 }
 
 void QtCanvas::Fill(const LayoutRect& place, Rgb colour) {

@@ -2,7 +2,6 @@
 // The map window's pictures and drawing on Qt: pixmaps, and a painter on
 // the window.
 
-#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
@@ -51,11 +50,5 @@ private:
     QPainter& painter_;
     const QFont& font_;
 };
-
-// A map's preview picture as an image: only a plain file (after links),
-// read with the program's own BMP reader, never more than any acceptable
-// picture needs. A missing file fails with kFileNotFound, a corrupt,
-// truncated, foreign or oversized one with kInvalidPicture.
-QImage ReadPreviewPicture(const std::string& path);
 
 }  // namespace tessary

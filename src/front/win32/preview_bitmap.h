@@ -1,28 +1,23 @@
 #pragma once
-// The preview pictures read from the maps' ".bmp" files.
+// The maps' preview pictures on Windows: their bytes read from the disk,
+// and their decoded pixels drawn on a device context.
 
 #include <windows.h>
 
-#include <cstdint>
+#include <cstddef>
 #include <string>
-#include <vector>
+
+#include "forms/bmp_picture.h"
 
 namespace tessary {
 
-// A decoded preview picture, drawn pixel for pixel.
-struct PreviewBitmap {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, top row first
+// The decoded picture stretched to drawnWidth x drawnHeight pixels from
+// (x, y); pixel for pixel when that is its own size.
+void DrawPreview(HDC dc, const Picture& picture, int x, int y, int drawnWidth, int drawnHeight);
 
-    // Stretched to drawnWidth x drawnHeight pixels from (x, y); pixel for
-    // pixel when that is its own size.
-    void Draw(HDC dc, int x, int y, int drawnWidth, int drawnHeight) const;
-};
-
-// Reads a map's preview picture with the program's own BMP reader, reading
-// at most kMaxPictureFileBytes. A missing file fails with kFileNotFound, a
-// corrupt, truncated, foreign or oversized one with kInvalidPicture.
-PreviewBitmap ReadPreviewBitmap(const std::string& path);
+// At most maxBytes from the start of a file on a disk, byte for byte. A
+// missing file fails with kFileNotFound; a folder, a pipe or a device, or a
+// file that cannot be read, with kInvalidPicture.
+std::string ReadPictureFileStart(const std::string& path, std::size_t maxBytes);
 
 }  // namespace tessary

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/screen.h"
+#include "forms/preview_picture.h"
 #include "front/win32/dib_picture.h"
 #include "front/win32/gdi_object.h"
+#include "front/win32/preview_bitmap.h"
 #include "front/win32/wide_text.h"
+#include "platform/screen.h"
 
 namespace tessary {
 
@@ -38,7 +40,7 @@ PixelSize Win32Picture::Size() const {
 void Win32Picture::Draw(HDC dc, int x, int y) const {
     const PixelSize size = Size();
     if (preview_) {
-        preview_->Draw(dc, x, y, size.width, size.height);
+        DrawPreview(dc, *preview_, x, y, size.width, size.height);
     } else {
         skin_->Draw(dc, x, y, size.width, size.height);
     }
@@ -55,7 +57,7 @@ const CanvasPicture* Win32MoverPictures::Skin(std::string_view name) {
 }
 
 std::unique_ptr<CanvasPicture> Win32MoverPictures::ReadPreview(const std::string& path) {
-    return std::make_unique<Win32Picture>(ReadPreviewBitmap(path), zoom_);
+    return std::make_unique<Win32Picture>(ReadPreviewPicture(path, ReadPictureFileStart), zoom_);
 }
 
 void Win32Canvas::Fill(const LayoutRect& place, Rgb colour) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "forms/bmp_picture.h"
 #include "platform/canvas.h"
-#include "front/win32/preview_bitmap.h"
 
 namespace tessary {
 
@@ -34,7 +34,7 @@ PictureZoom ZoomForScreen(const Screen& screen);
 class Win32Picture final : public CanvasPicture {
 public:
     Win32Picture(const DibPicture& skin, PictureZoom zoom) : skin_(&skin), zoom_(zoom) {}
-    Win32Picture(PreviewBitmap preview, PictureZoom zoom) : preview_(std::move(preview)), zoom_(zoom) {}
+    Win32Picture(Picture preview, PictureZoom zoom) : preview_(std::move(preview)), zoom_(zoom) {}
     // The size on the screen.
     PixelSize Size() const override;
     // The whole picture at that size, with its top-left pixel at (x, y).
@@ -42,7 +42,7 @@ public:
 
 private:
     const DibPicture* skin_ = nullptr;
-    std::optional<PreviewBitmap> preview_;
+    std::optional<Picture> preview_;
     PictureZoom zoom_;
 };
 
