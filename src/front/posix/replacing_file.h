@@ -21,7 +21,6 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    int Fd() const { return fd_.Get(); }
     // Writes all the bytes, going on after short writes and interruptions.
     void WriteAll(const char* data, std::size_t size);
     enum class Existing { Replace, Keep };

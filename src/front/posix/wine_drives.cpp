@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <exception>
 
 #include "front/posix/posix_files.h"
@@ -27,13 +26,6 @@ char DriveLetter(std::string root) {
 }  // namespace
 
 WineDrives::WineDrives(std::string prefix) : prefix_(std::move(prefix)) {}
-
-std::string WineDrives::PrefixFromEnvironment() {
-    const char* prefix = std::getenv("WINEPREFIX");
-    if (prefix != nullptr && *prefix != '\0') return prefix;
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.wine";
-}
 
 std::string WineDrives::Root(int index) const { return prefix_ + "/dosdevices/" + char('a' + index) + ":/"; }
 

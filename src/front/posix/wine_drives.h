@@ -14,9 +14,6 @@ class WineDrives : public Drives {
 public:
     explicit WineDrives(std::string prefix);
 
-    // WINEPREFIX when set and not empty, else $HOME/.wine.
-    static std::string PrefixFromEnvironment();
-
     // prefix + "/dosdevices/" + letter + ":/", letters a to o.
     std::string Root(int index) const override;
     // 1 when the root is missing or leads to no folder; otherwise the type

@@ -30,8 +30,6 @@ public:
     std::string Folder() const override;
     std::string SelectedFileName() const override;
 
-    const PosixFileList& Model() const { return model_; }
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

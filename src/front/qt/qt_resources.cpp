@@ -2,16 +2,11 @@
 
 #include <QtCore/QtGlobal>
 
-#ifdef TESSARY_HAVE_ASSETS
+// Outside the namespace: the resource's registration function is a global.
 static void InitAssets() { Q_INIT_RESOURCE(assets); }
-#endif
 
 namespace tessary {
 
-void InitResources() {
-#ifdef TESSARY_HAVE_ASSETS
-    InitAssets();
-#endif
-}
+void InitResources() { InitAssets(); }
 
 }  // namespace tessary

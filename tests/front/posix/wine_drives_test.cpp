@@ -1,8 +1,6 @@
 // Drive roots and types of a Wine prefix, and the system.reg reading.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "front/posix/wine_drives.h"
 #include "front/posix/wine_registry.h"
 #include "support/temp_folder.h"
@@ -97,20 +95,6 @@ TEST_F(WineDrivesTest, MissingOrMalformedRegistryGivesDefaults) {
     EXPECT_EQ(broken.DriveType(broken.Root(3)), 3);
     // A root that is no drive letter of a prefix but a folder: type unknown.
     EXPECT_EQ(broken.DriveType(other.Path() + "/"), 0);
-}
-
-TEST(WineDrives, PrefixComesFromTheEnvironment) {
-    const char* home = std::getenv("HOME");
-    const std::string homeWine = std::string(home ? home : "") + "/.wine";
-    const char* savedPrefix = std::getenv("WINEPREFIX");
-    const std::string saved = savedPrefix ? savedPrefix : "";
-    ::setenv("WINEPREFIX", "/srv/prefix", 1);
-    EXPECT_EQ(WineDrives::PrefixFromEnvironment(), "/srv/prefix");
-    ::setenv("WINEPREFIX", "", 1);
-    EXPECT_EQ(WineDrives::PrefixFromEnvironment(), homeWine);
-    ::unsetenv("WINEPREFIX");
-    EXPECT_EQ(WineDrives::PrefixFromEnvironment(), homeWine);
-    if (savedPrefix) ::setenv("WINEPREFIX", saved.c_str(), 1);
 }
 
 }  // namespace
