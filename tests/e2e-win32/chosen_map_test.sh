@@ -4,52 +4,22 @@
 # released outside the list chooses the entry where the highlight ended, in
 # either list. Without a stored maps folder nothing moves, and the player is
 # told. Every file is checked by its bytes.
-exe=${1:?usage: chosen_map_test.sh Tessary.exe}
-here=$(cd "$(dirname "$0")" && pwd)
-top=$(cd "$here/../.." && pwd)
-source "$here/../e2e/xvfb_lib.sh"
-run=$top/cmake/wine-run.sh
-export WINEPREFIX=$E2E_TMP/prefix
-trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
-start_xvfb
-"$run" cmd /c exit >/dev/null 2>&1 || true
+source "$(dirname "$0")/wine_lib.sh"
+start_wine
 
-bash "$top/scripts/make-demo-prefix.sh" "$E2E_TMP/demo" >/dev/null
-dos=$WINEPREFIX/dosdevices
-rm -f "$dos"/[abd-o]:
-ln -s "$E2E_TMP/demo/prefix/drive_c" "$dos/g:"
-maps="$E2E_TMP/demo/prefix/drive_c/Games/Fennock Marrowby/Home/Maps"
+demo_game_on_g
 stored="$maps/Stored Maps"
 # Enough maps in each list that 60 pixels below the first entry is another one.
 for n in 1 2 3 4 5 6; do printf 'stored map %s\n' "$n" > "$stored/Pine Hill $n.gmx"; done
 for n in 1 2 3 4; do printf 'game map %s\n' "$n" > "$maps/Hollow $n.gmx"; done
 app=$E2E_TMP/app
-mkdir -p "$app"
-cp "$exe" "$app/Tessary.exe"
-printf '"G:\\Games\\Fennock Marrowby\\Home\\Maps"\r\n' > "$app/maplog.txt"
-
-# name<TAB>checksum of every map and picture of both folders, name only.
-manifest() {
-  (cd "$maps" && find . -maxdepth 2 -type f \( -name '*.gmx' -o -name '*.GMX' -o -name '*.bmp' \) \
-     ! -path './Stored Maps/Replaced Maps/*' -printf '%f\n' | LC_ALL=C sort | while IFS= read -r f; do
-     if [ -f "$f" ]; then sum=$(md5sum < "$f"); else sum=$(md5sum < "Stored Maps/$f"); fi
-     printf '%s\t%s\n' "$f" "${sum%% *}"
-   done)
-}
-names_in() { (cd "$1" && shopt -s nullglob && printf '%s\n' *.gmx *.GMX | LC_ALL=C sort); }
+install_app "$app" cached
 
 before=$(manifest)
-"$run" "$app/Tessary.exe" &
-pid=$!
-E2E_PIDS+=("$pid")
+run_app "$app"
 mover=$(wait_map_window) || fail "the map window did not appear"
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$mover")"
-wx=$X; wy=$Y
-click_at() {  # click_at X Y [BUTTON] in window coordinates
-  xdotool mousemove "$((wx + $1))" "$((wy + $2))" click "${3:-1}"
-  sleep 0.5
-}
+origin "$mover"
 press_out() {  # press_out X Y OUT_X: press at Y, slide out of the list, release there
   xdotool mousemove "$((wx + $1))" "$((wy + $2))" mousedown 1
   sleep 0.3
@@ -59,13 +29,6 @@ press_out() {  # press_out X Y OUT_X: press at Y, slide out of the list, release
   sleep 0.3
   xdotool mouseup 1
   sleep 0.5
-}
-check_one_moved() {  # check_one_moved FROM TO NAMES_BEFORE WHAT
-  moved=$(comm -23 <(echo "$3") <(names_in "$1"))
-  [ "$(echo "$moved" | grep -c .)" -eq 1 ] || fail "$4: one map should have moved, moved: $moved"
-  [ "$moved" != "$(echo "$3" | head -n 1)" ] || fail "$4: the pressed entry moved, not the highlighted one"
-  [ -f "$2/$moved" ] || fail "$4: \"$moved\" is not at its destination"
-  [ "$(manifest)" = "$before" ] || fail "$4: a file changed its bytes or vanished"
 }
 
 game_before=$(names_in "$maps")
@@ -88,15 +51,6 @@ wait_exit "$pid" 10 || fail "Exit did not end the program"
 rm -rf "$stored" "$maps"/*.gmx
 printf 'a file, not a folder' > "$stored"
 printf 'elk map' > "$maps/Elk.gmx"
-message_box() {  # message_box: the id of the visible message box, once it shows
-  local id
-  for _ in $(seq 200); do
-    id=$(xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | head -n 1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 dismiss() {  # dismiss: OK on the message box, looked up again until it is gone
   local id
   for _ in $(seq 20); do
@@ -108,18 +62,15 @@ dismiss() {  # dismiss: OK on the message box, looked up again until it is gone
   done
   fail "the message box did not go"
 }
-"$run" "$app/Tessary.exe" &
-pid=$!
-E2E_PIDS+=("$pid")
-message_box >/dev/null || fail "the load did not say that the stored maps folder cannot be made"
+run_app "$app"
+wait_named '^Tessary --- Fennock Marrowby$' 20 >/dev/null || fail "the load did not say that the stored maps folder cannot be made"
 dismiss
 mover=$(wait_map_window) || fail "the map window did not appear"
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$mover")"
-wx=$X; wy=$Y
+origin "$mover"
 click_at 80 84
 click_at 288 227
-message_box >/dev/null || fail "no message said that the map was not stored"
+wait_named '^Tessary --- Fennock Marrowby$' 20 >/dev/null || fail "no message said that the map was not stored"
 dismiss
 [ "$(cat "$maps/Elk.gmx")" = "elk map" ] || fail "the map that could not be stored left the game"
 [ "$(cat "$stored")" = "a file, not a folder" ] || fail "the file in the way was touched"

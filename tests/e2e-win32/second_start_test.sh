@@ -5,48 +5,15 @@
 # start ends by itself with status 0, leaving one map window. A running copy
 # with no map window yet (still looking for the game) is reported to the
 # player.
-exe=${1:?usage: second_start_test.sh Tessary.exe}
-here=$(cd "$(dirname "$0")" && pwd)
-top=$(cd "$here/../.." && pwd)
-source "$here/../e2e/xvfb_lib.sh"
-run=$top/cmake/wine-run.sh
-export WINEPREFIX=$E2E_TMP/prefix
-trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
-start_xvfb
-start_openbox
-"$run" cmd /c exit >/dev/null 2>&1 || true
-
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
-map_windows() {  # the number of visible map windows
-  local id n=0
-  for id in $(xdotool search --all --onlyvisible --name '^Tessary$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" | grep -q 'Geometry: 627x402' && n=$((n + 1))
-  done
-  echo "$n"
-}
-# wait_named NAME-REGEX [SECONDS]: the id of a visible window of that name.
-wait_named() {
-  local id
-  for _ in $(seq $((${2:-60} * 10))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/wine_lib.sh"
+start_wine openbox
 
 # The demo game on drive G:, found through the location cache.
-bash "$top/scripts/make-demo-prefix.sh" "$E2E_TMP/demo" >/dev/null
-dos=$WINEPREFIX/dosdevices
-rm -f "$dos"/[abd-o]:
-ln -s "$E2E_TMP/demo/prefix/drive_c" "$dos/g:"
+demo_game_on_g
 app=$E2E_TMP/app
-mkdir -p "$app"
-cp "$exe" "$app/Tessary.exe"
-printf '"G:\\Games\\Fennock Marrowby\\Home\\Maps"\r\n' > "$app/maplog.txt"
-"$run" "$app/Tessary.exe" &
-first=$!
-E2E_PIDS+=("$first")
+install_app "$app" cached
+run_app "$app"
+first=$pid
 frame=$(wait_named '^  Tessary - Fennock Marrowby Edition$') || fail "the main frame did not appear"
 mover=$(wait_map_window) || fail "the map window did not appear"
 sleep 1
@@ -79,15 +46,11 @@ wait "$first" 2>/dev/null || true
 # start says that Tessary is already running ---
 rm "$dos/g:"
 nogame=$E2E_TMP/nogame
-mkdir -p "$nogame"
-cp "$exe" "$nogame/Tessary.exe"
-"$run" "$nogame/Tessary.exe" &
-searching=$!
-E2E_PIDS+=("$searching")
+install_app "$nogame"
+run_app "$nogame"
 wait_named '^Tessary$|^Game not found$' >/dev/null || fail "the copy without a game showed nothing"
-"$run" "$nogame/Tessary.exe" &
-second=$!
-E2E_PIDS+=("$second")
+run_app "$nogame"
+second=$pid
 wait_named '^Tessary --- Fennock Marrowby$' >/dev/null || fail "the second start showed no message"
 # OK on the message box; Wine may replace its X window meanwhile, so the box
 # is looked up again until the second start has ended.

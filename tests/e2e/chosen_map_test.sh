@@ -22,27 +22,13 @@ mkdir -p "$HOME" "$E2E_TMP/work"
 for n in 1 2 3 4 5 6; do printf 'stored map %s\n' "$n" > "$stored/Pine Hill $n.gmx"; done
 for n in 1 2 3 4; do printf 'game map %s\n' "$n" > "$maps/Hollow $n.gmx"; done
 
-# name<TAB>checksum of every file of both folders, name only.
-manifest() {
-  (cd "$maps" && find . -maxdepth 2 -type f \( -name '*.gmx' -o -name '*.GMX' -o -name '*.bmp' \) \
-     ! -path './Stored Maps/Replaced Maps/*' -printf '%f\n' | LC_ALL=C sort | while IFS= read -r f; do
-     if [ -f "$f" ]; then sum=$(md5sum < "$f"); else sum=$(md5sum < "Stored Maps/$f"); fi
-     printf '%s\t%s\n' "$f" "${sum%% *}"
-   done)
-}
-
 start() {
   (cd "$E2E_TMP/work" && exec env WINEPREFIX="$E2E_TMP/demo/prefix" "$E2E_TMP/demo/tessary") &
   pid=$!
   E2E_PIDS+=("$pid")
   mover=$(wait_map_window "$pid") || fail "the map window did not appear"
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$mover")"
-  wx=$X; wy=$Y
-}
-click_at() {  # click_at X Y [BUTTON] in window coordinates
-  xdotool mousemove "$((wx + $1))" "$((wy + $2))" click "${3:-1}"
-  sleep 0.4
+  origin "$mover"
 }
 slide() {  # slide X Y1 Y2: press at Y1, move to Y2, release
   xdotool mousemove "$((wx + $1))" "$((wy + $2))" mousedown 1
@@ -54,36 +40,24 @@ slide() {  # slide X Y1 Y2: press at Y1, move to Y2, release
   xdotool mouseup 1
   sleep 0.4
 }
-names_in() { (cd "$1" && shopt -s nullglob && printf '%s\n' *.gmx *.GMX | LC_ALL=C sort); }
-stored_names() { names_in "$stored"; }
-game_names() { names_in "$maps"; }
 
 before=$(manifest)
 start
 # Store: press on the first game map, slide down, release, press Store.
-game_before=$(game_names)
+game_before=$(names_in "$maps")
 click_at 80 84
 sleep 0.6  # not a double click
 slide 80 84 144
 click_at 288 227
-moved=$(comm -23 <(echo "$game_before") <(game_names))
-[ "$(echo "$moved" | grep -c .)" -eq 1 ] || fail "one map should have been stored, moved: $moved"
-first=$(echo "$game_before" | head -n 1)
-[ "$moved" != "$first" ] || fail "the pressed entry was stored, not the one the highlight ended on"
-[ -f "$stored/$moved" ] || fail "\"$moved\" is not in Stored Maps"
-[ "$(manifest)" = "$before" ] || fail "a file changed its bytes or vanished after the store"
+check_one_moved "$maps" "$stored" "$game_before" store
 
 # Install: the same on the stored list.
-stored_before=$(stored_names)
+stored_before=$(names_in "$stored")
 click_at 445 84
 sleep 0.6
 slide 445 84 144
 click_at 343 188
-moved=$(comm -23 <(echo "$stored_before") <(stored_names))
-[ "$(echo "$moved" | grep -c .)" -eq 1 ] || fail "one map should have been installed, moved: $moved"
-[ "$moved" != "$(echo "$stored_before" | head -n 1)" ] || fail "the pressed stored entry was installed"
-[ -f "$maps/$moved" ] || fail "\"$moved\" is not in the game"
-[ "$(manifest)" = "$before" ] || fail "a file changed its bytes or vanished after the install"
+check_one_moved "$stored" "$maps" "$stored_before" install
 click_at 559 341
 wait_exit "$pid" 5 || fail "Exit did not end the program"
 

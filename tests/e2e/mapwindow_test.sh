@@ -22,51 +22,10 @@ mover=$(wait_map_window "$pid") || fail "the map window did not appear"
 xdotool windowmove "$frame" 1400 0
 sleep 0.5
 
-origin() {
-  eval "$(xdotool getwindowgeometry --shell "$mover")"
-  wx=$X; wy=$Y
-}
-pixel() {  # pixel X Y (window coordinates) from the last screenshot
-  /usr/bin/convert "$E2E_TMP/shot.png" -format "%[pixel:p{$((wx + $1)),$((wy + $2))}]" info:
-}
-origin
-import -window root "$E2E_TMP/shot.png"
-desktop=$(/usr/bin/convert "$E2E_TMP/shot.png" -format '%[pixel:p{1279,1023}]' info:)
-for p in "0 39" "2 370" "316 16" "100 20" "626 39" "20 395"; do
-  [ "$(pixel $p)" = "$desktop" ] || fail "($p) should be cut away, shows $(pixel $p)"
-done
-for p in "0 40" "3 370" "316 17" "40 200" "626 200" "316 389"; do
-  [ "$(pixel $p)" != "$desktop" ] || fail "($p) should belong to the window"
-done
-
-click_at() {  # click_at X Y [BUTTON] in window coordinates
-  xdotool mousemove "$((wx + $1))" "$((wy + $2))" click "${3:-1}"
-  sleep 0.4
-}
-# The first game map (sorted: "Aspen Valley.gmx"), then the green Store face.
-click_at 80 84
-click_at 288 227
-[ -f "$maps/Stored Maps/Aspen Valley.gmx" ] || fail "the map was not stored"
-[ -f "$maps/Stored Maps/Aspen Valley.bmp" ] || fail "the picture was not stored"
-[ ! -e "$maps/Aspen Valley.gmx" ] || fail "the map is still in the game"
-# It is now first in the stored list; install it with the right button.
-click_at 445 84
-click_at 343 188 3
-[ -f "$maps/Aspen Valley.gmx" ] || fail "the map was not installed"
-[ -f "$maps/Aspen Valley.bmp" ] || fail "the picture was not installed"
-[ ! -e "$maps/Stored Maps/Aspen Valley.gmx" ] || fail "the map is still stored"
-
-# Drag by the bare surface (left of the list frames).
-before="$wx $wy"
-xdotool mousemove "$((wx + 20))" "$((wy + 200))" mousedown 1
-sleep 0.2
-xdotool mousemove "$((wx + 70))" "$((wy + 230))"
-sleep 0.2
-xdotool mouseup 1
-sleep 0.4
-origin
-[ "$wx $wy" != "$before" ] || fail "the window did not move when dragged"
-[ "$((wx))" -eq "$(( ${before% *} + 50 ))" ] || fail "dragged to $wx $wy from $before"
+origin "$mover"
+why=$(cut_as_shaped) || fail "$why"
+check_store_and_install "$maps"
+check_drag "$mover"
 
 # Exit ends the process at once.
 click_at 559 341

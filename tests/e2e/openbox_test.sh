@@ -11,14 +11,6 @@ start_xvfb
 start_openbox
 xsetroot -solid '#ff00ff'
 
-shot() {  # shot NAME: the screen into $E2E_TMP/shot.png (and kept when asked)
-  import -window root "$E2E_TMP/shot.png"
-  if [ -n "${TESSARY_SHOTS:-}" ]; then mkdir -p "$TESSARY_SHOTS"; cp "$E2E_TMP/shot.png" "$TESSARY_SHOTS/$1.png"; fi
-}
-pixel() {  # pixel X Y (screen coordinates) of the last screenshot
-  /usr/bin/convert "$E2E_TMP/shot.png" -format "%[pixel:p{$1,$2}]" info:
-}
-
 # --- The splash during a long scan: drives C: to N: each hold a tree of
 # 20,000 folders without the game, which is on O: (trees of their own, since
 # no folder is walked twice in one start) ---
@@ -55,17 +47,7 @@ shot splash-mid-scan
 [ -z "$(xdotool search --all --onlyvisible --pid "$pid" --name '^  Tessary - Fennock Marrowby Edition$' 2>/dev/null)" ] ||
   fail "the scan was over before the splash could be looked at"
 
-eval "$(xdotool getwindowgeometry --shell "$splash")"
-# The picture (its game picture is not black), and the bar filled past the
-# mark of 5 (x 173) but not near its end.
-# Its picture: neither black nor the desktop behind it.
-for p in "300 150" "20 20"; do
-  seen=$(pixel $((X + ${p% *})) $((Y + ${p#* })))
-  [ "$seen" != "srgb(0,0,0)" ] && [ "$seen" != "srgb(255,0,255)" ] || fail "the splash is not painted mid-scan ($p: $seen)"
-done
-filled=$(pixel $((X + 200)) $((Y + 315)))
-empty=$(pixel $((X + 460)) $((Y + 315)))
-[ "$filled" != "$empty" ] || fail "the bar is not past its first mark mid-scan ($filled)"
+check_splash_painted "$splash"
 frame=$(wait_window "$pid" '^  Tessary - Fennock Marrowby Edition$' 60) || fail "the main frame did not appear"
 mover=$(wait_map_window "$pid") || fail "the map window did not appear"
 
@@ -80,8 +62,5 @@ WINEPREFIX="$prefix" "$app/tessary" &
 pid=$!
 E2E_PIDS+=("$pid")
 mover=$(wait_map_window "$pid") || fail "the map window did not appear again"
-sleep 0.5
-xdotool windowactivate --sync "$mover" 2>/dev/null || true
-xdotool key --clearmodifiers alt+F4
-wait_exit "$pid" 10 || fail "Alt+F4 on the map window did not end the program"
+check_alt_f4_ends "$pid" "$mover" 0.5 10
 echo "openbox end-to-end: passed"

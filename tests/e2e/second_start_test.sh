@@ -11,15 +11,6 @@ top=${TESSARY_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 start_xvfb
 start_openbox
 
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
-map_windows() {  # the number of visible map windows of any process
-  local id n=0
-  for id in $(xdotool search --all --onlyvisible --name '^Tessary$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" | grep -q 'Geometry: 627x402' && n=$((n + 1))
-  done
-  echo "$n"
-}
-
 bash "$top/scripts/make-demo-prefix.sh" "$E2E_TMP/demo" >/dev/null
 export WINEPREFIX=$E2E_TMP/demo/prefix
 app="$E2E_TMP/app"
