@@ -15,6 +15,7 @@
 
 #include "platform/failure.h"
 #include "front/posix/posix_files.h"
+#include "support/journal_checks.h"
 #include "support/temp_folder.h"
 
 namespace tessary {
@@ -221,15 +222,8 @@ TEST_F(PosixFilesTest, ThereIsNoTrashWithoutADesktop) {
 // A journal counts as abandoned only once its program has let it go, and a
 // request to quit waits while it is open.
 TEST_F(PosixFilesTest, AJournalIsAbandonedOnlyWhenItsProgramLetsGoAndHoldsQuitRequests) {
-    std::unique_ptr<Journal> journal = files.StartJournal(folder.Path());
-    journal->Append("step\tone");
-    EXPECT_TRUE(files.AbandonedJournals(folder.Path()).empty());
-    journal.reset();
-    const auto abandoned = files.AbandonedJournals(folder.Path());
-    ASSERT_EQ(abandoned.size(), 1u);
-    EXPECT_EQ(abandoned[0].text, "step\tone\n");
-    files.StartJournal(folder.Path())->Finish();
-    EXPECT_EQ(files.AbandonedJournals(folder.Path()).size(), 1u);
+    testing::ExpectJournalAbandonedOnlyWhenLetGo(files, folder.Path());
+    if (HasFatalFailure()) return;
 
     const std::string done = folder.Path() + "/done";
     const pid_t child = ::fork();

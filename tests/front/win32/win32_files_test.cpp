@@ -7,6 +7,7 @@
 #include "platform/failure.h"
 #include "front/win32/replacing_file.h"
 #include "front/win32/win32_files.h"
+#include "support/journal_checks.h"
 #include "support/win_temp_folder.h"
 
 namespace tessary {
@@ -117,15 +118,7 @@ TEST_F(Win32FilesTest, PathsLongerThan260CharactersWork) {
 
 // A journal counts as abandoned only once its program has let it go.
 TEST_F(Win32FilesTest, AJournalIsAbandonedOnlyWhenItsProgramLetsGo) {
-    std::unique_ptr<Journal> journal = files.StartJournal(folder.Path());
-    journal->Append("step\tone");
-    EXPECT_TRUE(files.AbandonedJournals(folder.Path()).empty());
-    journal.reset();
-    const auto abandoned = files.AbandonedJournals(folder.Path());
-    ASSERT_EQ(abandoned.size(), 1u);
-    EXPECT_EQ(abandoned[0].text, "step\tone\n");
-    files.StartJournal(folder.Path())->Finish();
-    EXPECT_EQ(files.AbandonedJournals(folder.Path()).size(), 1u);
+    testing::ExpectJournalAbandonedOnlyWhenLetGo(files, folder.Path());
 }
 
 }  // namespace
