@@ -61,8 +61,7 @@ geometry "$mover"
 wx=$X wy=$Y
 xdotool windowmove "$frame" 1400 0  # out of the way, so the desktop shows where the outline cuts
 sleep 0.5
-import -window root "$E2E_TMP/shot.png"
-if [ -n "${TESSARY_SHOTS:-}" ]; then mkdir -p "$TESSARY_SHOTS"; cp "$E2E_TMP/shot.png" "$TESSARY_SHOTS/scale-2.png"; fi
+shot scale-2
 # The skin, each of its pixels twice as wide and high.
 for p in "3 40" "316 17" "626 200" "20 200"; do
   [ "$(at $p)" = "$(skin $p)" ] || fail "($p) should show the skin there, shows $(at $p)"
