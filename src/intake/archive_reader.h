@@ -21,12 +21,12 @@ public:
 // Bounds on what one drop may cost. Sizes are counted as the bytes come out
 // of an archive, never believed from its headers.
 struct IntakeLimits {
-    std::size_t maxEntries = 10000;                    // in one archive
-    std::uint64_t maxFileBytes = 64ull << 20;          // one file, unpacked
-    std::uint64_t maxTotalBytes = 1ull << 30;          // all files of one drop
-    int maxFolderDepth = 8;                            // folders below a dropped one
-    std::size_t maxFolderFiles = 10000;                // entries looked at in dropped folders
-    std::size_t maxTakenFiles = 1000;                  // maps and pictures in one drop
+    std::size_t maxEntries = 10000;            // in one archive
+    std::uint64_t maxFileBytes = 64ull << 20;  // one file, unpacked
+    std::uint64_t maxTotalBytes = 1ull << 30;  // all files of one drop
+    int maxFolderDepth = 8;                    // folders below a dropped one
+    std::size_t maxFolderFiles = 10000;        // entries looked at in dropped folders
+    std::size_t maxTakenFiles = 1000;          // maps and pictures in one drop
 };
 
 enum class EntryKind { File, Folder, Link, Other };

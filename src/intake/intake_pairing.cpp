@@ -19,7 +19,8 @@ bool SameButForCase(std::string_view a, std::string_view b) {
 
 // Skips every file whose name is alike to another's: taking both, one would
 // replace the other, and which one the player wants cannot be told.
-std::vector<FoundFile> WithoutClashes(std::vector<FoundFile> found, const NamesLookAlike& alike, IntakePlan& plan) {
+std::vector<FoundFile> WithoutClashes(std::vector<FoundFile> found, const NamesLookAlike& alike,
+                                      IntakePlan& plan) {
     std::vector<bool> clashes(found.size(), false);
     std::vector<bool> inOneArchive(found.size(), false);
     for (std::size_t i = 0; i < found.size(); ++i) {
@@ -36,9 +37,10 @@ std::vector<FoundFile> WithoutClashes(std::vector<FoundFile> found, const NamesL
         if (!clashes[i]) {
             kept.push_back(std::move(found[i]));
         } else {
-            plan.skipped.push_back({found[i].file.shownAs, inOneArchive[i]
-                                                               ? "another file in the same archive or folder has the same name"
-                                                               : "another dropped file has the same name"});
+            plan.skipped.push_back(
+                {found[i].file.shownAs, inOneArchive[i]
+                                            ? "another file in the same archive or folder has the same name"
+                                            : "another dropped file has the same name"});
         }
     }
     return kept;
@@ -72,8 +74,8 @@ void PairGroup(std::vector<FoundFile*> group, bool archive, const NamesLookAlike
 
 }  // namespace
 
-void PairFound(std::vector<FoundFile> found, const std::vector<bool>& archiveGroups, const NamesLookAlike& alike,
-               IntakePlan& plan) {
+void PairFound(std::vector<FoundFile> found, const std::vector<bool>& archiveGroups,
+               const NamesLookAlike& alike, IntakePlan& plan) {
     std::vector<FoundFile> kept = WithoutClashes(std::move(found), alike, plan);
     std::vector<std::vector<FoundFile*>> groups(archiveGroups.size());
     for (auto& file : kept) groups[file.group].push_back(&file);

@@ -17,7 +17,7 @@ struct FoundFile {
 
 // archiveGroups[g] tells whether group g is an archive. Fills plan.maps and
 // plan.lonePictures, and adds to plan.skipped the files whose names clash.
-void PairFound(std::vector<FoundFile> found, const std::vector<bool>& archiveGroups, const NamesLookAlike& alike,
-               IntakePlan& plan);
+void PairFound(std::vector<FoundFile> found, const std::vector<bool>& archiveGroups,
+               const NamesLookAlike& alike, IntakePlan& plan);
 
 }  // namespace tessary

@@ -21,9 +21,9 @@ public:
 
     void Dropped(const std::string& path) {
         switch (KindOf(path)) {
-            case PathKind::Folder: Walk(path, 0); break;
-            case PathKind::File: LooseFile(path, LooseGroup(std::string(FolderOfPath(path)))); break;
-            default: break;  // skipped by KindOf
+        case PathKind::Folder: Walk(path, 0); break;
+        case PathKind::File: LooseFile(path, LooseGroup(std::string(FolderOfPath(path)))); break;
+        default: break;  // skipped by KindOf
         }
     }
 
@@ -63,7 +63,8 @@ private:
         const std::size_t group = NewGroup(false);
         for (const auto& name : names) {
             if (++folderEntries_ > limits_.maxFolderFiles) {
-                return Skip(folder, "the dropped folders hold more than " + std::to_string(limits_.maxFolderFiles) +
+                return Skip(folder, "the dropped folders hold more than " +
+                                        std::to_string(limits_.maxFolderFiles) +
                                         " entries; the rest were not looked at");
             }
             const std::string path = JoinPath(folder, name);
@@ -115,7 +116,8 @@ private:
         }
     }
 
-    void Entry(ArchiveReader& reader, const ArchiveEntry& entry, const PlannedFile& file, std::size_t group, int level) {
+    void Entry(ArchiveReader& reader, const ArchiveEntry& entry, const PlannedFile& file, std::size_t group,
+               int level) {
         if (entry.kind == EntryKind::Link) throw IntakeRefused("it is a link");
         if (entry.kind == EntryKind::Other) throw IntakeRefused("it is not a regular file");
         if (entry.encrypted) throw IntakeRefused("it is encrypted");
@@ -135,7 +137,8 @@ private:
         });
         if (size == 0) throw IntakeRefused(std::string(kEmpty));
         if (type == ArchiveType::None) return Take(file, group);
-        Archive(file, OpenArchive(type, std::make_shared<MemoryBytes>(std::move(bytes)), reader_, limits_), level + 1);
+        Archive(file, OpenArchive(type, std::make_shared<MemoryBytes>(std::move(bytes)), reader_, limits_),
+                level + 1);
     }
 
     // A map or picture name that Windows takes.
@@ -173,7 +176,9 @@ private:
         return at->second;
     }
 
-    void Skip(const std::string& shownAs, const std::string& reason) { skipped_.push_back({shownAs, reason}); }
+    void Skip(const std::string& shownAs, const std::string& reason) {
+        skipped_.push_back({shownAs, reason});
+    }
 
     const DropReader& reader_;
     IntakeLimits limits_;
@@ -187,8 +192,8 @@ private:
 
 }  // namespace
 
-IntakePlan PlanIntake(const std::vector<std::string>& dropped, const DropReader& reader, const IntakeLimits& limits,
-                      const NamesLookAlike& alike) {
+IntakePlan PlanIntake(const std::vector<std::string>& dropped, const DropReader& reader,
+                      const IntakeLimits& limits, const NamesLookAlike& alike) {
     Planner planner(reader, limits);
     for (const auto& path : dropped) planner.Dropped(path);
     return planner.Finish(alike);

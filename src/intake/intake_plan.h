@@ -47,8 +47,8 @@ struct IntakePlan {
 // file taken from an archive is read through once, so its check sum and
 // size are known good. Two files whose names are alike (or the same but
 // for letter case) are both skipped: one would replace the other.
-IntakePlan PlanIntake(const std::vector<std::string>& dropped, const DropReader& reader, const IntakeLimits& limits,
-                      const NamesLookAlike& alike);
+IntakePlan PlanIntake(const std::vector<std::string>& dropped, const DropReader& reader,
+                      const IntakeLimits& limits, const NamesLookAlike& alike);
 
 // Hands the bytes of a planned file to sink, reading them again from where
 // the plan found them, checked as Read checks them. Throws IntakeRefused

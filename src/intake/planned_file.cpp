@@ -14,7 +14,8 @@ void ReadWhole(const ByteSource& bytes, const IntakeLimits& limits, const ByteSi
     if (bytes.Size() > limits.maxFileBytes) throw IntakeRefused(TooBigText(limits.maxFileBytes));
     std::array<char, 64 * 1024> buffer;
     for (std::uint64_t done = 0; done < bytes.Size();) {
-        const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), bytes.Size() - done));
+        const auto size =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), bytes.Size() - done));
         bytes.ReadAt(done, buffer.data(), size);
         sink(buffer.data(), size);
         done += size;
@@ -31,7 +32,8 @@ void ReadPlannedFile(const PlannedFile& file, const DropReader& reader, const In
     for (std::size_t level = 0;; ++level) {
         const std::unique_ptr<ArchiveReader> archive = OpenArchive(type, bytes, reader, limits);
         const std::size_t index = file.entries[level];
-        if (index >= archive->Entries().size()) throw IntakeRefused("the archive changed since it was dropped");
+        if (index >= archive->Entries().size())
+            throw IntakeRefused("the archive changed since it was dropped");
         if (level + 1 == file.entries.size()) return archive->Read(index, sink);
         std::string inner;
         archive->Read(index, [&](const char* data, std::size_t size) { inner.append(data, size); });

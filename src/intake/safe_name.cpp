@@ -22,7 +22,8 @@ bool IsDeviceName(std::string_view name) {
     std::string_view stem = name.substr(0, name.find('.'));
     while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
     const std::string upper = Upper(stem);
-    static constexpr std::array<std::string_view, 6> kPlain = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    static constexpr std::array<std::string_view, 6> kPlain = {"CON", "PRN",    "AUX",
+                                                               "NUL", "CONIN$", "CONOUT$"};
     for (const auto device : kPlain) {
         if (upper == device) return true;
     }
@@ -48,7 +49,8 @@ std::optional<std::string> WhyUnsafeName(std::string_view name) {
             return std::string("its name holds the character ") + c + ", which Windows does not allow";
         }
     }
-    if (name.back() == '.' || name.back() == ' ') return "its name ends in a dot or a blank, which Windows drops";
+    if (name.back() == '.' || name.back() == ' ')
+        return "its name ends in a dot or a blank, which Windows drops";
     if (IsDeviceName(name)) return "its name is reserved for a device on Windows";
     return std::nullopt;
 }

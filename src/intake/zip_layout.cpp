@@ -20,7 +20,9 @@ constexpr std::uint16_t kEncrypted = 0x0001, kStrongEncryption = 0x0040, kUtf8Na
 constexpr std::uint16_t kSizesAfterData = 0x0008;
 constexpr std::uint16_t kUnicodePathField = 0x7075;
 
-[[noreturn]] void Damaged(const std::string& what) { throw IntakeRefused("the archive is damaged (" + what + ")"); }
+[[noreturn]] void Damaged(const std::string& what) {
+    throw IntakeRefused("the archive is damaged (" + what + ")");
+}
 
 std::string ReadBytes(const ByteSource& bytes, std::uint64_t offset, std::size_t size) {
     std::string out(size, '\0');
@@ -44,9 +46,11 @@ EndRecord FindEnd(const ByteSource& bytes, const IntakeLimits& limits) {
     const std::string tail = ReadBytes(bytes, tailStart, static_cast<std::size_t>(size - tailStart));
     for (std::size_t at = tail.size() - kEndSize + 1; at-- > 0;) {
         const unsigned char* p = Raw(tail, at);
-        if (LittleEndian32(p) != kEndSignature || at + kEndSize + LittleEndian16(p + 20) > tail.size()) continue;
+        if (LittleEndian32(p) != kEndSignature || at + kEndSize + LittleEndian16(p + 20) > tail.size())
+            continue;
         EndRecord end{tailStart + at, LittleEndian16(p + 10), LittleEndian32(p + 12), LittleEndian32(p + 16)};
-        if (LittleEndian16(p + 4) != 0 || LittleEndian16(p + 6) != 0 || LittleEndian16(p + 8) != end.entries) {
+        if (LittleEndian16(p + 4) != 0 || LittleEndian16(p + 6) != 0 ||
+            LittleEndian16(p + 8) != end.entries) {
             throw IntakeRefused("it is one part of an archive split into several files");
         }
         const bool zip64Locator = at >= 20 && LittleEndian32(Raw(tail, at - 20)) == kZip64LocatorSignature;
@@ -57,7 +61,8 @@ EndRecord FindEnd(const ByteSource& bytes, const IntakeLimits& limits) {
         if (end.entries > limits.maxEntries) {
             throw IntakeRefused("it holds more than " + std::to_string(limits.maxEntries) + " entries");
         }
-        if (std::uint64_t{end.directoryOffset} + end.directorySize > end.at) Damaged("directory out of place");
+        if (std::uint64_t{end.directoryOffset} + end.directorySize > end.at)
+            Damaged("directory out of place");
         return end;
     }
     throw IntakeRefused("it is no zip archive");
@@ -71,7 +76,8 @@ std::optional<std::string> UnicodePath(std::string_view extra, std::string_view 
         const std::uint16_t id = LittleEndian16(p), length = LittleEndian16(p + 2);
         if (length > extra.size() - 4) return std::nullopt;
         if (id == kUnicodePathField && length >= 5 && p[4] == 1) {
-            const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(rawName.data()), static_cast<uInt>(rawName.size()));
+            const uLong crc =
+                crc32(0, reinterpret_cast<const Bytef*>(rawName.data()), static_cast<uInt>(rawName.size()));
             std::string name(extra.substr(9, length - 5));
             if (LittleEndian32(p + 5) == crc && IsUtf8(name)) return name;
             return std::nullopt;
@@ -86,10 +92,11 @@ EntryKind KindOf(std::uint16_t madeBy, std::uint32_t attributes, std::string_vie
     const unsigned host = madeBy >> 8;
     if (host == 3 || host == 19) {  // Unix, OS X: the file's mode in the upper half
         switch ((attributes >> 16) & 0170000) {
-            case 0: case 0100000: return EntryKind::File;
-            case 0040000: return EntryKind::Folder;
-            case 0120000: return EntryKind::Link;
-            default: return EntryKind::Other;
+        case 0:
+        case 0100000: return EntryKind::File;
+        case 0040000: return EntryKind::Folder;
+        case 0120000: return EntryKind::Link;
+        default: return EntryKind::Other;
         }
     }
     return (attributes & 0x10) ? EntryKind::Folder : EntryKind::File;
@@ -103,7 +110,8 @@ ZipItem ReadDirectoryEntry(const std::string& directory, std::size_t& at, std::s
     const std::uint16_t flags = LittleEndian16(p + 8);
     const std::size_t nameLength = LittleEndian16(p + 28), extraLength = LittleEndian16(p + 30),
                       commentLength = LittleEndian16(p + 32);
-    if (directory.size() - at - kDirectorySize < nameLength + extraLength + commentLength) Damaged("directory entry");
+    if (directory.size() - at - kDirectorySize < nameLength + extraLength + commentLength)
+        Damaged("directory entry");
     ZipItem item;
     item.flags = flags;
     item.method = LittleEndian16(p + 10);
@@ -114,9 +122,11 @@ ZipItem ReadDirectoryEntry(const std::string& directory, std::size_t& at, std::s
     if (item.packedSize == 0xFFFFFFFF || item.size == 0xFFFFFFFF || item.dataStart == 0xFFFFFFFF) {
         throw IntakeRefused("it is in the large-archive form (ZIP64), which is not read");
     }
-    if (LittleEndian16(p + 34) != 0) throw IntakeRefused("it is one part of an archive split into several files");
+    if (LittleEndian16(p + 34) != 0)
+        throw IntakeRefused("it is one part of an archive split into several files");
     rawName = directory.substr(at + kDirectorySize, nameLength);
-    const std::string_view extra = std::string_view(directory).substr(at + kDirectorySize + nameLength, extraLength);
+    const std::string_view extra =
+        std::string_view(directory).substr(at + kDirectorySize + nameLength, extraLength);
     ArchiveEntry& entry = item.entry;
     if (flags & kUtf8Name) {
         entry.name = rawName;
@@ -142,12 +152,13 @@ void ReadLocalHeader(const ByteSource& bytes, ZipItem& item, const std::string& 
     const std::string header = ReadBytes(bytes, offset, kLocalSize + rawName.size());
     const unsigned char* p = Raw(header);
     const std::uint16_t flags = LittleEndian16(p + 6);
-    const bool agrees = LittleEndian32(p) == kLocalSignature && (flags & kEncrypted) == (item.flags & kEncrypted) &&
+    const bool agrees = LittleEndian32(p) == kLocalSignature &&
+                        (flags & kEncrypted) == (item.flags & kEncrypted) &&
                         LittleEndian16(p + 8) == item.method && LittleEndian16(p + 26) == rawName.size() &&
                         header.compare(kLocalSize, std::string::npos, rawName) == 0 &&
-                        ((flags & kSizesAfterData) || (LittleEndian32(p + 14) == item.crc &&
-                                                      LittleEndian32(p + 18) == item.packedSize &&
-                                                      LittleEndian32(p + 22) == item.size));
+                        ((flags & kSizesAfterData) ||
+                         (LittleEndian32(p + 14) == item.crc && LittleEndian32(p + 18) == item.packedSize &&
+                          LittleEndian32(p + 22) == item.size));
     if (!agrees) throw IntakeRefused("an entry's own header disagrees with the archive's directory");
     item.dataStart = offset + kLocalSize + LittleEndian16(p + 26) + LittleEndian16(p + 28);
     if (item.dataStart + item.packedSize > directoryOffset) Damaged("entry out of place");
@@ -171,7 +182,8 @@ std::vector<ZipItem> ReadZipLayout(const ByteSource& bytes, const IntakeLimits& 
     }
     std::sort(spans.begin(), spans.end());
     for (std::size_t i = 1; i < spans.size(); ++i) {
-        if (spans[i].first < spans[i - 1].second) throw IntakeRefused("its entries overlap one another (a crafted archive)");
+        if (spans[i].first < spans[i - 1].second)
+            throw IntakeRefused("its entries overlap one another (a crafted archive)");
     }
     return items;
 }

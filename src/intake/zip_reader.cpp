@@ -20,7 +20,8 @@ public:
     CheckedOutput(const ByteSink& sink, std::uint64_t limit) : sink_(sink), limit_(limit) {}
     void Put(const unsigned char* data, std::size_t size) {
         if (size == 0) return;
-        if (size > limit_ - std::min(limit_, count_)) throw IntakeRefused(TooBigText(limit_) + " once unpacked");
+        if (size > limit_ - std::min(limit_, count_))
+            throw IntakeRefused(TooBigText(limit_) + " once unpacked");
         count_ += size;
         crc_ = crc32(crc_, data, static_cast<uInt>(size));
         sink_(reinterpret_cast<const char*>(data), size);
@@ -41,7 +42,8 @@ private:
 class Inflater {
 public:
     Inflater() {
-        if (inflateInit2(&stream_, -MAX_WBITS) != Z_OK) throw IntakeRefused("there is not enough memory to unpack it");
+        if (inflateInit2(&stream_, -MAX_WBITS) != Z_OK)
+            throw IntakeRefused("there is not enough memory to unpack it");
     }
     ~Inflater() { inflateEnd(&stream_); }
     Inflater(const Inflater&) = delete;
@@ -79,7 +81,8 @@ private:
     void Copy(const ZipItem& item, CheckedOutput& output) const {
         std::array<unsigned char, kChunk> buffer;
         for (std::uint64_t done = 0; done < item.packedSize;) {
-            const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, item.packedSize - done));
+            const auto size =
+                static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, item.packedSize - done));
             bytes_->ReadAt(item.dataStart + done, buffer.data(), size);
             output.Put(buffer.data(), size);
             done += size;
@@ -93,7 +96,8 @@ private:
         std::uint64_t fed = 0;
         for (int status = Z_OK; status != Z_STREAM_END;) {
             if (stream.avail_in == 0) {
-                const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, item.packedSize - fed));
+                const auto size =
+                    static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, item.packedSize - fed));
                 if (size == 0) throw IntakeRefused("the archive is damaged (an entry ends too early)");
                 bytes_->ReadAt(item.dataStart + fed, in.data(), size);
                 fed += size;

@@ -8,9 +8,9 @@ namespace tessary {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::UnorderedElementsAre;
 using testing::PlanLines;
 using testing::Shell;
+using ::testing::UnorderedElementsAre;
 
 // Compressible, so the zip program deflates it.
 const std::string kMapBytes = [] {
@@ -31,7 +31,8 @@ TEST_F(ArchiveIntake, ZipTakesMapsWithTheirPicturesByBareName) {
     Shell("cd '" + folder.Path() + "/src' && zip -qr ../maps.zip Forest");
     EXPECT_THAT(PlanLines(folder, {"maps.zip"}),
                 ElementsAre("map Lake.gmx + Lake.bmp",
-                            "skipped maps.zip \xE2\x80\xBA Forest/readme.txt: it is neither a map (.gmx) nor a picture (.bmp)"));
+                            "skipped maps.zip \xE2\x80\xBA Forest/readme.txt: it is neither a map (.gmx) nor "
+                            "a picture (.bmp)"));
     const IntakePlan plan = PlanIntake({folder / "maps.zip"}, PosixDropReader(), testing::SmallLimits(),
                                        [](std::string_view a, std::string_view b) { return a == b; });
     ASSERT_EQ(plan.maps.size(), 1u);
@@ -59,16 +60,30 @@ TEST_F(ArchiveIntake, EncryptedEntriesAreSkipped) {
                             "skipped locked.7z \xE2\x80\xBA Lake.gmx: it is encrypted"));
 }
 
+// Reaching one entry of a solid 7z archive unpacks those before it: an
+// archive that unpacks to more than a drop may hold is refused whole.
+TEST_F(ArchiveIntake, SevenZipUnpackingPastTheCapIsRefused) {
+    folder.Write("src/Big.gmx", std::string(8 << 20, '\0'));
+    folder.Write("src/Lake.gmx", kMapBytes);
+    Shell("cd '" + folder.Path() + "/src' && 7z a -bd -bso0 ../bomb.7z Big.gmx Lake.gmx >/dev/null");
+    IntakeLimits limits = testing::SmallLimits();
+    limits.maxTotalBytes = 4 << 20;
+    EXPECT_THAT(PlanLines(folder, {"bomb.7z"}, limits),
+                ElementsAre("skipped bomb.7z: it is bigger than 4 MB once unpacked"));
+}
+
 // An archive in an archive is opened; one more level is not.
 TEST_F(ArchiveIntake, OneNestedArchiveLevelAtMost) {
     folder.Write("src/Lake.gmx", kMapBytes);
     folder.Write("src/Deep.gmx", kMapBytes);
     const std::string src = "cd '" + folder.Path() + "/src' && ";
-    Shell(src + "zip -q deep.zip Deep.gmx && zip -q middle.zip deep.zip && zip -q inner.zip Lake.gmx middle.zip");
+    Shell(src +
+          "zip -q deep.zip Deep.gmx && zip -q middle.zip deep.zip && zip -q inner.zip Lake.gmx middle.zip");
     Shell(src + "zip -q ../outer.zip inner.zip");
     EXPECT_THAT(PlanLines(folder, {"outer.zip"}),
-                ElementsAre("map Lake.gmx", "skipped outer.zip \xE2\x80\xBA inner.zip \xE2\x80\xBA middle.zip: "
-                                            "it is an archive inside an archive inside an archive, which is not opened"));
+                ElementsAre("map Lake.gmx",
+                            "skipped outer.zip \xE2\x80\xBA inner.zip \xE2\x80\xBA middle.zip: "
+                            "it is an archive inside an archive inside an archive, which is not opened"));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ protected:
     static void SetUpTestSuite() {
         folder_ = new testing::TempFolder;
         testing::Shell("python3 '" + std::string(std::getenv("TESSARY_SOURCE_DIR")) +
-                     "/tests/intake/make_hostile_zips.py' '" + folder_->Path() + "'");
+                       "/tests/intake/make_hostile_zips.py' '" + folder_->Path() + "'");
     }
     static void TearDownTestSuite() { delete folder_; }
     static std::vector<std::string> Plan(const std::string& name) { return PlanLines(*folder_, {name}); }
@@ -63,8 +63,9 @@ TEST_F(HostileZip, ChangedBytesFailTheCheckSum) {
 }
 
 TEST_F(HostileZip, LocalHeaderDisagreeingWithTheDirectoryRefusesTheArchive) {
-    EXPECT_THAT(Plan("disagree.zip"),
-                ElementsAre("skipped disagree.zip: an entry's own header disagrees with the archive's directory"));
+    EXPECT_THAT(
+        Plan("disagree.zip"),
+        ElementsAre("skipped disagree.zip: an entry's own header disagrees with the archive's directory"));
 }
 
 TEST_F(HostileZip, SplitAndZip64ArchivesAreRefusedWithTheirReason) {

@@ -1,9 +1,9 @@
 #include "front/posix/posix_drop_reader.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include "front/posix/errno_failure.h"
 #include "front/posix/file_descriptor.h"

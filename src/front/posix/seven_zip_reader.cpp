@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 
+#include "intake/intake_names.h"
 #include "intake/name_text.h"
 
 namespace tessary {
@@ -48,9 +49,7 @@ public:
             if (offset < 0 || static_cast<std::uint64_t>(offset) != count) {
                 throw IntakeRefused("the archive is damaged (an entry has gaps)");
             }
-            if (size > limit - count) {
-                throw IntakeRefused("it is bigger than " + std::to_string(limit >> 20) + " MB once unpacked");
-            }
+            if (size > limit - count) throw IntakeRefused(TooBigText(limit) + " once unpacked");
             count += size;
             sink(static_cast<const char*>(data), size);
         }
@@ -80,7 +79,9 @@ private:
     static la_int64_t Seek(archive*, void* self, la_int64_t offset, int whence) {
         auto& session = *static_cast<Session*>(self);
         const auto size = static_cast<la_int64_t>(session.bytes_.Size());
-        const la_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<la_int64_t>(session.position_) : size;
+        const la_int64_t base = whence == SEEK_SET   ? 0
+                                : whence == SEEK_CUR ? static_cast<la_int64_t>(session.position_)
+                                                     : size;
         const la_int64_t target = base + offset;
         if (target < 0 || target > size) return ARCHIVE_FATAL;
         session.position_ = static_cast<std::uint64_t>(target);
@@ -100,10 +101,10 @@ ArchiveEntry EntryOf(archive_entry* entry) {
     listed.name = utf8 ? utf8 : raw ? raw : "";
     if (!IsUtf8(listed.name)) listed.problem = "its name is not readable text (not UTF-8)";
     switch (archive_entry_filetype(entry)) {
-        case AE_IFREG: listed.kind = EntryKind::File; break;
-        case AE_IFDIR: listed.kind = EntryKind::Folder; break;
-        case AE_IFLNK: listed.kind = EntryKind::Link; break;
-        default: listed.kind = EntryKind::Other; break;
+    case AE_IFREG: listed.kind = EntryKind::File; break;
+    case AE_IFDIR: listed.kind = EntryKind::Folder; break;
+    case AE_IFLNK: listed.kind = EntryKind::Link; break;
+    default: listed.kind = EntryKind::Other; break;
     }
     listed.encrypted = archive_entry_is_encrypted(entry) != 0;
     return listed;
@@ -113,12 +114,20 @@ class SevenZipReader final : public ArchiveReader {
 public:
     SevenZipReader(std::shared_ptr<const ByteSource> bytes, const IntakeLimits& limits)
         : bytes_(std::move(bytes)), limits_(limits) {
+        // Every file is unpacked once here, counted: libarchive unpacks what
+        // comes before an entry to reach it (solid archives), so an archive
+        // that unpacks to more than a whole drop may hold is refused now.
         Session session(*bytes_);
+        std::uint64_t unpacked = 0;
         while (archive_entry* entry = session.Next()) {
             if (entries_.size() == limits_.maxEntries) {
                 throw IntakeRefused("it holds more than " + std::to_string(limits_.maxEntries) + " entries");
             }
             entries_.push_back(EntryOf(entry));
+            const ArchiveEntry& listed = entries_.back();
+            if (listed.kind != EntryKind::File || listed.encrypted) continue;
+            session.ReadData(limits_.maxTotalBytes - unpacked,
+                             [&](const char*, std::size_t size) { unpacked += size; });
         }
     }
 
