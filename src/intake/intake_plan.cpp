@@ -27,7 +27,32 @@ public:
         }
     }
 
+    // A map dropped on its own brings its picture from beside it, as moving
+    // it between the lists would.
+    void AddPicturesBeside(const NamesLookAlike& alike) {
+        for (const auto& [folder, group] : looseGroups_) {
+            std::vector<std::string> dropped;
+            for (const auto& found : found_) {
+                if (found.group == group) dropped.push_back(found.file.name);
+            }
+            try {
+                const std::vector<std::string> beside = folder.empty() ? dropped : reader_.NamesIn(folder);
+                for (const auto& map : dropped) {
+                    if (!IsMapFileName(map) || FindPictureName(dropped, map, alike)) continue;
+                    const auto picture = FindPictureName(beside, map, alike);
+                    if (!picture || std::find(dropped.begin(), dropped.end(), *picture) != dropped.end())
+                        continue;
+                    const std::string path = JoinPath(folder, *picture);
+                    if (reader_.KindOf(path) == PathKind::File) LooseFile(path, group);
+                }
+            } catch (const RuntimeFailure&) {
+                // No picture beside it to be had: the map comes alone.
+            }
+        }
+    }
+
     IntakePlan Finish(const NamesLookAlike& alike) {
+        AddPicturesBeside(alike);
         IntakePlan plan;
         plan.skipped = std::move(skipped_);
         PairFound(std::move(found_), archiveGroups_, alike, plan);

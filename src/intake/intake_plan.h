@@ -42,7 +42,8 @@ struct IntakePlan {
 // ".gmx" or ".bmp" (any letter case) and are safe on Windows are taken; zip
 // and 7z archives are opened, and an archive in an archive as well, but no
 // deeper; folders are walked within limits' bounds. A map's picture is the
-// one FindPictureName finds among the names of its folder or archive; an
+// one FindPictureName finds among the names of its folder or archive (a
+// map dropped without its picture takes the one beside it on the disk); an
 // archive with just one map and one picture of other names pairs them. Every
 // file taken from an archive is read through once, so its check sum and
 // size are known good. Two files whose names are alike (or the same but

@@ -36,5 +36,13 @@ TEST(LooseIntake, FolderTakesMapsAndSaysWhyTheRestIsSkipped) {
                     "skipped gone.gmx: it is no longer there"));
 }
 
+TEST(LooseIntake, AMapDroppedAloneBringsThePictureBesideIt) {
+    testing::TempFolder folder;
+    folder.Write("downloads/Lake.gmx", "map");
+    folder.Write("downloads/Lake.bmp", "picture");
+    folder.Write("downloads/Moss.bmp", "picture");
+    EXPECT_THAT(PlanLines(folder, {"downloads/Lake.gmx"}), ElementsAre("map Lake.gmx + Lake.bmp"));
+}
+
 }  // namespace
 }  // namespace tessary
