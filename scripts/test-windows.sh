@@ -54,7 +54,9 @@ esac
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-packages=(cmake ninja-build mingw-w64 wine wine64 googletest xvfb xauth xdotool x11-utils openbox imagemagick)
+# libz-mingw-w64-dev: zlib, linked into Tessary.exe statically, for zip archives.
+packages=(cmake ninja-build mingw-w64 libz-mingw-w64-dev wine wine64 googletest xvfb xauth xdotool x11-utils openbox
+          imagemagick)
 if [ "$bits" = 32 ]; then
   packages+=(wine32:i386)
 fi
