@@ -12,10 +12,14 @@
 //   TreeSearch        PosixTreeSearch (tree_search.h)
 //   ListedFiles       PosixFileList (posix_file_list.h): a list's folder read
 //                     with the POSIX listing, shown by the Qt list control
+//   DropReader        PosixDropReader (posix_drop_reader.h): dropped files,
+//                     folders and archives, 7z ones through libarchive
+//                     (seven_zip_reader.h)
 
 #include "front/posix/gio_trash_files.h"
 #include "front/posix/launcher_drives.h"
 #include "front/posix/posix_file_list.h"
+#include "front/posix/posix_drop_reader.h"
 #include "front/posix/posix_files.h"
 #include "front/posix/tree_search.h"
 #include "front/posix/wine_drives.h"
