@@ -20,7 +20,8 @@
 #include "platform/pointer.h"
 #include "platform/screen.h"
 #include "platform/startup_windows.h"
-#include "startup/module1.h"
+#include "startup/location_cache.h"
+#include "startup/start_sequence.h"
 
 namespace tessary::fakes {
 
@@ -232,7 +233,8 @@ private:
     EventLog& log_;
 };
 
-// All the fakes, wired into StartupServices.
+// All the fakes, wired into StartupServices around a location cache on the
+// fake disk.
 struct StartupFakes {
     EventLog log;
     FakeScreen screen;
@@ -244,10 +246,10 @@ struct StartupFakes {
     FakeTreeSearch treeSearch{log};
     FakeSplash splash{log};
     FakeMainFrame mainFrame{log};
+    LocationCache cache{application, files, files};
 
     StartupServices Services() {
-        return StartupServices{screen, pointer,    application, messages,  files,
-                               drives, treeSearch, splash,      mainFrame, files};
+        return StartupServices{screen, pointer, application, messages, drives, treeSearch, splash, mainFrame, cache};
     }
 };
 
