@@ -14,6 +14,7 @@ namespace tessary {
 
 namespace {
 
+// The drive-type code of a fixed disk.
 constexpr std::int32_t kFixedDriveType = 3;
 // Each pass moves the bar by 30, shared out evenly among the drives (2 a
 // drive on a machine of 15); a bar that shows whole numbers would swallow
@@ -21,8 +22,6 @@ constexpr std::int32_t kFixedDriveType = 3;
 constexpr double kTypePassStart = 5;
 constexpr double kSearchPassStart = 35;
 constexpr double kPassSpan = 30;
-// A path of this length or less ("C:\") is no game.
-constexpr std::size_t kShortestAbsent = 3;
 
 float PassProgress(double start, int index, int driveCount) {
     return static_cast<float>(start + kPassSpan * (index + 1) / driveCount);
@@ -65,7 +64,7 @@ std::optional<std::string> GameSearch::FindGameMapsFolder(const SearchProgress& 
         } catch (const std::exception&) {
             // Searched in vain.
         }
-        if (found.size() > kShortestAbsent) return GameMapsFolderOf(found);
+        if (NamesAPlace(found)) return GameMapsFolderOf(found);
     }
     return std::nullopt;
 }

@@ -14,6 +14,10 @@ class TreeSearch;
 
 inline constexpr const char* kGameExeName = "Marrowby.exe";
 
+// A path of three characters or fewer ("C:\") names no game and no maps
+// folder.
+inline bool NamesAPlace(const std::string& path) { return path.size() > 3; }
+
 // Told the progress bar's value before each drive of each pass.
 using SearchProgress = std::function<void(float)>;
 

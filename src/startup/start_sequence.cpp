@@ -1,6 +1,5 @@
 #include "startup/start_sequence.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,8 +25,6 @@ namespace {
 constexpr LayoutScale kSplashScale{};
 constexpr double kSplashHalfHeightTwips = kSplashClientSize.height * kSplashScale.y / 2;
 constexpr double kSplashHalfWidthTwips = kSplashClientSize.width * kSplashScale.x / 2;
-// A cached folder of this length or less ("C:\") counts as absent.
-constexpr std::size_t kShortestAbsent = 3;
 
 constexpr const char* kNotFoundText = "The game cannot be found on this computer.";
 constexpr const char* kNotFoundCaption = "Game not found";
@@ -51,7 +48,7 @@ void StartSequence::Run() {
         gameMapsFolder_ = services_.cache.Read();
         splash.SetProgress(5);
 
-        if (gameMapsFolder_.size() > kShortestAbsent) {
+        if (NamesAPlace(gameMapsFolder_)) {
             pointer.Set(PointerShape::Default);
         } else {
             SearchTheDrives();
