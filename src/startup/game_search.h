@@ -28,10 +28,10 @@ public:
     // The first pass: asks every drive, in order, for its type (the bar goes
     // from 5 to 35).
     void FindFixedDrives(const SearchProgress& progress);
-    // The second pass: searches the fixed drives in order for the game (the
-    // bar goes from 35 to 65, and stops at the drive that holds it). The
-    // maps folder of the first game found, or nothing. A drive that cannot
-    // be searched counts as a drive without the game.
+    // The second pass, after the first: searches the fixed drives in order
+    // for the game (the bar goes from 35 to 65, and stops at the drive that
+    // holds it). The maps folder of the first game found, or nothing. A
+    // drive that cannot be searched counts as a drive without the game.
     std::optional<std::string> FindGameMapsFolder(const SearchProgress& progress);
 
 private:

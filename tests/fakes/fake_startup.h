@@ -242,7 +242,8 @@ struct StartupFakes {
     LocationCache cache{application, files, files};
 
     StartupServices Services() {
-        return StartupServices{screen, pointer, application, messages, drives, treeSearch, splash, mainFrame, cache};
+        return StartupServices{screen,     pointer, application, messages, drives,
+                               treeSearch, splash,  mainFrame,   cache};
     }
 };
 
