@@ -9,7 +9,7 @@
 //       200,000 files in all, the game in the second library's
 //       steamapps/common.
 //   bench_game_search search HOME
-//       prints the first game found, or nothing.
+//       prints the maps folder of the first game found, or nothing.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,11 +17,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "front/posix/launcher_drives.h"
 #include "front/posix/tree_search.h"
+#include "startup/game_search.h"
 
 namespace {
 
@@ -100,18 +102,14 @@ int Make(const std::string& work) {
 int Search(const std::string& home) {
     // The two passes of the start-up, without the windows.
     tessary::LauncherDrives drives("", home);
-    tessary::PosixTreeSearch search(/*walkEachFolderOnce=*/true);
-    std::vector<bool> fixed;
-    for (int i = 0; i < drives.Count(); ++i) fixed.push_back(drives.DriveType(drives.Root(i)) == 3);
-    for (int i = 0; i < drives.Count(); ++i) {
-        if (!fixed[i]) continue;
-        const std::string found = search.Find(drives.Root(i), "Marrowby.exe");
-        if (!found.empty()) {
-            std::printf("%s\n", found.c_str());
-            return 0;
-        }
-    }
-    return 1;
+    tessary::PosixTreeSearch treeSearch(/*walkEachFolderOnce=*/true);
+    tessary::GameSearch search(drives, treeSearch);
+    const auto noBar = [](float) {};
+    search.FindFixedDrives(noBar);
+    const std::optional<std::string> found = search.FindGameMapsFolder(noBar);
+    if (!found) return 1;
+    std::printf("%s\n", found->c_str());
+    return 0;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ HOME_DIR=$WORK/home
 LIBRARY=$WORK/disk2/SteamLibrary
 echo "$(find "$WORK" -type f | wc -l) files in $(find "$WORK" -type d | wc -l) folders"
 
-expected="$LIBRARY/steamapps/common/Fennock Marrowby Edition/Marrowby.exe"
+expected="$LIBRARY/steamapps/common/Fennock Marrowby Edition/Home/Maps"
 found=$("$BENCH" search "$HOME_DIR")
 [ "$found" = "$expected" ] || { echo "tessary found: $found" >&2; exit 1; }
 

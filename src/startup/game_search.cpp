@@ -1,43 +1,36 @@
-// The pieces of the game search: drive roots, drive-type names, the tree
-// search of one drive and the game maps folder of a found executable.
+// The two passes over the drives and the game maps folder of a found
+// executable.
+#include "startup/game_search.h"
+
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 
 #include "platform/drives.h"
 #include "platform/path.h"
-#include "startup/module1.h"
 
 namespace tessary {
 
-void Module1::SetDriveRoot() {
-    if (DriveIndex < 0 || DriveIndex >= services_.drives.Count()) return;
-    DriveRoot = services_.drives.Root(DriveIndex);
+namespace {
+
+// The drive-type code of a fixed disk.
+constexpr std::int32_t kFixedDriveType = 3;
+// Each pass moves the bar by 30, shared out evenly among the drives (2 a
+// drive on a machine of 15); a bar that shows whole numbers would swallow
+// smaller steps if they were added to the value read back.
+constexpr double kTypePassStart = 5;
+constexpr double kSearchPassStart = 35;
+constexpr double kPassSpan = 30;
+
+float PassProgress(double start, int index, int driveCount) {
+    return static_cast<float>(start + kPassSpan * (index + 1) / driveCount);
 }
 
-const char* DriveTypeName(std::int32_t code) {
-    switch (code) {
-    case 0: return "UNDETERMINED";
-    case 2: return "REMOVABLE";
-    case 3: return "FIXED";
-    case 4: return "REMOTE";
-    case 5: return "CDROM";
-    case 6: return "RAMDISK";
-    default: return nullptr;  // 1 (no root folder) and unknown codes
-    }
-}
-
-std::string Module1::FindFileInTree(const std::string& root, const std::string& fileName) {
-    // A drive that cannot be searched counts as a drive without the game.
-    try {
-        return services_.treeSearch.Find(root, fileName);
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
-std::string DeriveGameMapsFolder(const std::string& gameExePath) {
-    // The search matched the executable's name, so the path ends with it in
-    // some letter case; what is left is the game folder with its separator.
+// The game folder with its separator, then "Home" and "Maps". The search
+// matched the executable's name, so the path ends with it in some letter
+// case; a shorter path keeps nothing of itself.
+std::string GameMapsFolderOf(const std::string& gameExePath) {
     const std::size_t nameLength = std::strlen(kGameExeName);
     const std::size_t keep = gameExePath.size() > nameLength ? gameExePath.size() - nameLength : 0;
     std::string folder = gameExePath.substr(0, keep);
@@ -45,6 +38,35 @@ std::string DeriveGameMapsFolder(const std::string& gameExePath) {
     folder += kPathSeparator;
     folder += "Maps";
     return folder;
+}
+
+}  // namespace
+
+GameSearch::GameSearch(Drives& drives, TreeSearch& treeSearch) : drives_(drives), treeSearch_(treeSearch) {}
+
+void GameSearch::FindFixedDrives(const SearchProgress& progress) {
+    const int driveCount = std::max(drives_.Count(), 0);
+    fixed_.assign(driveCount, false);
+    for (int i = 0; i < driveCount; ++i) {
+        progress(PassProgress(kTypePassStart, i, driveCount));
+        fixed_[i] = drives_.DriveType(drives_.Root(i)) == kFixedDriveType;
+    }
+}
+
+std::optional<std::string> GameSearch::FindGameMapsFolder(const SearchProgress& progress) {
+    const int driveCount = static_cast<int>(fixed_.size());
+    for (int i = 0; i < driveCount; ++i) {
+        progress(PassProgress(kSearchPassStart, i, driveCount));
+        if (!fixed_[i]) continue;
+        std::string found;
+        try {
+            found = treeSearch_.Find(drives_.Root(i), kGameExeName);
+        } catch (const std::exception&) {
+            // Searched in vain.
+        }
+        if (NamesAPlace(found)) return GameMapsFolderOf(found);
+    }
+    return std::nullopt;
 }
 
 }  // namespace tessary

@@ -21,7 +21,7 @@
 #include "platform/application.h"
 #include "platform/files.h"
 #include "platform/path.h"
-#include "startup/module1.h"
+#include "startup/location_cache_text.h"
 
 namespace tessary {
 
@@ -51,73 +51,73 @@ std::string ParentFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string Module1::LocationCachePath() const {
-    const std::string userFolder = services_.application.UserCacheFolder();
-    return JoinPath(userFolder.empty() ? services_.application.ProgramFolder() : userFolder,
-                    kLocationCacheName);
+LocationCache::LocationCache(Application& application, TextFiles& textFiles, Files& files)
+    : application_(application), textFiles_(textFiles), files_(files) {}
+
+std::string LocationCache::Path() const {
+    const std::string userFolder = application_.UserCacheFolder();
+    return JoinPath(userFolder.empty() ? application_.ProgramFolder() : userFolder, kLocationCacheName);
 }
 
-void Module1::ReadLocationCache() {
-    const std::string inUse = LocationCachePath();
-    const std::string besideProgram = JoinPath(services_.application.ProgramFolder(), kLocationCacheName);
+std::string LocationCache::Read() {
+    const std::string inUse = Path();
+    const std::string besideProgram = JoinPath(application_.ProgramFolder(), kLocationCacheName);
     std::vector<std::string> places{inUse};
-    if (besideProgram != inUse && !services_.application.InstalledForAllUsers())
-        places.push_back(besideProgram);
-    GameMapsFolder.clear();
-    cacheRead_.clear();
+    if (besideProgram != inUse && !application_.InstalledForAllUsers()) places.push_back(besideProgram);
+    read_.clear();
     for (const std::string& path : places) {
-        if (std::optional<std::string> folder = ReadCacheFile(services_.textFiles, services_.files, path)) {
-            GameMapsFolder = std::move(*folder);
-            cacheRead_ = path;
-            return;
+        if (std::optional<std::string> folder = ReadCacheFile(textFiles_, files_, path)) {
+            read_ = path;
+            return std::move(*folder);
         }
     }
+    return {};
 }
 
-void Module1::WriteLocationCache() {
-    if (!LocationCacheReadsBack(GameMapsFolder)) {
-        DeleteLocationCache();
+void LocationCache::Write(const std::string& folder) {
+    if (!LocationCacheReadsBack(folder)) {
+        Delete();
         return;
     }
-    WriteCacheFile(LocationCacheText(GameMapsFolder));
+    WriteFile(LocationCacheText(folder));
 }
 
-void Module1::WriteCacheFile(const std::string& text) {
-    if (const std::string userFolder = services_.application.UserCacheFolder(); !userFolder.empty()) {
+void LocationCache::WriteFile(const std::string& text) {
+    if (const std::string userFolder = application_.UserCacheFolder(); !userFolder.empty()) {
         // The user's cache folder is made on first use, with its parent
         // (~/.cache on a new account); either may be there already.
         for (const std::string& folder : {ParentFolder(userFolder), userFolder}) {
             if (folder.empty()) continue;
             try {
-                services_.files.CreateFolder(folder);
+                files_.CreateFolder(folder);
             } catch (const std::exception&) {
                 // Already there, or the write below fails.
             }
         }
     }
     try {
-        services_.textFiles.WriteWhole(LocationCachePath(), text);
+        textFiles_.WriteWhole(Path(), text);
     } catch (const std::exception&) {
         // The next start scans the drives again.
     }
 }
 
-void Module1::DeleteLocationCache() {
+void LocationCache::Delete() {
     const auto tryDelete = [this](const std::string& path) {
         try {
-            services_.files.Delete(path);
+            files_.Delete(path);
         } catch (const std::exception&) {
             // Missing or locked: nothing to do here.
         }
     };
-    const std::string inUse = LocationCachePath();
+    const std::string inUse = Path();
     tryDelete(inUse);
     // The file that was read may lie elsewhere: beside a program whose folder
     // cannot be written. When it stays there, a cache naming no folder in
     // the user's folder makes the next start pass it over and search.
-    if (cacheRead_.empty() || cacheRead_ == inUse) return;
-    tryDelete(cacheRead_);
-    if (services_.files.NameTaken(cacheRead_)) WriteCacheFile(LocationCacheText(""));
+    if (read_.empty() || read_ == inUse) return;
+    tryDelete(read_);
+    if (files_.NameTaken(read_)) WriteFile(LocationCacheText(""));
 }
 
 }  // namespace tessary

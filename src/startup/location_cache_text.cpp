@@ -5,7 +5,7 @@
 // - a first line without a leading quote gives the whole line up to CR or LF;
 // - a value holding a NUL byte, or an empty file, gives nothing;
 // - a UTF-8 byte order mark that an editor put first is no part of the line.
-#include "startup/location_cache.h"
+#include "startup/location_cache_text.h"
 
 namespace tessary {
 

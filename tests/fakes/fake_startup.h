@@ -1,6 +1,7 @@
 #pragma once
-// Fakes of the services the start-up sequence uses. They write what happens
-// to one shared event log, so a test can check the order across services.
+// Fakes of the services the start-up sequence uses. What the player would
+// see (the pointer, the splash and its bar, messages, the main frame) goes
+// to one shared event log, so a test can check its order.
 
 #include <cstdint>
 #include <map>
@@ -20,7 +21,8 @@
 #include "platform/pointer.h"
 #include "platform/screen.h"
 #include "platform/startup_windows.h"
-#include "startup/module1.h"
+#include "startup/location_cache.h"
+#include "startup/start_sequence.h"
 
 namespace tessary::fakes {
 
@@ -148,12 +150,10 @@ public:
 // drives after O: go on with the characters after "O".
 class FakeDrives : public Drives {
 public:
-    explicit FakeDrives(EventLog& log) : log_(log) {}
     int Count() override { return count; }
     std::string SearchedPlaces() const override { return places; }
     std::string Root(int index) const override { return std::string(1, char('A' + index)) + ":\\"; }
     std::int32_t DriveType(const std::string& root) override {
-        log_.push_back("type " + root);
         const int index = root[0] - 'A';
         const auto it = types.find(index);
         return it == types.end() ? 1 : it->second;
@@ -161,25 +161,19 @@ public:
     std::map<int, std::int32_t> types;
     int count = 15;
     std::string places;
-
-private:
-    EventLog& log_;
 };
 
+// Each root holds at most the game, found at results[root].
 class FakeTreeSearch : public TreeSearch {
 public:
-    explicit FakeTreeSearch(EventLog& log) : log_(log) {}
     std::string Find(const std::string& root, const std::string& fileName) override {
-        log_.push_back("search " + root + " " + fileName);
+        if (fileName != "Marrowby.exe") return {};
         if (failingRoots.count(root) != 0) throw RuntimeFailure(kDeviceIOError, "Device I/O error");
         const auto it = results.find(root);
         return it == results.end() ? std::string() : it->second;
     }
     std::map<std::string, std::string> results;
     std::map<std::string, bool> failingRoots;
-
-private:
-    EventLog& log_;
 };
 
 class FakeSplash : public SplashWindow {
@@ -232,7 +226,8 @@ private:
     EventLog& log_;
 };
 
-// All the fakes, wired into StartupServices.
+// All the fakes, wired into StartupServices around a location cache on the
+// fake disk.
 struct StartupFakes {
     EventLog log;
     FakeScreen screen;
@@ -240,14 +235,15 @@ struct StartupFakes {
     FakeApplication application{log};
     FakeMessageBoxes messages{log};
     FakeFileStore files;
-    FakeDrives drives{log};
-    FakeTreeSearch treeSearch{log};
+    FakeDrives drives;
+    FakeTreeSearch treeSearch;
     FakeSplash splash{log};
     FakeMainFrame mainFrame{log};
+    LocationCache cache{application, files, files};
 
     StartupServices Services() {
-        return StartupServices{screen, pointer,    application, messages,  files,
-                               drives, treeSearch, splash,      mainFrame, files};
+        return StartupServices{screen,     pointer, application, messages, drives,
+                               treeSearch, splash,  mainFrame,   cache};
     }
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_mover.h"
+#include "forms/message_title.h"
 #include "mapwindow/mover_messages.h"
 
 namespace tessary {

@@ -5,7 +5,7 @@
 #include "fakes/fake_startup.h"
 #include "platform/path.h"
 #include "startup/location_cache.h"
-#include "startup/module1.h"
+#include "startup/location_cache_text.h"
 
 namespace tessary {
 namespace {
@@ -15,19 +15,16 @@ protected:
     std::string CachePath() const { return JoinPath(fakes.application.programFolder, "maplog.txt"); }
     std::string ReadBack(const std::string& content) {
         fakes.files.contents[CachePath()] = content;
-        module.GameMapsFolder = "unchanged";
-        module.ReadLocationCache();
-        return module.GameMapsFolder;
+        return cache.Read();
     }
 
     fakes::StartupFakes fakes;
-    Module1 module{fakes.Services()};
+    LocationCache& cache = fakes.cache;
 };
 
 TEST_F(LocationCacheTest, WritesTheFolderAsOneQuotedLine) {
-    EXPECT_EQ(module.LocationCachePath(), "/opt/tessary" + std::string(1, kPathSeparator) + "maplog.txt");
-    module.GameMapsFolder = "D:\\Games\\Hunt\\Home\\Maps";
-    module.WriteLocationCache();
+    EXPECT_EQ(cache.Path(), "/opt/tessary" + std::string(1, kPathSeparator) + "maplog.txt");
+    cache.Write("D:\\Games\\Hunt\\Home\\Maps");
     const std::string& bytes = fakes.files.contents[CachePath()];
     EXPECT_EQ(bytes.size(), 27u);
     EXPECT_EQ(bytes, "\"D:\\Games\\Hunt\\Home\\Maps\"\r\n");
@@ -36,18 +33,14 @@ TEST_F(LocationCacheTest, WritesTheFolderAsOneQuotedLine) {
 TEST_F(LocationCacheTest, ReadsBackWhatItWrote) {
     for (const std::string folder : {"D:\\Games\\Hunt\\Home\\Maps", "/home/a b/x,y;z/Home/Maps", "C:\\",
                                      "\xe9t\xc3\xa9/Home/Maps", ""}) {
-        module.GameMapsFolder = folder;
-        module.WriteLocationCache();
-        module.GameMapsFolder = "other";
-        module.ReadLocationCache();
-        EXPECT_EQ(module.GameMapsFolder, folder);
+        cache.Write(folder);
+        EXPECT_EQ(cache.Read(), folder);
     }
 }
 
 TEST_F(LocationCacheTest, OverwritesAnOlderCache) {
     fakes.files.contents[CachePath()] = "\"E:\\Old\\Home\\Maps\"\r\n\"junk\"\r\n";
-    module.GameMapsFolder = "F:\\New\\Home\\Maps";
-    module.WriteLocationCache();
+    cache.Write("F:\\New\\Home\\Maps");
     EXPECT_EQ(fakes.files.contents[CachePath()], "\"F:\\New\\Home\\Maps\"\r\n");
 }
 
@@ -72,9 +65,7 @@ TEST_F(LocationCacheTest, AnEditorsByteOrderMarkIsNoPartOfTheFolder) {
 }
 
 TEST_F(LocationCacheTest, MissingOrHugeFileGivesNothingAndReadsAtMostALittle) {
-    module.GameMapsFolder = "unchanged";
-    module.ReadLocationCache();
-    EXPECT_EQ(module.GameMapsFolder, "");
+    EXPECT_EQ(cache.Read(), "");
 
     EXPECT_EQ(ReadBack(std::string(1 << 20, 'a')), "");
     EXPECT_GT(fakes.files.lastReadLimit, 300u);
@@ -86,8 +77,7 @@ TEST_F(LocationCacheTest, RefusesFoldersThatWouldNotReadBackAndDropsTheOldCache)
          {std::string("D:\\a\"b\\Home\\Maps"), std::string("D:\\a\rb"), std::string("D:\\a\nb"),
           std::string("D:\\a\0b", 6), "/" + std::string(kCacheReadLimit - 4, 'a')}) {
         fakes.files.contents[CachePath()] = "\"E:\\Old\\Home\\Maps\"\r\n";
-        module.GameMapsFolder = folder;
-        module.WriteLocationCache();
+        cache.Write(folder);
         EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
         EXPECT_EQ(fakes.files.writes, 0);
     }
@@ -99,12 +89,11 @@ TEST_F(LocationCacheTest, RefusesFoldersThatWouldNotReadBackAndDropsTheOldCache)
 
 TEST_F(LocationCacheTest, WriteAndDeleteFailuresAreIgnored) {
     fakes.files.failWrites = true;
-    module.GameMapsFolder = "D:\\Games\\Hunt\\Home\\Maps";
-    EXPECT_NO_THROW(module.WriteLocationCache());
+    EXPECT_NO_THROW(cache.Write("D:\\Games\\Hunt\\Home\\Maps"));
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
-    EXPECT_NO_THROW(module.DeleteLocationCache());  // nothing to delete
+    EXPECT_NO_THROW(cache.Delete());  // nothing to delete
     fakes.files.contents[CachePath()] = "x";
-    module.DeleteLocationCache();
+    cache.Delete();
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
 }
 
@@ -116,18 +105,15 @@ TEST_F(LocationCacheTest, KeepsTheCacheInTheUsersFolderWhenTheProgramsFolderIsRe
     fakes.application.userCacheFolder = JoinPath(cacheHome, "tessary");
     fakes.files.missingFolders = {cacheHome, fakes.application.userCacheFolder};
     const std::string userCache = JoinPath(fakes.application.userCacheFolder, "maplog.txt");
-    EXPECT_EQ(module.LocationCachePath(), userCache);
+    EXPECT_EQ(cache.Path(), userCache);
 
-    module.GameMapsFolder = "/games/Home/Maps";
-    module.WriteLocationCache();
+    cache.Write("/games/Home/Maps");
     EXPECT_EQ(fakes.files.contents[userCache], "\"/games/Home/Maps\"\r\n");
     EXPECT_EQ(fakes.files.contents.count(CachePath()), 0u);
 
-    module.GameMapsFolder.clear();
-    module.ReadLocationCache();
-    EXPECT_EQ(module.GameMapsFolder, "/games/Home/Maps");
+    EXPECT_EQ(cache.Read(), "/games/Home/Maps");
 
-    module.DeleteLocationCache();
+    cache.Delete();
     EXPECT_EQ(fakes.files.contents.count(userCache), 0u);
     EXPECT_EQ(ReadBack("\"/shipped/Home/Maps\"\r\n"), "/shipped/Home/Maps");
 }
@@ -138,10 +124,9 @@ TEST_F(LocationCacheTest, PassesOverAStaleCacheThatCannotBeDeleted) {
     fakes.application.userCacheFolder = JoinPath(JoinPath("/home/u", ".cache"), "tessary");
     fakes.files.undeletable = {CachePath()};
     EXPECT_EQ(ReadBack("\"/gone/Home/Maps\"\r\n"), "/gone/Home/Maps");
-    module.DeleteLocationCache();
+    cache.Delete();
     ASSERT_EQ(fakes.files.contents.count(CachePath()), 1u);
-    module.ReadLocationCache();
-    EXPECT_EQ(module.GameMapsFolder, "");
+    EXPECT_EQ(cache.Read(), "");
 }
 
 // A program installed for every user never takes a cache beside itself

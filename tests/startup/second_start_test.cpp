@@ -4,6 +4,7 @@
 
 #include "fakes/fake_startup.h"
 #include "forms/message_text.h"
+#include "forms/message_title.h"
 #include "platform/running_copy.h"
 #include "startup/second_start.h"
 

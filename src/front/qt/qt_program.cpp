@@ -11,25 +11,23 @@ QtProgram::QtProgram()
     : drives_(LauncherDrives::FromEnvironment()),
       splash_(screen_),
       mainFrame_([this](QWidget& frame) { LoadMover(frame); }),
-      module1_(StartupServices{screen_, pointer_, application_, messages_, files_, drives_, treeSearch_,
-                               splash_, mainFrame_, files_}) {}
+      start_(StartupServices{screen_, pointer_, application_, messages_, drives_, treeSearch_, splash_,
+                             mainFrame_, locationCache_}) {}
 
 QtProgram::~QtProgram() {
     // The frame and the map window it owns go first: they use the services
-    // and the module above.
+    // and the location cache.
     mainFrame_.DestroyWindow();
 }
 
-QtMoverWindow* QtProgram::Mover() const { return mover_.data(); }
-
 int QtProgram::Run() {
-    module1_.Main();
+    start_.Run();
     return QApplication::exec();
 }
 
 bool QtProgram::BringToFront() {
     MainFrameWindow* frame = mainFrame_.Window();
-    QtMoverWindow* mover = Mover();
+    QtMoverWindow* mover = mover_.data();
     if (frame == nullptr || mover == nullptr || !frame->isVisible()) return false;
     frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
     frame->raise();
@@ -48,7 +46,7 @@ void QtProgram::LoadMover(QWidget& frame) {
     frameInside_.SetWindow(&frame);
     Screen& area = ownWindow ? static_cast<Screen&>(screen_) : frameInside_;
     mover_ = new QtMoverWindow(
-        GameMapsPlace{module1_.GameMapsFolder, [this] { module1_.DeleteLocationCache(); }},
+        GameMapsPlace{start_.GameMapsFolder(), [this] { locationCache_.Delete(); }},
         MoverWindowServices{area, pointer_, messages_, moverFiles_, shell_, application_}, &frame,
         ownWindow ? QtMoverWindow::Host::OwnWindow : QtMoverWindow::Host::InsideParent);
     mover_->LoadAndShow();

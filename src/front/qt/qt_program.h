@@ -1,6 +1,6 @@
 #pragma once
-// The whole program on the Qt front: the platform services, the program-wide
-// module and the three windows, wired together.
+// The whole program on the Qt front: the platform services, the location
+// cache, the start sequence and the three windows, wired together.
 
 #include <QPointer>
 
@@ -11,7 +11,8 @@
 #include "front/qt/main_frame.h"
 #include "front/qt/qt_process_services.h"
 #include "front/qt/splash_window.h"
-#include "startup/module1.h"
+#include "startup/location_cache.h"
+#include "startup/start_sequence.h"
 
 class QWidget;
 
@@ -30,10 +31,6 @@ public:
     // window to the front, the map window active; false (and nothing done)
     // before the map window is loaded or after a failed start-up.
     bool BringToFront();
-
-    Module1& Program() { return module1_; }
-    QtMainFrame& Frame() { return mainFrame_; }
-    QtMoverWindow* Mover() const;
 
 private:
     void LoadMover(QWidget& frame);
@@ -54,7 +51,8 @@ private:
     QtSplashWindow splash_;
     QtMainFrame mainFrame_;
     QtShell shell_;
-    Module1 module1_;
+    LocationCache locationCache_{application_, files_, files_};
+    StartSequence start_;
     // Owned by the frame window, its Qt parent; null until loaded.
     QPointer<QtMoverWindow> mover_;
 };

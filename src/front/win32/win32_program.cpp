@@ -5,11 +5,11 @@ namespace tessary {
 Win32Program::Win32Program()
     : splash_(screen_),
       mainFrame_([this](HWND frame, HWND client) { LoadMover(frame, client); }),
-      module1_(StartupServices{screen_, pointer_, application_, messages_, files_, drives_, treeSearch_,
-                               splash_, mainFrame_, files_}) {}
+      start_(StartupServices{screen_, pointer_, application_, messages_, drives_, treeSearch_, splash_,
+                             mainFrame_, locationCache_}) {}
 
 int Win32Program::Run() {
-    module1_.Main();
+    start_.Run();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         const HWND client = mainFrame_.Client();
@@ -23,7 +23,7 @@ int Win32Program::Run() {
 void Win32Program::LoadMover(HWND frame, HWND /*client*/) {
     // The map window lives in front of the frame and goes with it.
     mover_ = std::make_unique<Win32MoverWindow>(
-        GameMapsPlace{module1_.GameMapsFolder, [this] { module1_.DeleteLocationCache(); }},
+        GameMapsPlace{start_.GameMapsFolder(), [this] { locationCache_.Delete(); }},
         MoverWindowServices{screen_, pointer_, messages_, files_, shell_, application_});
     mover_->LoadAndShow(frame);
     shell_.SetOwner(mover_->Window());

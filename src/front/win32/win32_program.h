@@ -1,6 +1,6 @@
 #pragma once
 // The whole program on the Windows front: the platform services, the
-// program-wide module and the windows, wired together.
+// location cache, the start sequence and the windows, wired together.
 
 #include <windows.h>
 
@@ -13,7 +13,8 @@
 #include "front/win32/win32_drives.h"
 #include "front/win32/win32_files.h"
 #include "front/win32/win32_process_services.h"
-#include "startup/module1.h"
+#include "startup/location_cache.h"
+#include "startup/start_sequence.h"
 
 namespace tessary {
 
@@ -23,11 +24,6 @@ public:
 
     // Runs the start-up sequence, then the message loop; returns the exit code.
     int Run();
-
-    Module1& Program() { return module1_; }
-    Win32MainFrame& Frame() { return mainFrame_; }
-    // The map window, once the frame has loaded it.
-    Win32MoverWindow* Mover() { return mover_.get(); }
 
 private:
     // The main frame's load step: it loads and shows the map window "Mover"
@@ -44,7 +40,8 @@ private:
     Win32SplashWindow splash_;
     Win32MainFrame mainFrame_;
     Win32Shell shell_;
-    Module1 module1_;
+    LocationCache locationCache_{application_, files_, files_};
+    StartSequence start_;
     std::unique_ptr<Win32MoverWindow> mover_;
 };
 

@@ -14,7 +14,7 @@
 #include "front/qt/main_frame.h"
 #include "front/qt/qt_process_services.h"
 #include "front/qt/splash_window.h"
-#include "startup/module1.h"
+#include "startup/start_sequence.h"
 
 namespace tessary {
 namespace {
@@ -174,11 +174,10 @@ TEST(MainFrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
         mover->show();
         throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
     });
-    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
-                                   fakes.files, fakes.drives, fakes.treeSearch, fakes.splash, frame,
-                                   fakes.files});
-    fakes.files.contents[module.LocationCachePath()] = "\"/games/Home/Maps\"\r\n";
-    module.Main();
+    StartSequence start(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
+                                        fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.cache});
+    fakes.files.contents[fakes.cache.Path()] = "\"/games/Home/Maps\"\r\n";
+    start.Run();
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     ASSERT_NE(frame.Window(), nullptr);
     EXPECT_FALSE(frame.Window()->isVisible());

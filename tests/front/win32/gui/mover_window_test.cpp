@@ -407,11 +407,10 @@ TEST(Win32FrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
                                 GetModuleHandleW(nullptr), nullptr);
         throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
     });
-    Module1 module(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
-                                   fakes.files, fakes.drives, fakes.treeSearch, fakes.splash, frame,
-                                   fakes.files});
-    fakes.files.contents[module.LocationCachePath()] = "\"G:\\Games\\Home\\Maps\"\r\n";
-    module.Main();
+    StartSequence start(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
+                                        fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.cache});
+    fakes.files.contents[fakes.cache.Path()] = "\"G:\\Games\\Home\\Maps\"\r\n";
+    start.Run();
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(frame.Window(), nullptr);
     EXPECT_FALSE(IsWindow(mover));

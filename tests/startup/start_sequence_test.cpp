@@ -6,7 +6,7 @@
 
 #include "fakes/fake_startup.h"
 #include "platform/path.h"
-#include "startup/module1.h"
+#include "startup/start_sequence.h"
 
 namespace tessary {
 namespace {
@@ -17,7 +17,7 @@ using fakes::StartupFakes;
 
 const std::string kExe = "Marrowby.exe";
 
-class MainTest : public ::testing::Test {
+class StartSequenceTest : public ::testing::Test {
 protected:
     std::string CachePath() const { return JoinPath(fakes.application.programFolder, "maplog.txt"); }
     std::string Maps(const std::string& gameFolder) const {
@@ -29,21 +29,19 @@ protected:
     static EventLog Opening() {
         return {"pointer busy", "splash place", "progress 0", "splash show", "pointer busy", "progress 5"};
     }
-    // The drive-type pass and the start of the search pass, as far as drive `last`.
-    EventLog Scan(int last, const std::map<int, bool>& searched) const {
+    // The drive-type pass and the search pass as far as drive `last`.
+    static EventLog Scan(int last) {
         EventLog log{"pointer busy", "events"};
         int progress = 5;
         for (int i = 0; i <= 14; ++i) {
             progress += 2;
             log.push_back("progress " + std::to_string(progress));
-            log.push_back("type " + std::string(1, char('A' + i)) + ":\\");
         }
         log.push_back("pointer default");
         log.push_back("events");
         for (int i = 0; i <= last; ++i) {
             progress += 2;
             log.push_back("progress " + std::to_string(progress));
-            if (searched.count(i)) log.push_back("search " + std::string(1, char('A' + i)) + ":\\ " + kExe);
         }
         return log;
     }
@@ -51,22 +49,20 @@ protected:
         log.insert(log.end(), more.begin(), more.end());
     }
 
-    void RunMain() {
-        Module1 module(fakes.Services());
-        module.Main();
-        gameMapsFolder = module.GameMapsFolder;
-        driveTypeNames = module.DriveTypeNames;
+    void Start() {
+        StartSequence start(fakes.Services());
+        start.Run();
+        gameMapsFolder = start.GameMapsFolder();
     }
 
     StartupFakes fakes;
     std::string gameMapsFolder;
-    std::vector<std::string> driveTypeNames;
 };
 
-TEST_F(MainTest, TrustedCacheOpensTheMainFrameWithoutScanning) {
+TEST_F(StartSequenceTest, TrustedCacheOpensTheMainFrameWithoutScanning) {
     // The folder does not exist anywhere: it is trusted all the same.
     CacheHolds("\"Q:\\Gone\\Home\\Maps\"\r\n");
-    RunMain();
+    Start();
 
     EventLog expected = Opening();
     Append(expected, {"pointer default", "main frame show", "splash unload"});
@@ -78,51 +74,44 @@ TEST_F(MainTest, TrustedCacheOpensTheMainFrameWithoutScanning) {
     EXPECT_DOUBLE_EQ(fakes.splash.left, 19200.0 / 2 - 4725);
 }
 
-TEST_F(MainTest, ScanFindsTheGameOnTheFirstFixedDriveThatHoldsIt) {
+TEST_F(StartSequenceTest, ScanFindsTheGameOnTheFirstFixedDriveThatHoldsIt) {
     // C: is fixed but empty; D: and E: both hold the game; F: is a CD.
     fakes.drives.types = {{0, 2}, {2, 3}, {3, 3}, {4, 3}, {5, 5}};
     fakes.treeSearch.results["D:\\"] = "D:\\Games\\Hunt\\" + kExe;
     fakes.treeSearch.results["E:\\"] = "E:\\" + kExe;
     fakes.treeSearch.results["F:\\"] = "F:\\" + kExe;
     CacheHolds("\"C:\\\"\r\n");  // three characters: not trusted
-    RunMain();
+    Start();
 
     EventLog expected = Opening();
-    Append(expected, Scan(3, {{2, true}, {3, true}}));
+    Append(expected, Scan(3));
     Append(expected, {"progress 85", "progress 90", "progress 95", "pointer default", "main frame show",
                       "splash unload"});
     EXPECT_EQ(fakes.log, expected);
     EXPECT_EQ(gameMapsFolder, Maps("D:\\Games\\Hunt\\"));
     EXPECT_EQ(fakes.files.contents[CachePath()], "\"" + Maps("D:\\Games\\Hunt\\") + "\"\r\n");
-    EXPECT_EQ(driveTypeNames[0], "REMOVABLE");
-    EXPECT_EQ(driveTypeNames[1], "");  // code 1: no name
-    EXPECT_EQ(driveTypeNames[2], "FIXED");
-    EXPECT_EQ(driveTypeNames[5], "CDROM");
 }
 
-TEST_F(MainTest, FailingSearchOfOneDriveCountsAsNoGameThere) {
+TEST_F(StartSequenceTest, FailingSearchOfOneDriveCountsAsNoGameThere) {
     fakes.drives.types = {{2, 3}, {7, 3}};
     fakes.treeSearch.failingRoots["C:\\"] = true;
     fakes.treeSearch.results["H:\\"] = "H:\\" + kExe;
-    RunMain();
+    Start();
 
     EXPECT_TRUE(fakes.mainFrame.shown);
     EXPECT_EQ(gameMapsFolder, Maps("H:\\"));
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
-TEST_F(MainTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
+TEST_F(StartSequenceTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
     // Every drive fixed, none holds the game; an old cache stays as it was.
     for (int i = 0; i <= 14; ++i) fakes.drives.types[i] = 3;
     fakes.treeSearch.results["P:\\"] = "P:\\" + kExe;  // after O:: never looked at
     CacheHolds("\"ab\"\r\n");
-    Module1 module(fakes.Services());
-    EXPECT_THROW(module.Main(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
 
-    std::map<int, bool> all;
-    for (int i = 0; i <= 14; ++i) all[i] = true;
     EventLog expected = Opening();
-    Append(expected, Scan(14, all));
+    Append(expected, Scan(14));
     Append(expected,
            {"message The game cannot be found on this computer.", "pointer default", "end process"});
     EXPECT_EQ(fakes.log, expected);
@@ -134,14 +123,13 @@ TEST_F(MainTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
     EXPECT_EQ(fakes.files.contents[CachePath()], "\"ab\"\r\n");
 }
 
-TEST_F(MainTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlacesSearched) {
+TEST_F(StartSequenceTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlacesSearched) {
     // Three prefixes of 15 drives and one folder: steps of 30 / 46 never
     // reach the marks early, never go back, and end on 35 and 65.
     fakes.drives.count = 46;
     for (int i = 0; i < 46; ++i) fakes.drives.types[i] = 3;
     fakes.drives.places = "Searched: ~/.wine, 2 Lutris prefixes.";
-    Module1 module(fakes.Services());
-    EXPECT_THROW(module.Main(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
 
     std::vector<float> values;
     for (const std::string& event : fakes.log) {
@@ -153,38 +141,32 @@ TEST_F(MainTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlacesSearche
     EXPECT_EQ(values[2 + 45], 35);
     EXPECT_LT(values[2 + 46 + 44], 65);
     EXPECT_EQ(values.back(), 65);
-    EXPECT_EQ(module.DriveTypeNames.size(), 46u);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].first,
               "The game cannot be found on this computer.\n\nSearched: ~/.wine, 2 Lutris prefixes.");
     EXPECT_EQ(fakes.messages.shown[0].second, "Game not found");
 }
 
-TEST_F(MainTest, GameOnlyOnDrivesThatAreNotFixedIsNotFound) {
+TEST_F(StartSequenceTest, GameOnlyOnDrivesThatAreNotFixedIsNotFound) {
     fakes.drives.types = {{0, 2}, {1, 4}, {2, 5}, {3, 6}, {4, 0}, {5, 7}, {14, 2}};
     for (char letter = 'A'; letter <= 'O'; ++letter) {
         fakes.treeSearch.results[std::string(1, letter) + ":\\"] = std::string(1, letter) + ":\\" + kExe;
     }
-    Module1 module(fakes.Services());
-    EXPECT_THROW(module.Main(), ProcessEnded);
-    EXPECT_EQ(std::count_if(fakes.log.begin(), fakes.log.end(),
-                            [](const std::string& e) { return e.rfind("search", 0) == 0; }),
-              0);
+    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
     EXPECT_EQ(fakes.splash.progress, 65);
 }
 
-TEST_F(MainTest, ShortSearchResultIsNotAGame) {
+TEST_F(StartSequenceTest, ShortSearchResultIsNotAGame) {
     fakes.drives.types = {{14, 3}};
     fakes.treeSearch.results["O:\\"] = "O:\\";
-    Module1 module(fakes.Services());
-    EXPECT_THROW(module.Main(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
     EXPECT_FALSE(fakes.mainFrame.shown);
 }
 
-TEST_F(MainTest, FailureReachingMainClosesTheFrameShowsItDeletesTheCacheAndKeepsTheSplash) {
+TEST_F(StartSequenceTest, FailureAfterTheFrameShowsClosesTheFrameShowsItDeletesTheCacheAndKeepsTheSplash) {
     CacheHolds("\"D:\\Games\\Hunt\\Home\\Maps\"\r\n");
     fakes.mainFrame.failure = RuntimeFailure(kPathNotFound, "Path not found");
-    RunMain();
+    Start();
 
     EventLog expected = Opening();
     Append(expected, {"pointer default", "main frame show", "main frame unload", "message Path not found, 76",
@@ -197,12 +179,12 @@ TEST_F(MainTest, FailureReachingMainClosesTheFrameShowsItDeletesTheCacheAndKeeps
     EXPECT_TRUE(fakes.splash.visible);
 }
 
-TEST_F(MainTest, FailurePathGoesOnWhenThereIsNoCacheToDelete) {
+TEST_F(StartSequenceTest, FailurePathGoesOnWhenThereIsNoCacheToDelete) {
     fakes.drives.types = {{2, 3}};
     fakes.treeSearch.results["C:\\"] = "C:\\" + kExe;
     fakes.files.failWrites = true;  // the cache cannot be written either
     fakes.mainFrame.failure = RuntimeFailure(kDiskFull, "Disk full");
-    RunMain();
+    Start();
 
     EXPECT_EQ(fakes.files.writes, 1);
     EXPECT_EQ(fakes.files.deletes, 1);
