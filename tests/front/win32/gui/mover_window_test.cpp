@@ -11,7 +11,6 @@
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
 #include "forms/mover_layout.h"
-#include "platform/failure.h"
 #include "front/win32/dib_picture.h"
 #include "front/win32/main_frame.h"
 #include "front/win32/mover_window.h"
@@ -19,6 +18,7 @@
 #include "front/win32/wide_text.h"
 #include "front/win32/win32_files.h"
 #include "front/win32/win32_process_services.h"
+#include "platform/failure.h"
 #include "support/win_temp_folder.h"
 
 namespace tessary {
@@ -81,16 +81,9 @@ protected:
         SendMessageW(window.Window(), down, 0, MAKELPARAM(x, y));
         SendMessageW(window.Window(), down + 1, 0, MAKELPARAM(x, y));
     }
-    bool Visible(const char* name) const { return window.Layout().Visible(name); }
-    // The visible pictures of the install and store places, in look order.
+    bool Visible(MapControl control) const { return window.Layout().Visible(control); }
     std::string Looks() const {
-        std::string shown;
-        for (int k : {2, 12, 17, 18, 3, 13}) {
-            if (!Visible(("Image" + std::to_string(k)).c_str())) continue;
-            if (!shown.empty()) shown += ' ';
-            shown += std::to_string(k);
-        }
-        return shown;
+        return fakes::ButtonLooks([this](MapControl c) { return Visible(c); });
     }
 
     WinTempFolder folder;
@@ -123,15 +116,15 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
     EXPECT_FALSE(PtInRegion(shape, 2, 370));
     DeleteObject(shape);
 
-    EXPECT_EQ(Shown(window.File1().Window()),
+    EXPECT_EQ(Shown(window.GameList().Window()),
               (std::vector<std::string>{"Aspen.gmx", "Birch.gmx", "Cedar.gmx"}));
-    EXPECT_TRUE(Shown(window.File2().Window()).empty());
+    EXPECT_TRUE(Shown(window.StoredList().Window()).empty());
     EXPECT_NE(GetFileAttributesW(LongPath(stored).c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(Looks(), "2 3");
-    EXPECT_FALSE(Visible("Label1"));
-    EXPECT_EQ(GetFocus(), window.File1().Window());
+    EXPECT_EQ(Looks(), "idle");
+    EXPECT_FALSE(Visible(MapControl::NoPictureLabel));
+    EXPECT_EQ(GetFocus(), window.GameList().Window());
 
-    for (HWND list : {window.File1().Window(), window.File2().Window()}) {
+    for (HWND list : {window.GameList().Window(), window.StoredList().Window()}) {
         const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
         EXPECT_TRUE(listStyle & WS_BORDER);
         EXPECT_TRUE(listStyle & LBS_NOTIFY);
@@ -148,7 +141,7 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
         ReleaseDC(list, dc);
     }
     RECT place{};
-    GetWindowRect(window.File2().Window(), &place);
+    GetWindowRect(window.StoredList().Window(), &place);
     MapWindowPoints(nullptr, window.Window(), reinterpret_cast<POINT*>(&place), 2);
     EXPECT_EQ(place.left, 410);
     EXPECT_EQ(place.top, 76);
@@ -158,36 +151,36 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
 }
 
 TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
-    const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
+    const HWND file1 = window.GameList().Window(), file2 = window.StoredList().Window();
     ClickEntry(file1, 0);
-    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
     ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
     EXPECT_EQ(*window.Layout().PreviewPictureSize(), (PixelSize{40, 30}));
-    EXPECT_FALSE(Visible("Label1"));
+    EXPECT_FALSE(Visible(MapControl::NoPictureLabel));
 
     // Store with the right button on the green Store face.
     PressAt(288, 227, WM_RBUTTONDOWN);
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.bmp"), SmallBmp(40, 30));
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
-    EXPECT_EQ(Looks(), "2 3");
+    EXPECT_EQ(Looks(), "idle");
     EXPECT_EQ(Shown(file1), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
     EXPECT_EQ(Shown(file2), std::vector<std::string>{"Aspen.gmx"});
 
     // A stored map, then a game map, then the same game map clicked again
     // after the stored one: every click counts, also on the selected entry.
     ClickEntry(file2, 0);
-    EXPECT_EQ(Looks(), "12 18");
+    EXPECT_EQ(Looks(), "install");
     ClickEntry(file1, 0);
-    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(Looks(), "store");
     ClickEntry(file2, 0);
-    EXPECT_EQ(Looks(), "12 18");
+    EXPECT_EQ(Looks(), "install");
     ClickEntry(file1, 0);
-    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
     // No picture: the label says so.
-    EXPECT_TRUE(Visible("Label1"));
+    EXPECT_TRUE(Visible(MapControl::NoPictureLabel));
     EXPECT_FALSE(window.Layout().PreviewPictureSize().has_value());
 
     // A keyboard move is a click too.
@@ -200,24 +193,24 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.bmp"), SmallBmp(40, 30));
     EXPECT_EQ(WinTempFolder::Listing(stored), "");
-    EXPECT_EQ(Looks(), "2 3");
+    EXPECT_EQ(Looks(), "idle");
 }
 
 TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
-    const HWND file1 = window.File1().Window();
-    SetFocus(window.File2().Window());
+    const HWND file1 = window.GameList().Window();
+    SetFocus(window.StoredList().Window());
     RECT item{};
     SendMessageW(file1, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
     SendMessageW(file1, WM_RBUTTONDOWN, MK_RBUTTON, at);
     SendMessageW(file1, WM_RBUTTONUP, 0, at);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
-    EXPECT_EQ(Looks(), "17 13");
+    EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(GetFocus(), file1);
 }
 
 TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
-    const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
+    const HWND file1 = window.GameList().Window(), file2 = window.StoredList().Window();
     WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
     window.Behaviour().RefreshMapLists();
     ClickEntry(file2, 0);
@@ -239,9 +232,10 @@ TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocu
     SetFocus(file2);
     SetFocus(file1);
     EXPECT_EQ(window.Behaviour().SelectedStoredMap, "");
-    EXPECT_EQ(Looks(), "2 3");  // no install button with nothing behind it
+    EXPECT_EQ(Looks(), "idle");  // no install button with nothing behind it
 
-    // Tab goes from File1 to File2 and back; File1 keeps its map.
+    // Tab goes from the game maps list to the stored one and back; the game
+    // maps list keeps its map.
     ClickEntry(file1, 0);
     SendMessageW(file1, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), file2);
@@ -253,12 +247,12 @@ TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocu
 TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
     WinTempFolder::WriteBytes(stored + "\\Aspen.gmx", "older aspen");
     window.Behaviour().RefreshMapLists();
-    ClickEntry(window.File1().Window(), 0);
+    ClickEntry(window.GameList().Window(), 0);
     PressAt(288, 227);
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Replaced Maps\\Aspen.gmx"), "older aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
-    EXPECT_EQ(Shown(window.File2().Window()), std::vector<std::string>{"Aspen.gmx"});
+    EXPECT_EQ(Shown(window.StoredList().Window()), std::vector<std::string>{"Aspen.gmx"});
 }
 
 TEST_F(Win32MoverWindowTest, ClosingTheWindowReleasesTheShape) {
@@ -282,13 +276,13 @@ TEST_F(Win32MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered)
     };
     const std::vector<COLORREF> before = exitFace();
     WinTempFolder::WriteBytes(maps + "\\Aspen.bmp", SmallBmp(400, 200));  // black
-    ClickEntry(window.File1().Window(), 0);
+    ClickEntry(window.GameList().Window(), 0);
     ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
     EXPECT_EQ(exitFace(), before);
 }
 
 TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
-    const LayoutRect place = window.Layout().RowPixels(*MoverControlIndex("Image6"), window.Scale());
+    const LayoutRect place = window.Layout().Pixels(MapControl::CustomMapsButton, window.Scale());
     auto face = [&] {
         const HDC dc = GetDC(window.Window());
         std::vector<COLORREF> pixels;
@@ -305,7 +299,7 @@ TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageO
     PressAt(place.left + place.width / 2, place.top + place.height / 2);
     ASSERT_FALSE(whileOpen.empty());
     EXPECT_NE(whileOpen, normal);
-    EXPECT_TRUE(Visible("Image6"));
+    EXPECT_TRUE(Visible(MapControl::CustomMapsButton));
 }
 
 // The main frame with the map window it loads, owned by it.
