@@ -11,6 +11,7 @@
 
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
+#include "fakes/mover_window_places.h"
 #include "front/posix/posix_files.h"
 #include "front/qt/asset_picture.h"
 #include "front/qt/main_frame.h"
@@ -67,6 +68,9 @@ protected:
     void ClickSurface(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.get(), button, Qt::NoModifier, at);
     }
+    void ClickSurface(fakes::ClientPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        ClickSurface(QPoint(at.x, at.y), button);
+    }
     void ClickEntry(QtFileList& list, int row) {
         const QRect item = list.visualItemRect(list.item(row));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
@@ -87,8 +91,8 @@ protected:
 TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
     EXPECT_EQ(window->size(), QSize(627, 402));
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window->GameList().geometry(), QRect(45, 76, 175, 158));
-    EXPECT_EQ(window->StoredList().geometry(), QRect(410, 76, 175, 158));
+    EXPECT_EQ(window->GameList().geometry(), ToQRect(fakes::kGameListPlace));
+    EXPECT_EQ(window->StoredList().geometry(), ToQRect(fakes::kStoredListPlace));
     EXPECT_EQ(window->GameList().toolTip(),
               QStringLiteral("Select a map you would like to store for later use."));
     EXPECT_EQ(window->StoredList().toolTip(),
@@ -125,7 +129,9 @@ TEST_F(MoverWindowTest, PaintsTheIdleFacesAndSwitchesToTheStoreLook) {
         QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
     QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 35; y += 3) {
-        for (int x = 0; x < 121; x += 5) ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y));
+        for (int x = 0; x < 121; x += 5)
+            ASSERT_EQ(shot.pixel(fakes::kQuitPlace.left + x, fakes::kQuitPlace.top + y),
+                      exitFace.pixel(x, y));
     }
 
     ClickEntry(window->GameList(), 0);
@@ -135,7 +141,7 @@ TEST_F(MoverWindowTest, PaintsTheIdleFacesAndSwitchesToTheStoreLook) {
     const QImage storeFace =
         QImage(QStringLiteral(":/assets/image13_store_ready.bmp")).convertToFormat(QImage::Format_RGB32);
     shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shot.pixel(228 + 60, 210 + 17), storeFace.pixel(60, 17));
+    EXPECT_EQ(shot.pixel(fakes::kStoreFace.x, fakes::kStoreFace.y), storeFace.pixel(60, 17));
 }
 
 TEST_F(MoverWindowTest, ShowsThePreviewAtItsOwnSize) {
@@ -166,7 +172,7 @@ TEST_F(MoverWindowTest, RefusesBrokenPreviewPicturesCalmly) {
 
 TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) {
     ClickEntry(window->GameList(), 0);
-    ClickSurface(QPoint(228 + 60, 210 + 17), Qt::RightButton);  // the green Store face
+    ClickSurface(fakes::kStoreFace, Qt::RightButton);
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.bmp"));
     EXPECT_FALSE(fs::exists(game + "/Aspen.gmx"));
@@ -177,7 +183,7 @@ TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) 
     window->StoredList().setFocus(Qt::MouseFocusReason);
     ClickEntry(window->StoredList(), 0);
     EXPECT_TRUE(window->Picture(MapControl::InstallButton).Visible());
-    ClickSurface(QPoint(283 + 60, 171 + 17), Qt::MiddleButton);  // the green Install face
+    ClickSurface(fakes::kInstallFace, Qt::MiddleButton);
     EXPECT_TRUE(window->StoredList().hasFocus());  // the press on the face did not take the focus
     EXPECT_TRUE(fs::exists(game + "/Aspen.gmx"));
     EXPECT_FALSE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
@@ -217,7 +223,7 @@ TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, birch);
     ASSERT_EQ(list.currentRow(), 1);
     EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Birch.GMX");
-    ClickSurface(QPoint(288, 227));  // Store
+    ClickSurface(fakes::kStoreFace);
     EXPECT_EQ(testing::ReadAll(game + "/Stored Maps/Birch.GMX"), "birch map");
     EXPECT_EQ(testing::ReadAll(game + "/Aspen.gmx"), "aspen map");
 
@@ -243,7 +249,7 @@ TEST_F(MoverWindowTest, APreviewPictureThatIsAPipeIsNoPicture) {
 
 TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAndItsButton) {
     ClickEntry(window->GameList(), 0);
-    ClickSurface(QPoint(288, 227));
+    ClickSurface(fakes::kStoreFace);
     ASSERT_EQ(window->StoredList().count(), 1);
     window->StoredList().setFocus(Qt::MouseFocusReason);
     ClickEntry(window->StoredList(), 0);
@@ -255,14 +261,14 @@ TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAn
     // The install button does not stay up with nothing behind it.
     EXPECT_FALSE(window->Picture(MapControl::InstallButton).Visible());
     EXPECT_TRUE(window->Picture(MapControl::InstallIdle).Visible());
-    ClickSurface(QPoint(343, 188));
+    ClickSurface(fakes::kInstallFace);
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
     EXPECT_TRUE(window->Picture(MapControl::InstallIdle).Visible());
 }
 
 TEST_F(MoverWindowTest, SwitchingToAnotherWindowKeepsTheStoredMap) {
     ClickEntry(window->GameList(), 0);
-    ClickSurface(QPoint(288, 227));
+    ClickSurface(fakes::kStoreFace);
     ASSERT_EQ(window->StoredList().count(), 1);
     window->StoredList().setFocus(Qt::MouseFocusReason);
     ClickEntry(window->StoredList(), 0);
@@ -277,7 +283,7 @@ TEST_F(MoverWindowTest, SwitchingToAnotherWindowKeepsTheStoredMap) {
 
 TEST_F(MoverWindowTest, DestroyedWithTheFocusInTheStoredList) {
     ClickEntry(window->GameList(), 0);
-    ClickSurface(QPoint(288, 227));
+    ClickSurface(fakes::kStoreFace);
     window->StoredList().setFocus(Qt::MouseFocusReason);
     ClickEntry(window->StoredList(), 0);
     ASSERT_TRUE(window->StoredList().hasFocus());
@@ -301,7 +307,8 @@ TEST_F(MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 35; y += 3) {
         for (int x = 0; x < 121; x += 5)
-            ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(shot.pixel(fakes::kQuitPlace.left + x, fakes::kQuitPlace.top + y), exitFace.pixel(x, y))
+                << x << "," << y;
     }
     EXPECT_EQ(shot.pixel(300, 300), qRgb(0x80, 0x80, 0x80));  // the picture, inside its place
 }

@@ -10,6 +10,7 @@
 
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
+#include "fakes/mover_window_places.h"
 #include "forms/mover_layout.h"
 #include "front/win32/dib_picture.h"
 #include "front/win32/main_frame.h"
@@ -81,6 +82,7 @@ protected:
         SendMessageW(window.Window(), down, 0, MAKELPARAM(x, y));
         SendMessageW(window.Window(), down + 1, 0, MAKELPARAM(x, y));
     }
+    void PressAt(fakes::ClientPoint at, UINT down = WM_LBUTTONDOWN) { PressAt(at.x, at.y, down); }
     bool Visible(MapControl control) const { return window.Layout().Visible(control); }
     std::string Looks() const {
         return fakes::ButtonLooks([this](MapControl c) { return Visible(c); });
@@ -143,16 +145,17 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
     RECT place{};
     GetWindowRect(window.StoredList().Window(), &place);
     MapWindowPoints(nullptr, window.Window(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, 410);
-    EXPECT_EQ(place.top, 76);
-    EXPECT_EQ(place.right - place.left, 175);
-    EXPECT_EQ(place.bottom - place.top, 158);
+    const LayoutRect& expected = fakes::kStoredListPlace;
+    EXPECT_EQ(place.left, expected.left);
+    EXPECT_EQ(place.top, expected.top);
+    EXPECT_EQ(place.right - place.left, expected.width);
+    EXPECT_EQ(place.bottom - place.top, expected.height);
     EXPECT_EQ(SendMessageW(window.ToolTips(), TTM_GETTOOLCOUNT, 0, 0), 2);
 }
 
 TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
-    const HWND file1 = window.GameList().Window(), file2 = window.StoredList().Window();
-    ClickEntry(file1, 0);
+    const HWND gameList = window.GameList().Window(), storedList = window.StoredList().Window();
+    ClickEntry(gameList, 0);
     EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
     ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
@@ -160,23 +163,23 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_FALSE(Visible(MapControl::NoPictureLabel));
 
     // Store with the right button on the green Store face.
-    PressAt(288, 227, WM_RBUTTONDOWN);
+    PressAt(fakes::kStoreFace, WM_RBUTTONDOWN);
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.bmp"), SmallBmp(40, 30));
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
     EXPECT_EQ(Looks(), "idle");
-    EXPECT_EQ(Shown(file1), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
-    EXPECT_EQ(Shown(file2), std::vector<std::string>{"Aspen.gmx"});
+    EXPECT_EQ(Shown(gameList), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
+    EXPECT_EQ(Shown(storedList), std::vector<std::string>{"Aspen.gmx"});
 
     // A stored map, then a game map, then the same game map clicked again
     // after the stored one: every click counts, also on the selected entry.
-    ClickEntry(file2, 0);
+    ClickEntry(storedList, 0);
     EXPECT_EQ(Looks(), "install");
-    ClickEntry(file1, 0);
+    ClickEntry(gameList, 0);
     EXPECT_EQ(Looks(), "store");
-    ClickEntry(file2, 0);
+    ClickEntry(storedList, 0);
     EXPECT_EQ(Looks(), "install");
-    ClickEntry(file1, 0);
+    ClickEntry(gameList, 0);
     EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
     // No picture: the label says so.
@@ -184,12 +187,12 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_FALSE(window.Layout().PreviewPictureSize().has_value());
 
     // A keyboard move is a click too.
-    SendMessageW(file1, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(gameList, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Cedar.gmx");
 
     // Install it back with the middle button on the green Install face.
-    ClickEntry(file2, 0);
-    PressAt(343, 188, WM_MBUTTONDOWN);
+    ClickEntry(storedList, 0);
+    PressAt(fakes::kInstallFace, WM_MBUTTONDOWN);
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.bmp"), SmallBmp(40, 30));
     EXPECT_EQ(WinTempFolder::Listing(stored), "");
@@ -197,30 +200,30 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
 }
 
 TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
-    const HWND file1 = window.GameList().Window();
+    const HWND gameList = window.GameList().Window();
     SetFocus(window.StoredList().Window());
     RECT item{};
-    SendMessageW(file1, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(gameList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
-    SendMessageW(file1, WM_RBUTTONDOWN, MK_RBUTTON, at);
-    SendMessageW(file1, WM_RBUTTONUP, 0, at);
+    SendMessageW(gameList, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(gameList, WM_RBUTTONUP, 0, at);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
     EXPECT_EQ(Looks(), "store");
-    EXPECT_EQ(GetFocus(), file1);
+    EXPECT_EQ(GetFocus(), gameList);
 }
 
 TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
-    const HWND file1 = window.GameList().Window(), file2 = window.StoredList().Window();
+    const HWND gameList = window.GameList().Window(), storedList = window.StoredList().Window();
     WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
     window.Behaviour().RefreshMapLists();
-    ClickEntry(file2, 0);
-    EXPECT_EQ(GetFocus(), file2);
+    ClickEntry(storedList, 0);
+    EXPECT_EQ(GetFocus(), storedList);
     ASSERT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
 
     // Presses on pictures, also skin, leave the focus where it is.
     PressAt(300, 100);
     PressAt(100, 320);
-    EXPECT_EQ(GetFocus(), file2);
+    EXPECT_EQ(GetFocus(), storedList);
 
     // Another window of the desktop.
     const HWND other = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr,
@@ -229,18 +232,18 @@ TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocu
     EXPECT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
     DestroyWindow(other);
 
-    SetFocus(file2);
-    SetFocus(file1);
+    SetFocus(storedList);
+    SetFocus(gameList);
     EXPECT_EQ(window.Behaviour().SelectedStoredMap, "");
     EXPECT_EQ(Looks(), "idle");  // no install button with nothing behind it
 
     // Tab goes from the game maps list to the stored one and back; the game
     // maps list keeps its map.
-    ClickEntry(file1, 0);
-    SendMessageW(file1, WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(GetFocus(), file2);
-    SendMessageW(file2, WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(GetFocus(), file1);
+    ClickEntry(gameList, 0);
+    SendMessageW(gameList, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), storedList);
+    SendMessageW(storedList, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), gameList);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
 }
 
@@ -248,7 +251,7 @@ TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
     WinTempFolder::WriteBytes(stored + "\\Aspen.gmx", "older aspen");
     window.Behaviour().RefreshMapLists();
     ClickEntry(window.GameList().Window(), 0);
-    PressAt(288, 227);
+    PressAt(fakes::kStoreFace);
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Replaced Maps\\Aspen.gmx"), "older aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
