@@ -72,20 +72,18 @@ inline constexpr int kMoverTopFromMiddleTwips = kMoverClientHeightTwips / 2 + 30
 inline constexpr std::string_view kMoverCaption = "Tessary";
 inline constexpr Rgb kMoverBackColour{0, 0, 0};
 inline constexpr std::string_view kMoverBackgroundPicture = "mover_background.bmp";
-inline constexpr PixelSize kMoverBackgroundSize{639, 385};
 
 // The file lists.
 struct FileListLook {
     Rgb backColour;
     Rgb textColour;
     bool flat;
-    int tabIndex;
     std::string_view toolTip;
 };
 inline constexpr FileListLook kGameListLook{
-    {64, 64, 64}, {192, 192, 192}, true, 0, "Select a map you would like to store for later use."};
+    {64, 64, 64}, {192, 192, 192}, true, "Select a map you would like to store for later use."};
 inline constexpr FileListLook kStoredListLook{
-    {64, 64, 64}, {192, 192, 192}, true, 1, "Select a map you would like to install into the game."};
+    {64, 64, 64}, {192, 192, 192}, true, "Select a map you would like to install into the game."};
 
 // The label: its text starts at its left edge and it never takes the focus.
 inline constexpr std::string_view kNoPictureCaption = "No Picture is Available";

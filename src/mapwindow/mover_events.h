@@ -42,7 +42,6 @@ class MoverLoadSteps {
 public:
     void Load(Mover& mover);
     void Unload(Mover& mover);
-    bool Loaded() const { return loaded_; }
 
 private:
     bool loaded_ = false;
