@@ -72,6 +72,7 @@ inline constexpr int kMoverTopFromMiddleTwips = kMoverClientHeightTwips / 2 + 30
 inline constexpr std::string_view kMoverCaption = "Tessary";
 inline constexpr Rgb kMoverBackColour{0, 0, 0};
 inline constexpr std::string_view kMoverBackgroundPicture = "mover_background.bmp";
+inline constexpr PixelSize kMoverBackgroundSize{639, 385};
 
 // The file lists.
 struct FileListLook {

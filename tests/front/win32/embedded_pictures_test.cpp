@@ -16,7 +16,7 @@ TEST(EmbeddedPicturesTest, EveryPictureTheWindowsNameIsBuiltIn) {
     EXPECT_EQ(FramePicture(), EmbeddedPicture(kMainFramePictureName));
     const DibPicture* background = EmbeddedPicture(kMoverBackgroundPicture);
     ASSERT_NE(background, nullptr);
-    EXPECT_EQ((PixelSize{background->Width(), background->Height()}), (PixelSize{639, 385}));
+    EXPECT_EQ((PixelSize{background->Width(), background->Height()}), kMoverBackgroundSize);
     for (const ControlRow& row : MoverControlTable()) {
         if (!row.picture.empty()) {
             EXPECT_NE(EmbeddedPicture(row.picture), nullptr) << row.picture;
