@@ -61,7 +61,7 @@ void MakeMaps(const fs::path& folder, int count) {
 
 void Report(const char* lists, int count, Timing load, Timing refresh) {
     std::printf(
-        "%6d  %-6s  Form_Load median %7.2f ms  RefreshMapLists median %7.2f ms  min %7.2f ms"
+        "%6d  %-6s  load median %7.2f ms  RefreshMapLists median %7.2f ms  min %7.2f ms"
         "  per map %5.3f / %5.3f us\n",
         count, lists, load.median, refresh.median, refresh.min, refresh.median * 1e3 / (2.0 * count),
         refresh.min * 1e3 / (2.0 * count));
@@ -85,12 +85,15 @@ void WithQtLists(const std::string& gameMaps, int count) {
     const MoverWindowServices services{screen, pointer, messages, files, shell, application};
     std::unique_ptr<QtMoverWindow> window;
     const Timing load = Time(
-        5, [&] { window->Behaviour().Form_Load(); },
-        [&] { window = std::make_unique<QtMoverWindow>(GameMapsPlace{gameMaps, [] {}}, services); });
+        5, [&] { window->Behaviour().Load(); },
+        [&] {
+            window = std::make_unique<QtMoverWindow>(GameMapsPlace{gameMaps, [] {}}, services);
+        });
     window->show();
     QApplication::processEvents();
     const Timing refresh = Time(kRuns, [&] { window->Behaviour().RefreshMapLists(); });
-    Check(messages.shown.empty() && window->File1().count() == count && window->File2().count() == count,
+    Check(messages.shown.empty() && window->GameList().count() == count &&
+              window->StoredList().count() == count,
           "Qt");
     Report("Qt", count, load, refresh);
     const Timing painted = Time(kRuns, [&] {
@@ -103,10 +106,8 @@ void WithQtLists(const std::string& gameMaps, int count) {
 
 void WithPlainLists(const std::string& gameMaps, int count) {
     fakes::EventLog log;
-    fakes::FakeDisk disk;
-    PosixFileList file1, file2;
-    const auto images = fakes::MoverFakes::MakeImages(disk, log);
-    fakes::FakeLabel label{log};
+    PosixFileList gameList, storedList;
+    fakes::FakeMoverControls controls{[](const std::string&) { return std::optional<std::string>(); }};
     fakes::FakeMoverWindow window{log};
     fakes::SizedScreen screen;
     fakes::FakePointer pointer{log};
@@ -116,17 +117,17 @@ void WithPlainLists(const std::string& gameMaps, int count) {
     fakes::FakeApplication application{log};
     std::unique_ptr<Mover> mover;
     const Timing load = Time(
-        5, [&] { mover->Form_Load(); },
+        5, [&] { mover->Load(); },
         [&] {
-            file1 = PosixFileList();
-            file2 = PosixFileList();
+            gameList = PosixFileList();
+            storedList = PosixFileList();
             mover = std::make_unique<Mover>(
-                GameMapsPlace{gameMaps, [] {}}, MoverControls{file1, file2, fakes::MoverFakes::PointersTo(images), label},
-                MoverServices{window, screen, pointer, messages, files, shell, application});
+                GameMapsPlace{gameMaps, [] {}}, controls.For(gameList, storedList), window,
+                MoverWindowServices{screen, pointer, messages, files, shell, application});
         });
     const Timing refresh = Time(kRuns, [&] { mover->RefreshMapLists(); });
-    Check(messages.shown.empty() && file1.Entries().size() == std::size_t(count) &&
-              file2.Entries().size() == std::size_t(count),
+    Check(messages.shown.empty() && gameList.Entries().size() == std::size_t(count) &&
+              storedList.Entries().size() == std::size_t(count),
           "plain");
     Report("plain", count, load, refresh);
 }

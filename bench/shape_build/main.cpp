@@ -17,7 +17,7 @@ void Time(const char* name, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         Ops ops;
         tessary::RegionHandle shape = tessary::kNoRegion;
-        tessary::BuildWindowShape(ops, {15.0, 15.0}, shape, 1.0f, 1.0f, 0, 0);
+        tessary::BuildWindowShape(ops, {15.0, 15.0}, shape);
     }
     const double micros = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
     std::printf("%-8s %8.1f us a build (%d builds)\n", name, micros / rounds, rounds);

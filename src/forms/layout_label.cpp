@@ -4,14 +4,14 @@
 
 namespace tessary {
 
-LayoutLabel::LayoutLabel(MoverLayoutState& state, std::size_t row, std::function<void()> changed)
-    : state_(state), row_(row), changed_(std::move(changed)) {}
+LayoutLabel::LayoutLabel(MoverLayoutState& state, MapControl control, std::function<void()> changed)
+    : state_(state), control_(control), changed_(std::move(changed)) {}
 
 void LayoutLabel::SetVisible(bool visible) {
-    state_.SetVisible(row_, visible);
+    state_.SetVisible(control_, visible);
     changed_();
 }
 
-bool LayoutLabel::Visible() const { return state_.Visible(row_); }
+bool LayoutLabel::Visible() const { return state_.Visible(control_); }
 
 }  // namespace tessary

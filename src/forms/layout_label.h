@@ -12,13 +12,13 @@ namespace tessary {
 
 class LayoutLabel final : public Label {
 public:
-    LayoutLabel(MoverLayoutState& state, std::size_t row, std::function<void()> changed);
+    LayoutLabel(MoverLayoutState& state, MapControl control, std::function<void()> changed);
     void SetVisible(bool visible) override;
     bool Visible() const override;
 
 private:
     MoverLayoutState& state_;
-    std::size_t row_;
+    MapControl control_;
     std::function<void()> changed_;
 };
 

@@ -4,16 +4,16 @@
 
 namespace tessary {
 
-LayoutPictureArea::LayoutPictureArea(MoverLayoutState& state, std::size_t row, const CanvasPicture* skin,
+LayoutPictureArea::LayoutPictureArea(MoverLayoutState& state, MapControl control, const CanvasPicture* skin,
                                      MoverPictures& pictures, std::function<void()> changed)
-    : state_(state), row_(row), skin_(skin), pictures_(pictures), changed_(std::move(changed)) {}
+    : state_(state), control_(control), skin_(skin), pictures_(pictures), changed_(std::move(changed)) {}
 
 void LayoutPictureArea::SetVisible(bool visible) {
-    state_.SetVisible(row_, visible);
+    state_.SetVisible(control_, visible);
     changed_();
 }
 
-bool LayoutPictureArea::Visible() const { return state_.Visible(row_); }
+bool LayoutPictureArea::Visible() const { return state_.Visible(control_); }
 
 void LayoutPictureArea::LoadPicture(const std::string& path) {
     std::unique_ptr<CanvasPicture> picture = pictures_.ReadPreview(path);

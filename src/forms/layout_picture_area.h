@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
 #include "forms/mover_layout_state.h"
+#include "platform/canvas.h"
 #include "platform/controls.h"
 
 namespace tessary {
@@ -17,7 +17,7 @@ namespace tessary {
 class LayoutPictureArea final : public PictureArea {
 public:
     // skin is the area's built-in picture, or null for none.
-    LayoutPictureArea(MoverLayoutState& state, std::size_t row, const CanvasPicture* skin,
+    LayoutPictureArea(MoverLayoutState& state, MapControl control, const CanvasPicture* skin,
                       MoverPictures& pictures, std::function<void()> changed);
 
     void SetVisible(bool visible) override;
@@ -32,7 +32,7 @@ public:
 
 private:
     MoverLayoutState& state_;
-    std::size_t row_;
+    MapControl control_;
     const CanvasPicture* skin_;
     MoverPictures& pictures_;
     std::function<void()> changed_;

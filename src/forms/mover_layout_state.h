@@ -4,9 +4,7 @@
 // rectangles, the paint order and the hit testing of a mouse press.
 
 #include <array>
-#include <cstddef>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "forms/mover_layout.h"
@@ -18,10 +16,8 @@ public:
     // Every row with its starting visibility; the preview area without a picture.
     MoverLayoutState();
 
-    bool Visible(std::size_t row) const { return visible_.at(row); }
-    void SetVisible(std::size_t row, bool visible) { visible_.at(row) = visible; }
-    bool Visible(std::string_view name) const;
-    void SetVisible(std::string_view name, bool visible);
+    bool Visible(MapControl control) const { return visible_[Row(control)]; }
+    void SetVisible(MapControl control, bool visible) { visible_[Row(control)] = visible; }
 
     // The pixel size of the picture in the preview area, or nothing when it
     // holds none. The area takes that size, but never grows beyond its own
@@ -29,10 +25,9 @@ public:
     const std::optional<PixelSize>& PreviewPictureSize() const { return previewPicture_; }
     void SetPreviewPictureSize(std::optional<PixelSize> size) { previewPicture_ = size; }
 
-    // A row's place in pixels: its twips rectangle converted, except the
+    // A control's place in pixels: its twips rectangle converted, except the
     // preview area while it holds a picture.
-    LayoutRect RowPixels(std::size_t row, LayoutScale scale) const;
-    std::array<LayoutRect, kMoverControlCount> AllPixels(LayoutScale scale) const;
+    LayoutRect Pixels(MapControl control, LayoutScale scale) const;
 
 private:
     std::array<bool, kMoverControlCount> visible_{};
@@ -43,7 +38,7 @@ private:
 struct PaintStep {
     enum class Layer { BackColour, BackgroundPicture, Control, ChildList };
     Layer layer;
-    std::size_t row = 0;  // for Control and ChildList
+    MapControl control = MapControl::Preview;  // for Control and ChildList
     friend bool operator==(const PaintStep&, const PaintStep&) = default;
 };
 
@@ -57,8 +52,7 @@ std::vector<PaintStep> PaintOrder(const MoverLayoutState& state);
 struct MoverHit {
     enum class Target { List, Control, Window, Outside };
     Target target;
-    std::size_t row = 0;    // for List and Control
-    std::string_view name;  // the control's name; empty for Window and Outside
+    MapControl control = MapControl::Preview;  // for List and Control
 };
 
 // A press at pixel (x, y): a visible file list first; else the first visible

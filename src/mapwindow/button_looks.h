@@ -7,16 +7,14 @@
 namespace tessary {
 
 enum class ButtonLook {
-    Idle,          // Image2 and Image3
-    InstallReady,  // Image12 (install button) and Image18 (blank)
-    StoreReady,    // Image17 (blank) and Image13 (store button)
+    Idle,          // both places idle
+    InstallReady,  // the install button up, the store place blank
+    StoreReady,    // the install place blank, the store button up
 };
 
-// Six visibility assignments, always in the order Image2, Image12, Image17,
-// Image18, Image3, Image13.
+// Sets the visibility of all six pictures of the two places.
 void SetButtonLook(const MoverControls& controls, ButtonLook look);
 
-// Shows or hides ImageK; a missing picture area is left alone.
-void ShowImage(const MoverControls& controls, int k, bool visible);
+void ShowImage(const MoverControls& controls, MapControl picture, bool visible);
 
 }  // namespace tessary

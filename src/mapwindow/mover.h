@@ -2,11 +2,10 @@
 // Mover: the map window's behaviour, one handler per event.
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 
+#include "forms/mover_layout.h"
 #include "platform/region_ops.h"
 
 namespace tessary {
@@ -25,16 +24,15 @@ class Shell;
 inline constexpr const char* kMapPattern = "*.gmx; *.GMX";
 inline constexpr const char* kStoredMapsName = "Stored Maps";
 
-// Image1 to Image22, by number; slot 0 is unused.
-inline constexpr std::size_t kImageSlotCount = 23;
-
-// The controls of the map window, reached by name. Image[k] is ImageK
-// (index 0 is unused and null).
+// The controls of the map window the behaviour works with.
 struct MoverControls {
-    FileList& File1;
-    FileList& File2;
-    std::array<PictureArea*, kImageSlotCount> Image;
-    Label& Label1;
+    FileList& gameList;
+    FileList& storedList;
+    Label& noPictureLabel;
+    // Every picture area at its control's row; null at the other rows.
+    std::array<PictureArea*, kMoverControlCount> pictures;
+
+    PictureArea& Picture(MapControl control) const { return *pictures[Row(control)]; }
 };
 
 // The game's maps folder as the start-up found it, and how to forget it when
@@ -44,8 +42,8 @@ struct GameMapsPlace {
     std::function<void()> forget;
 };
 
-struct MoverServices {
-    MoverWindow& window;
+// The program's services the map window's behaviour works with.
+struct MoverWindowServices {
     Screen& screen;
     Pointer& pointer;
     MessageBoxes& messages;
@@ -56,28 +54,28 @@ struct MoverServices {
 
 class Mover {
 public:
-    Mover(GameMapsPlace game, MoverControls controls, MoverServices services);
+    Mover(GameMapsPlace game, MoverControls controls, MoverWindow& window,
+          const MoverWindowServices& services);
 
-    // Load and unload steps, and the re-read of both lists.
-    void Form_Load();
-    void Form_Unload();
+    // The window's load and unload steps, and the re-read of both lists.
+    void Load();
+    void Unload();
     void RefreshMapLists();
 
-    // Event handlers.
-    void Image12_MouseDown();  // install
-    void Image13_MouseDown();  // store
-    void Image2_Click();
-    void File1_Click();
-    void File2_Click();
-    void File2_LostFocus();
-    void Form_MouseDown();     // drag by the bare surface
-    void Image4_Click();       // quit
-    void Image6_MouseDown();   // custom-maps page
-    void Image22_MouseDown();  // home page
+    // What the player does.
+    void Install();           // the install button pressed
+    void Store();             // the store button pressed
+    void FlickInstallIdle();  // the idle install place clicked: it flicks and stays idle
+    void ChooseGameMap();     // a map picked in the game maps list
+    void ChooseStoredMap();   // a map picked in the stored maps list
+    void ForgetStoredMap();   // the stored maps list lost the focus
+    void StartDrag();         // the bare surface pressed
+    void Quit();
+    void OpenCustomMapsPage();
+    void OpenHomePage();
 
     // State kept between events.
     std::string PreviewPicturePath;
-    std::int16_t NameLength = 0;
     std::string SelectedGameMap;
     std::string SelectedStoredMap;
     RegionHandle ShapeRegion = kNoRegion;
@@ -87,7 +85,8 @@ private:
     // "Stored Maps" inside the game's maps folder.
     std::string storedMapsFolder_;
     MoverControls controls_;
-    MoverServices services_;
+    MoverWindow& window_;
+    MoverWindowServices services_;
 };
 
 }  // namespace tessary

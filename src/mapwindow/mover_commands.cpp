@@ -3,10 +3,10 @@
 #include "mapwindow/button_looks.h"
 #include "mapwindow/maker_site.h"
 #include "mapwindow/mover.h"
-#include "mapwindow/mover_window.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
+#include "platform/map_window.h"
 #include "platform/shell.h"
 
 namespace tessary {
@@ -23,30 +23,28 @@ void OpenPage(Shell& shell, const Application& application, const std::string& a
 
 }  // namespace
 
-void Mover::Form_MouseDown() { services_.window.BeginDrag(); }
+void Mover::StartDrag() { window_.BeginDrag(); }
 
-void Mover::Image4_Click() {
-    ShowImage(controls_, 14, true);
+void Mover::Quit() {
+    ShowImage(controls_, MapControl::QuitPressed, true);
     services_.application.EndProcess();
 }
 
-void Mover::Image6_MouseDown() {
-    ShowImage(controls_, 6, false);
-    ShowImage(controls_, 16, true);
+void Mover::OpenCustomMapsPage() {
+    ShowImage(controls_, MapControl::CustomMapsButton, false);
+    ShowImage(controls_, MapControl::CustomMapsPressed, true);
     // The browser may take a while to start: the pressed face shows meanwhile.
-    services_.window.PaintNow();
+    window_.PaintNow();
     OpenPage(services_.shell, services_.application, CustomMapsPageAddress());
-    ShowImage(controls_, 6, true);
-    ShowImage(controls_, 16, false);
+    ShowImage(controls_, MapControl::CustomMapsButton, true);
+    ShowImage(controls_, MapControl::CustomMapsPressed, false);
 }
 
-void Mover::Image22_MouseDown() { OpenPage(services_.shell, services_.application, HomePageAddress()); }
+void Mover::OpenHomePage() { OpenPage(services_.shell, services_.application, HomePageAddress()); }
 
-void Mover::File2_LostFocus() {
+void Mover::ForgetStoredMap() {
     // The install button must not stay up with no map behind it.
-    if (controls_.Image[12] != nullptr && controls_.Image[12]->Visible()) {
-        SetButtonLook(controls_, ButtonLook::Idle);
-    }
+    if (controls_.Picture(MapControl::InstallButton).Visible()) SetButtonLook(controls_, ButtonLook::Idle);
     SelectedStoredMap.clear();
 }
 

@@ -4,20 +4,26 @@ namespace tessary {
 
 void DeliverMouseDown(Mover& mover, const MoverHit& hit) {
     if (hit.target == MoverHit::Target::Window) {
-        mover.Form_MouseDown();
+        mover.StartDrag();
         return;
     }
     if (hit.target != MoverHit::Target::Control) return;
-    if (hit.name == "Image6") mover.Image6_MouseDown();
-    else if (hit.name == "Image12") mover.Image12_MouseDown();
-    else if (hit.name == "Image13") mover.Image13_MouseDown();
-    else if (hit.name == "Image22") mover.Image22_MouseDown();
+    switch (hit.control) {
+    case MapControl::CustomMapsButton: mover.OpenCustomMapsPage(); break;
+    case MapControl::InstallButton: mover.Install(); break;
+    case MapControl::StoreButton: mover.Store(); break;
+    case MapControl::HomePageSpot: mover.OpenHomePage(); break;
+    default: break;
+    }
 }
 
 void DeliverClick(Mover& mover, const MoverHit& hit) {
     if (hit.target != MoverHit::Target::Control) return;
-    if (hit.name == "Image2") mover.Image2_Click();
-    else if (hit.name == "Image4") mover.Image4_Click();
+    switch (hit.control) {
+    case MapControl::InstallIdle: mover.FlickInstallIdle(); break;
+    case MapControl::QuitButton: mover.Quit(); break;
+    default: break;
+    }
 }
 
 MoverHit MoverClicks::Press(const MoverLayoutState& state, int x, int y, LayoutScale scale) {
@@ -32,19 +38,20 @@ void MoverClicks::Release(Mover& mover, const MoverLayoutState& state, int x, in
     pressed_.reset();
     const MoverHit released = HitTest(state, x, y, scale);
     // A click is a press and a release on the same control.
-    if (released.target == pressed.target && released.row == pressed.row) DeliverClick(mover, released);
+    if (released.target == pressed.target && released.control == pressed.control)
+        DeliverClick(mover, released);
 }
 
 void MoverLoadSteps::Load(Mover& mover) {
     if (loaded_) return;
     loaded_ = true;
-    mover.Form_Load();
+    mover.Load();
 }
 
 void MoverLoadSteps::Unload(Mover& mover) {
     if (!loaded_) return;
     loaded_ = false;
-    mover.Form_Unload();
+    mover.Unload();
 }
 
 }  // namespace tessary

@@ -9,11 +9,13 @@
 
 namespace tessary {
 
-// Mouse-down with any button: Image6, Image12, Image13, Image22, and the bare
-// window (drag). A press on a list belongs to the list itself.
+// Mouse-down with any button: the custom-maps button, the install and store
+// buttons, the home page hot spot, and the bare window (drag). A press on a
+// list belongs to the list itself.
 void DeliverMouseDown(Mover& mover, const MoverHit& hit);
 
-// Click (press and release on the same control): Image2 and Image4.
+// Click (press and release on the same control): the idle install place and
+// the quit button.
 void DeliverClick(Mover& mover, const MoverHit& hit);
 
 // The mouse button on the window's painted surface: a press goes to the
@@ -40,7 +42,6 @@ class MoverLoadSteps {
 public:
     void Load(Mover& mover);
     void Unload(Mover& mover);
-    bool Loaded() const { return loaded_; }
 
 private:
     bool loaded_ = false;

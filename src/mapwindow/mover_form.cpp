@@ -7,33 +7,28 @@
 namespace tessary {
 
 MoverForm::MoverForm(GameMapsPlace game, const MoverWindowServices& services, MoverWindow& window,
-                     HostedList file1, HostedList file2, MoverPictures& pictures,
+                     HostedList gameList, HostedList storedList, MoverPictures& pictures,
                      std::function<void()> changed)
     : window_(window),
       scale_{services.screen.TwipsPerPixelX(), services.screen.TwipsPerPixelY()},
       background_(pictures.Skin(kMoverBackgroundPicture)) {
-    const auto& table = MoverControlTable();
-    for (std::size_t row = 0; row < table.size(); ++row) {
-        const ControlRow& control = table[row];
-        if (control.kind == ControlKind::PictureArea) {
-            const CanvasPicture* skin = control.picture.empty() ? nullptr : pictures.Skin(control.picture);
-            images_.at(ImageNumber(control.name)) =
-                std::make_unique<LayoutPictureArea>(state_, row, skin, pictures, changed);
-        } else if (control.kind == ControlKind::Label) {
-            label1_ = std::make_unique<LayoutLabel>(state_, row, changed);
+    std::array<PictureArea*, kMoverControlCount> areas{};
+    for (const ControlRow& row : MoverControlTable()) {
+        if (row.kind == ControlKind::PictureArea) {
+            const CanvasPicture* skin = row.picture.empty() ? nullptr : pictures.Skin(row.picture);
+            auto& area = pictures_[Row(row.control)];
+            area = std::make_unique<LayoutPictureArea>(state_, row.control, skin, pictures, changed);
+            areas[Row(row.control)] = area.get();
+        } else if (row.kind == ControlKind::Label) {
+            noPictureLabel_ = std::make_unique<LayoutLabel>(state_, row.control, changed);
         }
     }
-    std::array<PictureArea*, kImageSlotCount> images{};
-    for (std::size_t k = 1; k < images.size(); ++k) images[k] = images_[k].get();
-    mover_ = std::make_unique<Mover>(std::move(game), MoverControls{file1.list, file2.list, images, *label1_},
-                                     services.For(window));
-    file1.events.onClick = [this] { mover_->File1_Click(); };
-    file2.events.onClick = [this] { mover_->File2_Click(); };
-    file2.events.onLostFocus = [this] { mover_->File2_LostFocus(); };
-}
-
-LayoutRect MoverForm::Place(std::string_view name) const {
-    return state_.RowPixels(*MoverControlIndex(name), scale_);
+    mover_ = std::make_unique<Mover>(std::move(game),
+                                     MoverControls{gameList.list, storedList.list, *noPictureLabel_, areas},
+                                     window, services);
+    gameList.events.onClick = [this] { mover_->ChooseGameMap(); };
+    storedList.events.onClick = [this] { mover_->ChooseStoredMap(); };
+    storedList.events.onLostFocus = [this] { mover_->ForgetStoredMap(); };
 }
 
 void MoverForm::Press(int x, int y) {
@@ -59,23 +54,23 @@ void MoverForm::Paint(MoverCanvas& canvas) const {
         case PaintStep::Layer::BackgroundPicture:
             if (background_ != nullptr) canvas.DrawPicture(*background_, whole);
             break;
-        case PaintStep::Layer::Control: PaintControl(canvas, step.row); break;
+        case PaintStep::Layer::Control: PaintControl(canvas, step.control); break;
         case PaintStep::Layer::ChildList: break;  // the lists paint themselves
         }
     }
 }
 
-void MoverForm::PaintControl(MoverCanvas& canvas, std::size_t row) const {
-    const ControlRow& control = MoverControlTable()[row];
-    const LayoutRect place = state_.RowPixels(row, scale_);
-    if (control.kind == ControlKind::Label) {
-        canvas.WriteText(place, kLabel1Caption, kLabel1TextColour);
+void MoverForm::PaintControl(MoverCanvas& canvas, MapControl control) const {
+    const ControlKind kind = MoverControl(control).kind;
+    const LayoutRect place = state_.Pixels(control, scale_);
+    if (kind == ControlKind::Label) {
+        canvas.WriteText(place, kNoPictureCaption, kNoPictureTextColour);
         return;
     }
-    if (control.kind != ControlKind::PictureArea) return;
-    if (const CanvasPicture* picture = images_.at(ImageNumber(control.name))->Picture())
+    if (kind != ControlKind::PictureArea) return;
+    if (const CanvasPicture* picture = pictures_[Row(control)]->Picture())
         canvas.DrawPicture(*picture, place);
-    if (control.name == "Image1") canvas.DrawBorder(place, kImage1BorderColour, kImage1BorderWidth);
+    if (control == MapControl::Preview) canvas.DrawBorder(place, kPreviewBorderColour, kPreviewBorderWidth);
 }
 
 }  // namespace tessary

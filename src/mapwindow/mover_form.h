@@ -9,15 +9,14 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <string_view>
 
 #include "forms/layout_label.h"
 #include "forms/layout_picture_area.h"
-#include "platform/canvas.h"
 #include "forms/mover_layout_state.h"
 #include "mapwindow/mover.h"
 #include "mapwindow/mover_events.h"
-#include "mapwindow/mover_window.h"
+#include "platform/canvas.h"
+#include "platform/map_window.h"
 
 namespace tessary {
 
@@ -37,8 +36,9 @@ public:
     // changed() asks the window to repaint. The window and the pictures
     // must outlive the form. The lists report to the form's behaviour, so
     // they must be gone, or their window destroyed, before the form goes.
-    MoverForm(GameMapsPlace game, const MoverWindowServices& services, MoverWindow& window, HostedList file1,
-              HostedList file2, MoverPictures& pictures, std::function<void()> changed);
+    MoverForm(GameMapsPlace game, const MoverWindowServices& services, MoverWindow& window,
+              HostedList gameList, HostedList storedList, MoverPictures& pictures,
+              std::function<void()> changed);
     MoverForm(const MoverForm&) = delete;
     MoverForm& operator=(const MoverForm&) = delete;
 
@@ -46,9 +46,9 @@ public:
     const MoverLayoutState& Layout() const { return state_; }
     LayoutScale Scale() const { return scale_; }
     PixelSize ClientPixels() const { return MoverClientPixels(scale_); }
-    // A control's place in pixels, by its name in the control table.
-    LayoutRect Place(std::string_view name) const;
-    LayoutPictureArea& Image(std::size_t k) { return *images_.at(k); }
+    // A control's place in pixels.
+    LayoutRect Place(MapControl control) const { return state_.Pixels(control, scale_); }
+    LayoutPictureArea& Picture(MapControl control) { return *pictures_.at(Row(control)); }
 
     // The window's load and unload steps, each once per load however often
     // the window system asks.
@@ -66,14 +66,15 @@ public:
     void Paint(MoverCanvas& canvas) const;
 
 private:
-    void PaintControl(MoverCanvas& canvas, std::size_t row) const;
+    void PaintControl(MoverCanvas& canvas, MapControl control) const;
 
     MoverWindow& window_;
     LayoutScale scale_;
     MoverLayoutState state_;
     const CanvasPicture* background_;
-    std::array<std::unique_ptr<LayoutPictureArea>, kImageSlotCount> images_;
-    std::unique_ptr<LayoutLabel> label1_;
+    // Every picture area at its control's row.
+    std::array<std::unique_ptr<LayoutPictureArea>, kMoverControlCount> pictures_;
+    std::unique_ptr<LayoutLabel> noPictureLabel_;
     std::unique_ptr<Mover> mover_;
     MoverLoadSteps loadSteps_;
     MoverClicks clicks_;

@@ -28,7 +28,7 @@ struct PreviewSide {
 void Preview(Mover& mover, const MoverControls& controls, const Files& files, const PreviewSide& side) {
     try {
         SetButtonLook(controls, side.readyLook);
-        controls.Label1.SetVisible(false);
+        controls.noPictureLabel.SetVisible(false);
         side.clearedMap.clear();
         const std::string name = side.list.SelectedFileName();
         if (name.empty()) {
@@ -40,7 +40,7 @@ void Preview(Mover& mover, const MoverControls& controls, const Files& files, co
         side.chosenMap = JoinPath(side.list.Folder(), name);
         // PreviewPicturePath only ever names a picture, never the map itself.
         mover.PreviewPicturePath.clear();
-        const auto picture = PictureFor(side.chosenMap, name.size(), mover.NameLength);
+        const auto picture = PictureFor(side.chosenMap, name.size());
         if (!picture) throw RuntimeFailure(kInvalidProcedureCall, "The map's name gives no picture name");
         mover.PreviewPicturePath = *picture;
         // The file the folder holds for the map, under its own name; none
@@ -56,24 +56,23 @@ void Preview(Mover& mover, const MoverControls& controls, const Files& files, co
         }
         if (!found) throw RuntimeFailure(kFileNotFound, "The map has no picture");
         mover.PreviewPicturePath = JoinPath(side.list.Folder(), *found);
-        if (controls.Image[1] == nullptr) throw RuntimeFailure(kInvalidPicture, "No preview area");
-        controls.Image[1]->LoadPicture(mover.PreviewPicturePath);
+        controls.Picture(MapControl::Preview).LoadPicture(mover.PreviewPicturePath);
     } catch (const RuntimeFailure&) {
-        if (controls.Image[1] != nullptr) controls.Image[1]->ClearPicture();
-        controls.Label1.SetVisible(true);
+        controls.Picture(MapControl::Preview).ClearPicture();
+        controls.noPictureLabel.SetVisible(true);
     }
 }
 
 }  // namespace
 
-void Mover::File1_Click() {
+void Mover::ChooseGameMap() {
     Preview(*this, controls_, services_.files,
-            {ButtonLook::StoreReady, controls_.File1, SelectedStoredMap, SelectedGameMap});
+            {ButtonLook::StoreReady, controls_.gameList, SelectedStoredMap, SelectedGameMap});
 }
 
-void Mover::File2_Click() {
+void Mover::ChooseStoredMap() {
     Preview(*this, controls_, services_.files,
-            {ButtonLook::InstallReady, controls_.File2, SelectedGameMap, SelectedStoredMap});
+            {ButtonLook::InstallReady, controls_.storedList, SelectedGameMap, SelectedStoredMap});
 }
 
 }  // namespace tessary

@@ -25,7 +25,7 @@ namespace {
 struct Direction {
     bool install;
     ButtonLook readyLook;
-    int pressedImage;
+    MapControl pressedButton;
     FileList& source;
     FileList& destination;
     const std::string& chosenMap;
@@ -79,7 +79,7 @@ std::optional<std::string> PlanMove(const Files& files, const std::string& map, 
 // map moves under its own name: when the source list's selection no longer
 // names the chosen map, nothing moves. A move that does not happen is
 // explained once the window shows the lists as they are.
-void Transfer(Mover& mover, const MoverControls& controls, const MoverServices& services,
+void Transfer(Mover& mover, const MoverControls& controls, const MoverWindowServices& services,
               const Direction& direction) {
     SetButtonLook(controls, direction.readyLook);
     if (direction.chosenMap.empty()) {
@@ -88,7 +88,7 @@ void Transfer(Mover& mover, const MoverControls& controls, const MoverServices& 
     }
     const std::string chosenMap = direction.chosenMap;
     RunStep([&] { services.pointer.Set(PointerShape::Busy); });
-    RunStep([&] { ShowImage(controls, direction.pressedImage, true); });
+    RunStep([&] { ShowImage(controls, direction.pressedButton, true); });
 
     std::optional<std::string> problem;
     const std::string mapName(NameOfPath(chosenMap));
@@ -104,7 +104,6 @@ void Transfer(Mover& mover, const MoverControls& controls, const MoverServices& 
                 // there is nowhere to put the map.
                 problem = MoveNotStartedText(mapName, direction.install, kNoStoredMapsFolderReason);
             } else {
-                PictureFor(name, name.size(), mover.NameLength);
                 MapMove move;
                 problem = PlanMove(services.files, chosenMap, folder, move);
                 if (problem) {
@@ -129,19 +128,19 @@ void Transfer(Mover& mover, const MoverControls& controls, const MoverServices& 
 
 }  // namespace
 
-void Mover::Image12_MouseDown() {
+void Mover::Install() {
     Transfer(*this, controls_, services_,
-             {true, ButtonLook::InstallReady, 12, controls_.File2, controls_.File1, SelectedStoredMap,
-              controls_.File2});
+             {true, ButtonLook::InstallReady, MapControl::InstallButton, controls_.storedList,
+              controls_.gameList, SelectedStoredMap, controls_.storedList});
 }
 
-void Mover::Image13_MouseDown() {
+void Mover::Store() {
     Transfer(*this, controls_, services_,
-             {false, ButtonLook::StoreReady, 13, controls_.File1, controls_.File2, SelectedGameMap,
-              controls_.File2});
+             {false, ButtonLook::StoreReady, MapControl::StoreButton, controls_.gameList,
+              controls_.storedList, SelectedGameMap, controls_.storedList});
 }
 
-void Mover::Image2_Click() {
+void Mover::FlickInstallIdle() {
     SetButtonLook(controls_, ButtonLook::InstallReady);
     SetButtonLook(controls_, ButtonLook::Idle);
 }

@@ -4,12 +4,11 @@
 
 namespace tessary {
 
-std::optional<std::string> PictureFor(std::string_view text, std::size_t fileNameLength,
-                                      std::int16_t& NameLength) {
+std::optional<std::string> PictureFor(std::string_view text, std::size_t fileNameLength) {
     if (fileNameLength < 3 || fileNameLength > text.size()) return std::nullopt;
     const std::size_t kept = text.size() - 3;
+    // The longest a path can be and still give a picture's name.
     if (kept > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) return std::nullopt;
-    NameLength = static_cast<std::int16_t>(kept);
     std::string picture(text.substr(0, kept));
     picture += "bmp";
     return picture;
@@ -32,10 +31,7 @@ bool MayBePicture(std::string_view name) {
 }
 
 // The picture name PictureFor gives for a file name.
-std::optional<std::string> PictureNameOf(std::string_view name) {
-    std::int16_t unused = 0;
-    return PictureFor(name, name.size(), unused);
-}
+std::optional<std::string> PictureNameOf(std::string_view name) { return PictureFor(name, name.size()); }
 
 // The map in names, other than mapName, whose own picture is named picture.
 std::optional<std::string> MapOwningPicture(const std::vector<std::string>& names, std::string_view picture,

@@ -4,7 +4,6 @@
 // the picture "Lake.bmp".
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,11 +13,9 @@
 namespace tessary {
 
 // text is the map's file name or its full path; fileNameLength is the length
-// of the file name it ends with. NameLength receives the length of text
-// minus 3. Nothing (and NameLength untouched) when the file name is shorter
-// than three characters or text is too long for a 16-bit NameLength.
-std::optional<std::string> PictureFor(std::string_view text, std::size_t fileNameLength,
-                                      std::int16_t& NameLength);
+// of the file name it ends with. Nothing when the file name is shorter than
+// three characters or text is longer than 32770 characters.
+std::optional<std::string> PictureFor(std::string_view text, std::size_t fileNameLength);
 
 // True when a player takes the two names for one (Files::LookAlike).
 using NamesLookAlike = std::function<bool(std::string_view, std::string_view)>;

@@ -13,8 +13,6 @@ namespace {
 // The most numbered names tried before the replaced maps folder counts as full.
 constexpr int kMostNumberedNames = 999;
 
-std::string NameOf(const std::string& path) { return std::string(NameOfPath(path)); }
-
 // Tells steps, when there are any, what happens to paths[indexes[i]].
 struct Teller {
     SetAsideSteps* steps;
@@ -50,7 +48,7 @@ std::vector<SetAside> MoveToReplacedMaps(Files& files, const std::vector<std::st
         std::vector<std::string> targets;
         bool free = true;
         for (const auto& path : paths) {
-            const std::string name = NameOf(path);
+            const std::string name(NameOfPath(path));
             targets.push_back(JoinPath(replacedFolder, n == 1 ? name : NumberedName(name, n)));
             free = free && !files.NameTaken(targets.back());
         }
@@ -71,8 +69,8 @@ std::vector<SetAside> MoveToReplacedMaps(Files& files, const std::vector<std::st
         }
         return asides;
     }
-    throw RuntimeFailure(kFileAlreadyExists,
-                         "No free name for \"" + NameOf(paths.front()) + "\" in \"" + replacedFolder + "\"");
+    throw RuntimeFailure(kFileAlreadyExists, "No free name for \"" + std::string(NameOfPath(paths.front())) +
+                                                 "\" in \"" + replacedFolder + "\"");
 }
 
 }  // namespace
@@ -82,10 +80,6 @@ std::string NumberedName(const std::string& name, int n) {
     const std::string number = " (" + std::to_string(n) + ")";
     if (dot == std::string::npos || dot == 0) return name + number;
     return name.substr(0, dot) + number + name.substr(dot);
-}
-
-SetAside SetAsideReplaced(Files& files, const std::string& path, const std::string& replacedFolder) {
-    return SetAsideTogether(files, {path}, replacedFolder).front();
 }
 
 std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::string>& paths,

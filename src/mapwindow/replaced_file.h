@@ -35,16 +35,11 @@ public:
     virtual void Back(std::size_t file) = 0;
 };
 
-// Moves the file at path out of the way: to the trash, else into
-// replacedFolder (made when missing) under its own name, or a numbered one
-// when that name is taken. A RuntimeFailure when neither can take it; the
-// file is then still at path.
-SetAside SetAsideReplaced(Files& files, const std::string& path, const std::string& replacedFolder);
-
-// Sets aside the files of a replaced map and its picture together: all in
-// the trash, else all in replacedFolder under one number ("Golf (2).gmx"
-// with "Golf (2).bmp"). A RuntimeFailure when they cannot all be set aside;
-// those already moved are then put back as far as they can be.
+// Sets aside the files of a replaced map and its picture together (one file
+// alone as well): all in the trash, else all in replacedFolder (made when
+// missing) under their own names, or under one number when a name is taken
+// ("Golf (2).gmx" with "Golf (2).bmp"). A RuntimeFailure when they cannot all
+// be set aside; those already moved are then put back as far as they can be.
 std::vector<SetAside> SetAsideTogether(Files& files, const std::vector<std::string>& paths,
                                        const std::string& replacedFolder, SetAsideSteps* steps = nullptr);
 

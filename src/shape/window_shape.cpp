@@ -20,10 +20,12 @@ RegionHandle CreatePrimitive(RegionOps& ops, const ShapeStep& step, std::vector<
 
 }  // namespace
 
-RegionHandle BuildWindowShape(RegionOps& ops, TwipsPerPixel twips, RegionHandle& ShapeRegion,
-                              const float& HorizontalScale, const float& VerticalScale,
-                              const std::int16_t& HorizontalOffset, const std::int16_t& VerticalOffset) {
-    const ShapeTransform transform{twips, HorizontalScale, VerticalScale, HorizontalOffset, VerticalOffset};
+RegionHandle BuildWindowShape(RegionOps& ops, TwipsPerPixel twips, RegionHandle& ShapeRegion) {
+    // The outline at its own size, from the client area's top-left corner.
+    return BuildShape(ops, ShapeTransform{twips, 1.0f, 1.0f, 0, 0}, ShapeRegion);
+}
+
+RegionHandle BuildShape(RegionOps& ops, const ShapeTransform& transform, RegionHandle& ShapeRegion) {
     ShapeRegion = ops.CreateRectRgn(0, 0, 0, 0);
     const RegionHandle scratch = ops.CreateRectRgn(0, 0, 0, 0);
     std::vector<RegionPoint> pointBuffer;

@@ -1,8 +1,6 @@
 #pragma once
 // The map window's outline: builds the region that cuts the window to shape.
 
-#include <cstdint>
-
 #include "platform/region_ops.h"
 #include "shape/shape_steps.h"
 #include "shape/shape_transform.h"
@@ -15,8 +13,10 @@ namespace tessary {
 // ShapeRegion is overwritten with a fresh region, never released here: the caller owns it, also the
 // partial shape it holds after a failure. Each primitive is released right after it is combined; the
 // results of the region operations are not inspected.
-RegionHandle BuildWindowShape(RegionOps& ops, TwipsPerPixel twips, RegionHandle& ShapeRegion,
-                              const float& HorizontalScale, const float& VerticalScale,
-                              const std::int16_t& HorizontalOffset, const std::int16_t& VerticalOffset);
+RegionHandle BuildWindowShape(RegionOps& ops, TwipsPerPixel twips, RegionHandle& ShapeRegion);
+
+// The same outline through any transform (scaled or shifted), as the outline
+// tools draw it.
+RegionHandle BuildShape(RegionOps& ops, const ShapeTransform& transform, RegionHandle& ShapeRegion);
 
 }  // namespace tessary

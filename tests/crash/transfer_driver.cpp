@@ -29,25 +29,8 @@
 namespace tessary {
 namespace {
 
-// The preview area: pictures are not read here.
-class NoPictureArea : public PictureArea {
-public:
-    void SetVisible(bool visible) override { visible_ = visible; }
-    bool Visible() const override { return visible_; }
-    void LoadPicture(const std::string&) override {}
-    void ClearPicture() override {}
-
-private:
-    bool visible_ = true;
-};
-
 struct Driver {
     explicit Driver(std::string gameMaps) : gameMapsFolder(std::move(gameMaps)) {}
-    static std::array<PictureArea*, 23> PointersTo(std::array<NoPictureArea, 23>& areas) {
-        std::array<PictureArea*, 23> pointers{};
-        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
-        return pointers;
-    }
     static bool Pick(PosixFileList& list, const std::string& name) {
         const auto& entries = list.Entries();
         const auto it = std::find(entries.begin(), entries.end(), name);
@@ -58,10 +41,9 @@ struct Driver {
 
     fakes::EventLog log;
     std::string gameMapsFolder;
-    PosixFileList File1, File2;
-    std::array<NoPictureArea, 23> images;
-    std::array<PictureArea*, 23> imageArray = PointersTo(images);
-    fakes::FakeLabel Label1{log};
+    PosixFileList gameList, storedList;
+    // Pictures are not read here: every preview loads.
+    fakes::FakeMoverControls controls{[](const std::string&) { return std::optional<std::string>("BM"); }};
     fakes::FakeMoverWindow window{log};
     fakes::SizedScreen screen;
     fakes::FakePointer pointer{log};
@@ -70,8 +52,8 @@ struct Driver {
     GioTrashFiles files{posix};
     fakes::FakeShell shell{log};
     fakes::FakeApplication application{log};
-    Mover mover{GameMapsPlace{gameMapsFolder, [] {}}, MoverControls{File1, File2, imageArray, Label1},
-                MoverServices{window, screen, pointer, messages, files, shell, application}};
+    Mover mover{GameMapsPlace{gameMapsFolder, [] {}}, controls.For(gameList, storedList), window,
+                MoverWindowServices{screen, pointer, messages, files, shell, application}};
 };
 
 }  // namespace
@@ -85,20 +67,20 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[2];
     Driver driver(argv[1]);
-    driver.mover.Form_Load();
+    driver.mover.Load();
     for (const auto& [text, caption] : driver.messages.shown) {
         if (text.find("has now been finished") != std::string::npos) std::printf("recovered finished\n");
         if (text.find("has been undone") != std::string::npos) std::printf("recovered undone\n");
         if (text.find("try again") != std::string::npos) std::printf("recovered incompletely\n");
     }
     if (command == "load") {
-        for (const auto& name : driver.File1.Entries()) std::printf("game %s\n", name.c_str());
-        for (const auto& name : driver.File2.Entries()) std::printf("stored %s\n", name.c_str());
+        for (const auto& name : driver.gameList.Entries()) std::printf("game %s\n", name.c_str());
+        for (const auto& name : driver.storedList.Entries()) std::printf("stored %s\n", name.c_str());
         return 0;
     }
     if (argc < 4 || (command != "store" && command != "install")) return 2;
     const bool store = command == "store";
-    if (!Driver::Pick(store ? driver.File1 : driver.File2, argv[3])) return 3;
+    if (!Driver::Pick(store ? driver.gameList : driver.storedList, argv[3])) return 3;
     if (const char* after = std::getenv("TESSARY_KILL_AFTER_NS")) {
         const auto delay = std::chrono::nanoseconds(std::strtoll(after, nullptr, 10));
         const char* name = std::getenv("TESSARY_KILL_SIGNAL");
@@ -111,11 +93,11 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     if (store) {
-        driver.mover.File1_Click();
-        driver.mover.Image13_MouseDown();
+        driver.mover.ChooseGameMap();
+        driver.mover.Store();
     } else {
-        driver.mover.File2_Click();
-        driver.mover.Image12_MouseDown();
+        driver.mover.ChooseStoredMap();
+        driver.mover.Install();
     }
     const auto took = std::chrono::steady_clock::now() - start;
     std::printf("transfer_ns %lld\n",

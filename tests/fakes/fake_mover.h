@@ -13,14 +13,19 @@
 #include <vector>
 
 #include "fakes/fake_startup.h"
+#include "fakes/mover_looks.h"
 #include "fakes/native_path.h"
+#include "forms/layout_label.h"
+#include "forms/layout_picture_area.h"
+#include "forms/mover_layout_state.h"
+#include "lists/pattern.h"
 #include "mapwindow/mover.h"
-#include "mapwindow/mover_window.h"
+#include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
 #include "platform/files.h"
+#include "platform/map_window.h"
 #include "platform/path.h"
-#include "lists/pattern.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "shape/software_region.h"
@@ -304,48 +309,67 @@ private:
     std::vector<std::string> entries_;
 };
 
-class FakePictureArea : public PictureArea {
+// A preview picture as the fakes hold it: the file it came from.
+class PathPicture : public CanvasPicture {
 public:
-    FakePictureArea(std::string name, const FakeDisk& disk, EventLog& log)
-        : name_(std::move(name)), disk_(disk), log_(log) {}
-    void SetVisible(bool visible) override {
-        visible_ = visible;
-        log_.push_back(name_ + (visible ? " shown" : " hidden"));
-    }
-    bool Visible() const override { return visible_; }
-    // A file holds a picture when its bytes start with "BM".
-    void LoadPicture(const std::string& path) override {
-        log_.push_back(name_ + " load " + path);
-        const auto it = disk_.files.find(path);
-        if (it == disk_.files.end()) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
-        if (it->second.rfind("BM", 0) != 0) throw RuntimeFailure(kInvalidPicture, "Invalid picture");
-        picture = path;
-    }
-    void ClearPicture() override {
-        log_.push_back(name_ + " cleared");
-        picture.reset();
-    }
-    std::optional<std::string> picture;
-
-private:
-    std::string name_;
-    const FakeDisk& disk_;
-    EventLog& log_;
-    bool visible_ = true;
+    explicit PathPicture(std::string path) : path(std::move(path)) {}
+    PixelSize Size() const override { return {1, 1}; }
+    std::string path;
 };
 
-class FakeLabel : public Label {
+// No skin; a preview picture is a file whose bytes start with "BM".
+class FakePictures : public MoverPictures {
 public:
-    explicit FakeLabel(EventLog& log) : log_(log) {}
-    void SetVisible(bool visible) override {
-        visible_ = visible;
-        log_.push_back(std::string("Label1") + (visible ? " shown" : " hidden"));
+    // The bytes of the file at a path, or nothing when there is no such file.
+    using ReadFile = std::function<std::optional<std::string>(const std::string&)>;
+    explicit FakePictures(ReadFile read) : read_(std::move(read)) {}
+    const CanvasPicture* Skin(std::string_view) override { return nullptr; }
+    std::unique_ptr<CanvasPicture> ReadPreview(const std::string& path) override {
+        const std::optional<std::string> bytes = read_(path);
+        if (!bytes) throw RuntimeFailure(kFileNotFound, "File not found: " + path);
+        if (bytes->rfind("BM", 0) != 0) throw RuntimeFailure(kInvalidPicture, "Invalid picture");
+        return std::make_unique<PathPicture>(path);
     }
-    bool Visible() const override { return visible_; }
 
 private:
-    EventLog& log_;
-    bool visible_ = false;
+    ReadFile read_;
+};
+
+// The map window's picture areas and label as the form keeps them, over
+// fake pictures, and what a player would see of them.
+class FakeMoverControls {
+public:
+    explicit FakeMoverControls(FakePictures::ReadFile read) : pictures_(std::move(read)) {
+        for (const ControlRow& row : MoverControlTable()) {
+            if (row.kind != ControlKind::PictureArea) continue;
+            areas_[Row(row.control)] =
+                std::make_unique<LayoutPictureArea>(layout, row.control, nullptr, pictures_, [] {});
+        }
+    }
+    MoverControls For(FileList& gameList, FileList& storedList) {
+        std::array<PictureArea*, kMoverControlCount> pointers{};
+        for (std::size_t i = 0; i < pointers.size(); ++i) pointers[i] = areas_[i].get();
+        return MoverControls{gameList, storedList, noPictureLabel, pointers};
+    }
+
+    bool Visible(MapControl control) const { return layout.Visible(control); }
+    // The file of the picture the preview area shows, or nothing.
+    std::optional<std::string> Preview() const {
+        const auto* picture = static_cast<const PathPicture*>(areas_[Row(MapControl::Preview)]->Picture());
+        if (picture == nullptr) return std::nullopt;
+        return picture->path;
+    }
+    bool NoPictureShown() const { return noPictureLabel.Visible(); }
+    std::string Looks() const {
+        return ButtonLooks([this](MapControl c) { return Visible(c); });
+    }
+
+    MoverLayoutState layout;
+    LayoutLabel noPictureLabel{layout, MapControl::NoPictureLabel, [] {}};
+
+private:
+    FakePictures pictures_;
+    std::array<std::unique_ptr<LayoutPictureArea>, kMoverControlCount> areas_;
 };
 
 class FakeMoverWindow : public MoverWindow {
@@ -414,44 +438,25 @@ struct MoverFakes {
         disk.AddFolder(kGame);
     }
 
-    FakePictureArea& Image(int k) { return *images.at(static_cast<std::size_t>(k - 1)); }
     std::string Game(const std::string& name) const { return JoinPath(kGame, name); }
     std::string Stored(const std::string& name) const { return JoinPath(kStored, name); }
-    static std::vector<std::unique_ptr<FakePictureArea>> MakeImages(const FakeDisk& disk, EventLog& log) {
-        std::vector<std::unique_ptr<FakePictureArea>> made;
-        for (int k = 1; k <= 22; ++k) {
-            made.emplace_back(std::make_unique<FakePictureArea>("Image" + std::to_string(k), disk, log));
-        }
-        return made;
-    }
-    static std::array<PictureArea*, kImageSlotCount> PointersTo(
-        const std::vector<std::unique_ptr<FakePictureArea>>& made) {
-        std::array<PictureArea*, kImageSlotCount> pointers{};
-        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = made[k - 1].get();
-        return pointers;
-    }
 
     // The log from here on.
     void ClearLog() { log.clear(); }
-    // The visible pictures of the install and store places, in look order.
-    std::string Looks() {
-        std::string shown;
-        for (int k : {2, 12, 17, 18, 3, 13}) {
-            if (Image(k).Visible()) shown += (shown.empty() ? "" : " ") + std::to_string(k);
-        }
-        return shown;
-    }
+    std::string Looks() const { return controls.Looks(); }
 
     EventLog log;
     FakeDisk disk;
     std::string gameMapsFolder;
     // How often the map window forgot the game's place.
     int gameForgotten = 0;
-    FakeFileList File1{"File1", disk, log};
-    FakeFileList File2{"File2", disk, log};
-    std::vector<std::unique_ptr<FakePictureArea>> images = MakeImages(disk, log);
-    std::array<PictureArea*, kImageSlotCount> imageArray = PointersTo(images);
-    FakeLabel Label1{log};
+    FakeFileList gameList{"game list", disk, log};
+    FakeFileList storedList{"stored list", disk, log};
+    FakeMoverControls controls{[this](const std::string& path) -> std::optional<std::string> {
+        const auto it = disk.files.find(path);
+        if (it == disk.files.end()) return std::nullopt;
+        return it->second;
+    }};
     FakeMoverWindow window{log};
     SizedScreen screen;
     FakePointer pointer{log};
@@ -459,8 +464,9 @@ struct MoverFakes {
     FakeFiles files{disk, log};
     FakeShell shell{log};
     FakeApplication application{log};
-    Mover mover{GameMapsPlace{gameMapsFolder, [this] { ++gameForgotten; }}, MoverControls{File1, File2, imageArray, Label1},
-                MoverServices{window, screen, pointer, messages, files, shell, application}};
+    Mover mover{GameMapsPlace{gameMapsFolder, [this] { ++gameForgotten; }},
+                controls.For(gameList, storedList), window,
+                MoverWindowServices{screen, pointer, messages, files, shell, application}};
 };
 
 }  // namespace tessary::fakes

@@ -165,8 +165,9 @@ TEST(AssetsTest, MoverBackgroundIsBlackOutsideTheWindowOutline) {
 }
 
 TEST(AssetsTest, ListFrameOpeningSuitsBothListPlacements) {
-    // File1 leaves row 11 of the opening free, File2 row 169: both rows have
-    // the lists' own back colour, so either placement looks the same.
+    // The game maps list leaves row 11 of the opening free, the stored maps
+    // list row 169: both rows have the lists' own back colour, so either
+    // placement looks the same.
     const Bmp frame = Bmp::Read(AssetsDir() / "list_frame.bmp");
     for (int y : {11, 12, 90, 168, 169})
         for (int x : {11, 100, 185}) {

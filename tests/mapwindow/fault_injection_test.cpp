@@ -58,13 +58,13 @@ struct TransferRun : MoverFakes {
         }
         disk.trashAvailable = s.trash;
         if (s.otherDisk) disk.otherDisks.insert(kStored);
-        mover.Form_Load();
+        mover.Load();
         if (s.install) {
-            File2.selected = "Lake.gmx";
-            mover.File2_Click();
+            storedList.selected = "Lake.gmx";
+            mover.ChooseStoredMap();
         } else {
-            File1.selected = "Lake.gmx";
-            mover.File1_Click();
+            gameList.selected = "Lake.gmx";
+            mover.ChooseGameMap();
         }
         before = disk.files;
         for (const auto& failure : s.failures) disk.FailOn(failure, s.number);
@@ -77,9 +77,9 @@ struct TransferRun : MoverFakes {
 
     void Transfer() {
         if (scenario.install) {
-            mover.Image12_MouseDown();
+            mover.Install();
         } else {
-            mover.Image13_MouseDown();
+            mover.Store();
         }
     }
 
@@ -93,7 +93,7 @@ struct TransferRun : MoverFakes {
         disk.failures.clear();
         MoverFakes next;
         next.disk = disk;
-        next.mover.Form_Load();
+        next.mover.Load();
         disk = next.disk;
         EXPECT_LE(next.messages.shown.size(), 1u);
     }
@@ -225,7 +225,7 @@ void Check(const TransferRun& r) {
     // A move that did not happen is explained once; one that did is not.
     EXPECT_EQ(r.messages.shown.size(), moved && !r.disk.HasFile(r.SourceMap()) ? 0u : 1u);
     EXPECT_EQ(r.pointer.current, PointerShape::Default);
-    EXPECT_EQ(const_cast<TransferRun&>(r).Looks(), "2 3");
+    EXPECT_EQ(r.Looks(), "idle");
 }
 
 TEST(FaultInjection, EveryTransferUnderEveryFailureKeepsEveryFile) {

@@ -52,8 +52,8 @@ struct ListWithEvents : fakes::FakeFileList, FileListEvents {
 };
 
 struct Form : MoverFakes {
-    ListWithEvents list1{"File1", disk, log};
-    ListWithEvents list2{"File2", disk, log};
+    ListWithEvents list1{"game list", disk, log};
+    ListWithEvents list2{"stored list", disk, log};
     NamedPictures pictures;
     int repaints = 0;
     MoverForm form{GameMapsPlace{gameMapsFolder, [] {}},
@@ -67,7 +67,7 @@ struct Form : MoverFakes {
 
 TEST(MoverForm, PaintsTheBackgroundThenTheControlsWithThePreviewInsideItsBorder) {
     Form f;
-    f.form.Image(1).LoadPicture("/maps/Aspen.bmp");
+    f.form.Picture(MapControl::Preview).LoadPicture("/maps/Aspen.bmp");
     EXPECT_EQ(f.repaints, 1);
     RecordingCanvas canvas;
     f.form.Paint(canvas);

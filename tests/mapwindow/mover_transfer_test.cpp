@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/fake_mover.h"
 #include "forms/message_title.h"
 #include "mapwindow/mover_messages.h"
@@ -11,34 +13,21 @@ using fakes::EventLog;
 using fakes::MoverFakes;
 using Names = std::vector<std::string>;
 
-const EventLog kInstallReady = {"Image2 hidden", "Image12 shown", "Image17 hidden",
-                                "Image18 shown", "Image3 hidden", "Image13 hidden"};
-const EventLog kStoreReady = {"Image2 hidden",  "Image12 hidden", "Image17 shown",
-                              "Image18 hidden", "Image3 hidden",  "Image13 shown"};
-const EventLog kIdle = {"Image2 shown",   "Image12 hidden", "Image17 hidden",
-                        "Image18 hidden", "Image3 shown",   "Image13 hidden"};
-
-EventLog Concat(std::initializer_list<EventLog> parts) {
-    EventLog all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
 // A loaded window whose stored maps folder holds Lake.gmx with its picture.
 struct Loaded : MoverFakes {
     Loaded() {
         disk.AddFolder(kStored);
         disk.AddFile(Stored("Lake.gmx"), "lake map");
         disk.AddFile(Stored("Lake.bmp"), "BM lake");
-        mover.Form_Load();
+        mover.Load();
     }
     void ClickStored(const std::string& name) {
-        File2.selected = name;
-        mover.File2_Click();
+        storedList.selected = name;
+        mover.ChooseStoredMap();
     }
     void ClickGame(const std::string& name) {
-        File1.selected = name;
-        mover.File1_Click();
+        gameList.selected = name;
+        mover.ChooseGameMap();
     }
 };
 
@@ -48,26 +37,23 @@ TEST(MoverTransfer, InstallMovesMapAndPictureThenShowsTheIdleLook) {
     const auto before =
         std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath);
     f.ClearLog();
-    f.mover.Image12_MouseDown();
-    EXPECT_EQ(f.log, Concat({kInstallReady,
-                             {"pointer busy", "Image12 shown",
-                              "move " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx"),
-                              "move " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp"), "pointer default",
-                              "File1 folder " + f.kGame, "File1 pattern *.gmx; *.GMX", "File1 refresh",
-                              "File2 folder " + f.kStored, "File2 pattern *.gmx; *.GMX", "File2 refresh"},
-                             kIdle}));
+    f.mover.Install();
+    // The pointer is busy while the files move.
+    const auto at = [&f](const std::string& event) { return std::find(f.log.begin(), f.log.end(), event); };
+    EXPECT_LT(at("pointer busy"), at("move " + f.Stored("Lake.gmx") + " -> " + f.Game("Lake.gmx")));
+    EXPECT_LT(at("move " + f.Stored("Lake.bmp") + " -> " + f.Game("Lake.bmp")), at("pointer default"));
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "lake map");
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM lake");
     EXPECT_FALSE(f.disk.HasFile(f.Stored("Lake.gmx")));
     EXPECT_FALSE(f.disk.HasFile(f.Stored("Lake.bmp")));
-    EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx"}));
-    EXPECT_TRUE(f.File2.Entries().empty());
-    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.gameList.Entries(), (Names{"Lake.gmx"}));
+    EXPECT_TRUE(f.storedList.Entries().empty());
+    EXPECT_EQ(f.Looks(), "idle");
     EXPECT_EQ(f.pointer.current, PointerShape::Default);
     EXPECT_EQ(std::tuple(f.mover.SelectedStoredMap, f.mover.SelectedGameMap, f.mover.PreviewPicturePath),
               before);
     // The preview still shows the moved map's picture.
-    EXPECT_EQ(f.Image(1).picture, f.Stored("Lake.bmp"));
+    EXPECT_EQ(f.controls.Preview(), f.Stored("Lake.bmp"));
 }
 
 TEST(MoverTransfer, AcrossDisksCopiesThenDeletesTheSources) {
@@ -75,7 +61,7 @@ TEST(MoverTransfer, AcrossDisksCopiesThenDeletesTheSources) {
     f.disk.otherDisks.insert(f.kStored);
     f.ClickStored("Lake.gmx");
     f.ClearLog();
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     // Each copy is made under a hidden name beside its place and then takes
     // its name (never over another file); the sources go only after both.
     const std::string staged = JoinPath(f.kGame, ".tessary-staged-");
@@ -106,7 +92,7 @@ TEST(MoverTransfer, AcrossDisksCopiesThenDeletesTheSources) {
     f.disk.duringCopy = [&](const std::string& from) {
         if (from == f.Game("Elk.gmx")) f.disk.files[from] = "elk, newer";
     };
-    f.mover.Image13_MouseDown();
+    f.mover.Store();
     EXPECT_EQ(f.disk.files.at(f.Game("Elk.gmx")), "elk, newer");
     EXPECT_FALSE(f.disk.HasFile(f.Stored("Elk.gmx")));
 }
@@ -119,7 +105,7 @@ TEST(MoverTransfer, StoreOfAnUpperCaseMapWithoutPictureMovesTheMapAlone) {
     f.ClickGame("Deer.GMX");
     EXPECT_EQ(f.mover.PreviewPicturePath, f.Game("Deer.bmp"));
     f.ClearLog();
-    f.mover.Image13_MouseDown();
+    f.mover.Store();
     EXPECT_EQ(f.disk.files.at(f.Stored("Deer.GMX")), "deer map");
     EXPECT_FALSE(f.disk.HasFile(f.Game("Deer.GMX")));
     // The old picture goes with the old map, and never passes as the new one's.
@@ -127,8 +113,8 @@ TEST(MoverTransfer, StoreOfAnUpperCaseMapWithoutPictureMovesTheMapAlone) {
     EXPECT_EQ(f.disk.files.at(JoinPath(fakes::FakeDisk::kTrash, "Deer.bmp")), "BM old deer");
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "delete " + f.Game("Deer.bmp")), 0);
-    EXPECT_EQ(f.File2.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
-    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.storedList.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
+    EXPECT_EQ(f.Looks(), "idle");
 }
 
 // Where a planted failure hits, and what must hold afterwards.
@@ -154,12 +140,12 @@ TEST_P(MoverTransferFailure, NothingIsLostAndTheTransferEndsIdle) {
             operation.replace(at, from.size(), to);
     }
     f.disk.FailOn(operation);
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     EXPECT_EQ(f.disk.HasFile(f.Game("Lake.gmx")), step.mapAtDestination);
     EXPECT_EQ(f.disk.HasFile(f.Stored("Lake.gmx")), step.mapAtSource);
     EXPECT_EQ(f.disk.HasFile(f.Game("Lake.bmp")), step.pictureAtDestination);
     EXPECT_EQ(f.disk.HasFile(f.Stored("Lake.bmp")), step.pictureAtSource);
-    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.Looks(), "idle");
     EXPECT_EQ(f.pointer.current, PointerShape::Default);
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.mover.SelectedStoredMap, f.Stored("Lake.gmx"));
@@ -182,9 +168,9 @@ TEST(MoverTransfer, AcrossDisksAFailingStepMovesNeitherAndSaysSo) {
             step.find("<map>") != std::string::npos ? f.Stored("Lake.gmx") : f.Stored("Lake.bmp");
         f.disk.FailOn(step.substr(0, step.find(' ') + 1) + path);
         const auto before = f.disk.files;
-        f.mover.Image12_MouseDown();
+        f.mover.Install();
         EXPECT_EQ(f.disk.files, before);
-        EXPECT_EQ(f.Looks(), "2 3");
+        EXPECT_EQ(f.Looks(), "idle");
         ASSERT_EQ(f.messages.shown.size(), 1u);
         const auto& [text, caption] = f.messages.shown[0];
         EXPECT_EQ(text.rfind("\"Lake.gmx\" was not installed.\n\n", 0), 0u) << text;
@@ -203,7 +189,7 @@ TEST(MoverTransfer, AFailedMoveSaysWhyInAPlayersWords) {
         f.disk.otherDisks.insert(f.kStored);
         f.ClickStored("Lake.gmx");
         f.disk.FailOn("copy " + f.Stored("Lake.gmx"), number);
-        f.mover.Image12_MouseDown();
+        f.mover.Install();
         ASSERT_EQ(f.messages.shown.size(), 1u);
         EXPECT_NE(f.messages.shown[0].first.find(words), std::string::npos) << f.messages.shown[0].first;
     }
@@ -230,13 +216,13 @@ TEST(MoverTransfer, TwoProgramsStoringTheSameMapAtOnceLoseNothing) {
                          from.otherDisks);
         };
         share(first.disk, second.disk);
-        second.mover.Form_Load();
+        second.mover.Load();
         second.ClickGame("Elk.gmx");
-        second.mover.Image13_MouseDown();
+        second.mover.Store();
         EXPECT_TRUE(second.messages.shown.empty());
         share(second.disk, first.disk);
     };
-    first.mover.Image13_MouseDown();
+    first.mover.Store();
     ASSERT_TRUE(secondRan);
     EXPECT_EQ(first.disk.files.at(first.Stored("Elk.gmx")), "elk map");
     EXPECT_EQ(first.disk.files.at(first.Stored("Elk.bmp")), "BM elk");
@@ -250,12 +236,12 @@ TEST(MoverTransfer, WithoutAStoredMapsFolderNothingMovesAndThePlayerIsTold) {
     MoverFakes f;
     f.disk.FailOn("create " + f.kStored);
     f.disk.AddFile(f.Game("Elk.gmx"), "elk");
-    f.mover.Form_Load();
+    f.mover.Load();
     f.messages.shown.clear();
-    f.File1.selected = "Elk.gmx";
-    f.mover.File1_Click();
+    f.gameList.selected = "Elk.gmx";
+    f.mover.ChooseGameMap();
     const auto before = f.disk.files;
-    f.mover.Image13_MouseDown();
+    f.mover.Store();
     EXPECT_EQ(f.disk.files, before);
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_NE(f.messages.shown[0].first.find(kNoStoredMapsFolderReason), std::string::npos);
@@ -270,41 +256,36 @@ TEST(MoverTransfer, MissingDestinationFolderDeletesNothing) {
     f.disk.files.erase(f.Stored("Lake.gmx"));
     f.disk.files.erase(f.Stored("Lake.bmp"));
     f.ClearLog();
-    f.mover.Image13_MouseDown();
+    f.mover.Store();
     EXPECT_TRUE(f.disk.HasFile(f.Game("Elk.gmx")));
     EXPECT_TRUE(f.disk.HasFile(f.Game("Elk.bmp")));
     for (const auto& event : f.log) EXPECT_NE(event.rfind("delete", 0), 0u) << event;
     EXPECT_FALSE(f.disk.IsFolder(f.kStored));
-    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.Looks(), "idle");
 }
 
 TEST(MoverTransfer, WithoutAChosenMapNothingHappens) {
     Loaded f;
     f.ClickStored("Lake.gmx");
-    f.mover.File2_LostFocus();
-    EXPECT_EQ(f.Looks(), "2 3");
+    f.mover.ForgetStoredMap();
+    EXPECT_EQ(f.Looks(), "idle");
     f.ClearLog();
-    f.mover.Image12_MouseDown();
-    EXPECT_EQ(f.log, Concat({kInstallReady, kIdle}));
-    EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.gmx")));
-
+    f.mover.Install();
     // Pressing store before any game map was chosen.
-    f.ClearLog();
-    f.mover.Image13_MouseDown();
-    EXPECT_EQ(f.log, Concat({kStoreReady, kIdle}));
-
+    f.mover.Store();
     // The idle install picture: through the install-ready look, unseen.
-    f.ClearLog();
-    f.mover.Image2_Click();
-    EXPECT_EQ(f.log, Concat({kInstallReady, kIdle}));
+    f.mover.FlickInstallIdle();
+    EXPECT_TRUE(f.log.empty());
+    EXPECT_EQ(f.Looks(), "idle");
+    EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.gmx")));
 }
 
 TEST(MoverTransfer, SelectionLostOrOddNameAtThePress) {
     Loaded f;
     f.ClickStored("Lake.gmx");
-    f.File2.selected = "";
+    f.storedList.selected = "";
     f.ClearLog();
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     for (const auto& event : f.log) {
         EXPECT_NE(event.rfind("copy", 0), 0u) << event;
         EXPECT_NE(event.rfind("delete", 0), 0u) << event;
@@ -316,11 +297,10 @@ TEST(MoverTransfer, SelectionLostOrOddNameAtThePress) {
     f.disk.AddFile(f.Stored("ab"), "short");
     f.ClickStored("ab");
     EXPECT_EQ(f.mover.PreviewPicturePath, "");
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     EXPECT_EQ(f.disk.files.at(f.Game("ab")), "short");
     EXPECT_FALSE(f.disk.HasFile(f.Stored("ab")));
     EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.bmp")));
-    EXPECT_EQ(f.mover.NameLength, static_cast<std::int16_t>(f.Stored("Lake.gmx").size() - 3));
 }
 
 }  // namespace

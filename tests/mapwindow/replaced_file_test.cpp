@@ -20,22 +20,22 @@ struct Replacing : MoverFakes {
         disk.AddFile(Stored("Lake.bmp"), "BM new");
         disk.AddFile(Game("Lake.gmx"), "old map");
         disk.AddFile(Game("Lake.bmp"), "BM old");
-        mover.Form_Load();
-        File2.selected = "Lake.gmx";
-        mover.File2_Click();
+        mover.Load();
+        storedList.selected = "Lake.gmx";
+        mover.ChooseStoredMap();
     }
     std::string Replaced(const std::string& name) const { return JoinPath(Stored(kReplacedMapsName), name); }
 };
 
 TEST(ReplacedFiles, GoToTheTrashAndTheListsLookAsWithoutIt) {
     Replacing f;
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "new map");
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM new");
     EXPECT_EQ(f.disk.files.at(JoinPath(FakeDisk::kTrash, "Lake.gmx")), "old map");
     EXPECT_EQ(f.disk.files.at(JoinPath(FakeDisk::kTrash, "Lake.bmp")), "BM old");
-    EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx"}));
-    EXPECT_TRUE(f.File2.Entries().empty());
+    EXPECT_EQ(f.gameList.Entries(), (Names{"Lake.gmx"}));
+    EXPECT_TRUE(f.storedList.Entries().empty());
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
@@ -44,14 +44,14 @@ TEST(ReplacedFiles, WithoutTrashGoUnderAFreeNameIntoReplacedMapsWhichNoListShows
     f.disk.trashAvailable = false;
     f.disk.AddFolder(f.Stored(kReplacedMapsName));
     f.disk.AddFile(f.Replaced("Lake.gmx"), "older map");
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "new map");
     EXPECT_EQ(f.disk.files.at(f.Replaced("Lake.gmx")), "older map");
     // The replaced pair keeps one number.
     EXPECT_EQ(f.disk.files.at(f.Replaced("Lake (2).gmx")), "old map");
     EXPECT_EQ(f.disk.files.at(f.Replaced("Lake (2).bmp")), "BM old");
-    EXPECT_EQ(f.File1.Entries(), (Names{"Lake.gmx"}));
-    EXPECT_TRUE(f.File2.Entries().empty());
+    EXPECT_EQ(f.gameList.Entries(), (Names{"Lake.gmx"}));
+    EXPECT_TRUE(f.storedList.Entries().empty());
 
     // A store over the stored map of that name: the folder is made on need.
     f.disk.files.erase(f.Replaced("Lake.gmx"));
@@ -59,31 +59,31 @@ TEST(ReplacedFiles, WithoutTrashGoUnderAFreeNameIntoReplacedMapsWhichNoListShows
     f.disk.files.erase(f.Replaced("Lake (2).bmp"));
     f.disk.folders.erase(f.Stored(kReplacedMapsName));
     f.disk.AddFile(f.Stored("Lake.gmx"), "stored map");
-    f.File1.selected = "Lake.gmx";
-    f.mover.File1_Click();
-    f.mover.Image13_MouseDown();
+    f.gameList.selected = "Lake.gmx";
+    f.mover.ChooseGameMap();
+    f.mover.Store();
     EXPECT_EQ(f.disk.files.at(f.Stored("Lake.gmx")), "new map");
     EXPECT_EQ(f.disk.files.at(f.Replaced("Lake.gmx")), "stored map");
-    EXPECT_EQ(f.File2.Entries(), (Names{"Lake.gmx"}));
+    EXPECT_EQ(f.storedList.Entries(), (Names{"Lake.gmx"}));
 }
 
 TEST(ReplacedFiles, AFileThatCannotBeKeptIsNotTransferred) {
     Replacing f;
     f.disk.trashAvailable = false;
     f.disk.FailOn("create " + f.Stored(kReplacedMapsName));
-    f.mover.Image12_MouseDown();
+    f.mover.Install();
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "old map");
     EXPECT_EQ(f.disk.files.at(f.Game("Lake.bmp")), "BM old");
     EXPECT_EQ(f.disk.files.at(f.Stored("Lake.gmx")), "new map");
     EXPECT_EQ(f.disk.files.at(f.Stored("Lake.bmp")), "BM new");
-    EXPECT_EQ(f.Looks(), "2 3");
+    EXPECT_EQ(f.Looks(), "idle");
 
     // Only the picture cannot be kept: neither moves, and the map taken
     // into the trash first comes back.
     Replacing g;
     g.disk.FailOn("trash " + g.Game("Lake.bmp"));
     g.disk.FailOn("move " + g.Game("Lake.bmp"));
-    g.mover.Image12_MouseDown();
+    g.mover.Install();
     EXPECT_EQ(g.disk.files.at(g.Game("Lake.gmx")), "old map");
     EXPECT_EQ(g.disk.files.at(g.Game("Lake.bmp")), "BM old");
     EXPECT_EQ(g.disk.files.at(g.Stored("Lake.gmx")), "new map");
@@ -99,7 +99,7 @@ TEST(ReplacedFiles, AFailedCopyPutsTheReplacedFileBack) {
         // Not renamed (another disk), and the copy fails.
         f.disk.FailOn("move " + f.Stored("Lake.gmx"));
         f.disk.FailOn("copy " + f.Stored("Lake.gmx"), kDiskFull);
-        f.mover.Image12_MouseDown();
+        f.mover.Install();
         EXPECT_EQ(f.disk.files.at(f.Game("Lake.gmx")), "old map");
         EXPECT_EQ(f.disk.files.at(f.Stored("Lake.gmx")), "new map");
         EXPECT_FALSE(f.disk.HasFile(trash ? JoinPath(FakeDisk::kTrash, "Lake.gmx") : f.Replaced("Lake.gmx")));

@@ -102,7 +102,7 @@ TEST(BuildSequenceTest, PrimitivesAreCombinedInTableOrderAndReleasedAtOnce) {
     RecordingRegionOps ops;
     const RegionHandle earlier = ops.regions.CreateRectRgn(0, 0, 5, 5);
     RegionHandle shape = earlier;
-    const RegionHandle result = BuildWindowShape(ops, {15.0, 15.0}, shape, 1.0f, 1.0f, 0, 0);
+    const RegionHandle result = BuildWindowShape(ops, {15.0, 15.0}, shape);
     ASSERT_EQ(result, shape);
     const std::vector<Call>& calls = ops.calls;
     ASSERT_EQ(calls.size(), 2u + 3u + 31u * 4u + 1u);
@@ -167,7 +167,7 @@ TEST(BuildSequenceTest, PrimitivesAreCombinedInTableOrderAndReleasedAtOnce) {
 TEST(BuildSequenceTest, CoordinatesAreTransformedBeforeTheyReachTheRegions) {
     RecordingRegionOps ops;
     RegionHandle shape = kNoRegion;
-    BuildWindowShape(ops, {12.0, 10.0}, shape, 1.5f, 0.75f, 7, -9);
+    BuildShape(ops, ShapeTransform{{12.0, 10.0}, 1.5f, 0.75f, 7, -9}, shape);
     const std::vector<ShapeStep> steps = ComputeShapeSteps({12.0, 10.0}, 1.5f, 0.75f, 7, -9);
     ASSERT_EQ(steps.size(), 32u);
     for (std::size_t row = 1; row <= 32; ++row) {
@@ -191,7 +191,8 @@ TEST(BuildSequenceTest, CoordinatesAreTransformedBeforeTheyReachTheRegions) {
 TEST(BuildSequenceTest, BadCoordinateReleasesScratchRegion) {
     RecordingRegionOps ops;
     RegionHandle shape = kNoRegion;
-    EXPECT_THROW(BuildWindowShape(ops, {15.0, 15.0}, shape, 10'000'000.0f, 1.0f, 0, 0), RuntimeFailure);
+    EXPECT_THROW(BuildShape(ops, ShapeTransform{{15.0, 15.0}, 10'000'000.0f, 1.0f, 0, 0}, shape),
+                 RuntimeFailure);
     ASSERT_EQ(ops.calls.size(), 3u);  // the two empty regions, then the scratch region released
     EXPECT_EQ(ops.calls[0].handle, shape);
     EXPECT_EQ(ops.calls[2].kind, Call::Delete);
@@ -203,7 +204,7 @@ TEST(BuildSequenceTest, FailingRegionOperationReleasesPrimitiveAndScratch) {
     RecordingRegionOps ops;
     ops.failAtCall = 7;  // the combine of row 2 into the shape
     RegionHandle shape = kNoRegion;
-    EXPECT_THROW(BuildWindowShape(ops, {15.0, 15.0}, shape, 1.0f, 1.0f, 0, 0), std::runtime_error);
+    EXPECT_THROW(BuildWindowShape(ops, {15.0, 15.0}, shape), std::runtime_error);
     ASSERT_EQ(ops.calls.size(), 9u);
     EXPECT_EQ(ops.calls[7].kind, Call::Delete);
     EXPECT_EQ(ops.calls[7].handle, ops.calls[5].handle);  // row 2's rectangle

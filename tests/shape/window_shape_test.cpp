@@ -19,7 +19,8 @@ SoftwareRegion Build(TwipsPerPixel twips, float scaleX, float scaleY, std::int16
                      std::int16_t offsetY) {
     SoftwareRegionOps ops;
     RegionHandle shape = kNoRegion;
-    const RegionHandle result = BuildWindowShape(ops, twips, shape, scaleX, scaleY, offsetX, offsetY);
+    const RegionHandle result =
+        BuildShape(ops, ShapeTransform{twips, scaleX, scaleY, offsetX, offsetY}, shape);
     EXPECT_EQ(result, shape);
     EXPECT_EQ(ops.LiveRegionCount(), 1u) << "only the shape may stay allocated";
     return ops.Region(shape);
@@ -142,7 +143,7 @@ TEST(WindowShapeTest, HorizontalScaleOfTenMillionOverflows) {
     RegionHandle shape = ops.CreateRectRgn(1, 1, 2, 2);  // a shape from an earlier build
     const RegionHandle earlier = shape;
     try {
-        BuildWindowShape(ops, kStandard, shape, 10'000'000.0f, 1.0f, 0, 0);
+        BuildShape(ops, ShapeTransform{kStandard, 10'000'000.0f, 1.0f, 0, 0}, shape);
         FAIL() << "no failure";
     } catch (const RuntimeFailure& failure) {
         EXPECT_EQ(failure.Number(), kOverflow);
@@ -160,7 +161,7 @@ TEST(WindowShapeTest, OverflowAfterTheEllipseLeavesThePartialShape) {
     // 600 still fits 32 bits at this scale, the panel's right edge 630 does not.
     SoftwareRegionOps ops;
     RegionHandle shape = kNoRegion;
-    EXPECT_THROW(BuildWindowShape(ops, kStandard, shape, 3'500'000.0f, 1.0f, 0, 0), RuntimeFailure);
+    EXPECT_THROW(BuildShape(ops, ShapeTransform{kStandard, 3'500'000.0f, 1.0f, 0, 0}, shape), RuntimeFailure);
     EXPECT_EQ(ops.LiveRegionCount(), 1u);
     const auto ellipse = SoftwareRegion::Ellipse(112'000'000, 17, 2'100'000'000, 391);
     ASSERT_TRUE(ellipse.has_value());
@@ -172,7 +173,7 @@ TEST(WindowShapeTest, ZeroTwipsPerPixelIsDivisionByZero) {
         SoftwareRegionOps ops;
         RegionHandle shape = kNoRegion;
         try {
-            BuildWindowShape(ops, twips, shape, 1.0f, 1.0f, 0, 0);
+            BuildWindowShape(ops, twips, shape);
             ADD_FAILURE() << "no failure";
         } catch (const RuntimeFailure& failure) {
             EXPECT_EQ(failure.Number(), kDivisionByZero);

@@ -13,25 +13,25 @@ namespace tessary::artwork {
 namespace {
 
 // The place of a map window control, in pixels at 15 twips per pixel.
-QRect Place(std::string_view control) {
+QRect Place(MapControl control) {
     const LayoutRect place = ToPixels(MoverControl(control).twips, LayoutScale{15.0, 15.0});
     return QRect(place.left, place.top, place.width, place.height);
 }
 
 // Places of the picture areas on the map window, in pixels.
-const QRect kInstallPlace = Place("Image12");
-const QRect kStorePlace = Place("Image13");
-const QRect kQuitPlace = Place("Image4");
-const QRect kCustomMapsPlace = Place("Image6");
-const QRect kBadge = Place("Image19");
-const QRect kEmblem = Place("Image15");
-const QRect kGamePicture = Place("Image21");
-const QRect kTitleStored = Place("Image9");
-const QRect kTitleGame = Place("Image8");
-const QRect kFrameLeft = Place("Image5");
-const QRect kFrameRight = Place("Image7");
-const QRect kArrowLeft = Place("Image10");
-const QRect kArrowRight = Place("Image11");
+const QRect kInstallPlace = Place(MapControl::InstallButton);
+const QRect kStorePlace = Place(MapControl::StoreButton);
+const QRect kQuitPlace = Place(MapControl::QuitButton);
+const QRect kCustomMapsPlace = Place(MapControl::CustomMapsButton);
+const QRect kBadge = Place(MapControl::BadgeBelow);
+const QRect kEmblem = Place(MapControl::Emblem);
+const QRect kGamePicture = Place(MapControl::GamePicture);
+const QRect kTitleStored = Place(MapControl::StoredListTitle);
+const QRect kTitleGame = Place(MapControl::GameListTitle);
+const QRect kFrameLeft = Place(MapControl::GameListFrame);
+const QRect kFrameRight = Place(MapControl::StoredListFrame);
+const QRect kArrowLeft = Place(MapControl::LeftArrow);
+const QRect kArrowRight = Place(MapControl::RightArrow);
 // The sunken well around the preview area, larger than the area itself.
 const QRectF kPreviewWell(126, 247, 365, 148);
 

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     tessary::SoftwareRegionOps ops;
     tessary::RegionHandle shape = tessary::kNoRegion;
     try {
-        tessary::BuildWindowShape(ops, twips, shape, scaleX, scaleY, offsetX, offsetY);
+        tessary::BuildShape(ops, tessary::ShapeTransform{twips, scaleX, scaleY, offsetX, offsetY}, shape);
     } catch (const tessary::RuntimeFailure& failure) {
         std::fprintf(stderr, "%d: %s\n", failure.Number(), failure.Description().c_str());
         return 1;

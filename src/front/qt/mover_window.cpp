@@ -13,9 +13,9 @@ namespace tessary {
 
 namespace {
 
-QtFileList* NewList(QWidget* window, const QString& name, const FileListLook& look) {
+QtFileList* NewList(QWidget* window, MapControl control, const FileListLook& look) {
     auto* list = new QtFileList(window);
-    list->setObjectName(name);
+    list->setObjectName(ToQString(MoverControl(control).purpose));
     list->SetLook(look);
     return list;
 }
@@ -28,11 +28,11 @@ QtMoverWindow::QtMoverWindow(GameMapsPlace game, MoverWindowServices services, Q
     // of the frame's backdrop anyway.
     : QWidget(parent, host == Host::OwnWindow ? Qt::Tool | Qt::FramelessWindowHint : Qt::Widget),
       screen_(services.screen),
-      // Keyboard order: File1 first, then File2.
-      file1_(NewList(this, QStringLiteral("File1"), kFile1Look)),
-      file2_(NewList(this, QStringLiteral("File2"), kFile2Look)),
-      form_(std::move(game), services, *this, HostedList::Of(*file1_), HostedList::Of(*file2_), pictures_,
-            [this] { update(); }) {
+      // Keyboard order: the game maps list first, then the stored maps list.
+      gameList_(NewList(this, MapControl::GameList, kGameListLook)),
+      storedList_(NewList(this, MapControl::StoredList, kStoredListLook)),
+      form_(std::move(game), services, *this, HostedList::Of(*gameList_), HostedList::Of(*storedList_),
+            pictures_, [this] { update(); }) {
     setObjectName(QStringLiteral("Mover"));
     setWindowTitle(ToQString(kMoverCaption));
     setWindowIcon(ProgramIcon());
@@ -40,17 +40,17 @@ QtMoverWindow::QtMoverWindow(GameMapsPlace game, MoverWindowServices services, Q
     setFocusPolicy(Qt::NoFocus);
     const PixelSize client = form_.ClientPixels();
     setFixedSize(client.width, client.height);
-    file1_->setGeometry(ToQRect(form_.Place("File1")));
-    file2_->setGeometry(ToQRect(form_.Place("File2")));
-    setTabOrder(file1_, file2_);
+    gameList_->setGeometry(ToQRect(form_.Place(MapControl::GameList)));
+    storedList_->setGeometry(ToQRect(form_.Place(MapControl::StoredList)));
+    setTabOrder(gameList_, storedList_);
     if (host == Host::InsideParent && parent != nullptr) parent->installEventFilter(this);
 }
 
 QtMoverWindow::~QtMoverWindow() {
     // The lists go while the form is still there: a list that loses the
     // focus on its way out still reports it to the behaviour.
-    delete file2_;
-    delete file1_;
+    delete storedList_;
+    delete gameList_;
 }
 
 void QtMoverWindow::LoadAndShow() {
@@ -58,7 +58,7 @@ void QtMoverWindow::LoadAndShow() {
     show();
     raise();
     activateWindow();
-    file1_->setFocus(Qt::OtherFocusReason);
+    gameList_->setFocus(Qt::OtherFocusReason);
 }
 
 void QtMoverWindow::SetWindowRgn(RegionHandle region, bool redraw) {

@@ -10,10 +10,10 @@
 
 #include <optional>
 
-#include "mapwindow/mover_form.h"
 #include "front/qt/qt_canvas.h"
 #include "front/qt/qt_file_list.h"
 #include "front/qt/qt_region_ops.h"
+#include "mapwindow/mover_form.h"
 
 namespace tessary {
 
@@ -34,9 +34,9 @@ public:
     void LoadAndShow();
 
     Mover& Behaviour() { return form_.Behaviour(); }
-    QtFileList& File1() { return *file1_; }
-    QtFileList& File2() { return *file2_; }
-    LayoutPictureArea& Image(std::size_t k) { return form_.Image(k); }
+    QtFileList& GameList() { return *gameList_; }
+    QtFileList& StoredList() { return *storedList_; }
+    LayoutPictureArea& Picture(MapControl control) { return form_.Picture(control); }
     const MoverLayoutState& Layout() const { return form_.Layout(); }
     LayoutScale Scale() const { return form_.Scale(); }
 
@@ -62,8 +62,8 @@ private:
     QtRegionOps regions_;
     QtMoverPictures pictures_;
     // The lists are the window's children; they go first (see the destructor).
-    QtFileList* file1_;
-    QtFileList* file2_;
+    QtFileList* gameList_;
+    QtFileList* storedList_;
     MoverForm form_;
     // The window follows the mouse while it is dragged by hand, where the
     // window system offers no move of its own: for a window of its own, the

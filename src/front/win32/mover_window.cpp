@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/screen.h"
 #include "front/win32/gdi_object.h"
 #include "front/win32/wide_text.h"
 #include "front/win32/win32_process_services.h"
+#include "platform/screen.h"
 
 namespace tessary {
 
@@ -20,8 +20,8 @@ constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 Win32MoverWindow::Win32MoverWindow(GameMapsPlace game, MoverWindowServices services)
     : screen_(services.screen),
       pictures_(ZoomForScreen(services.screen)),
-      form_(std::move(game), services, *this, HostedList::Of(file1_), HostedList::Of(file2_), pictures_,
-            [this] { Changed(); }) {}
+      form_(std::move(game), services, *this, HostedList::Of(gameList_), HostedList::Of(storedList_),
+            pictures_, [this] { Changed(); }) {}
 
 Win32MoverWindow::~Win32MoverWindow() {
     if (window_ != nullptr) DestroyWindow(window_);
@@ -44,24 +44,25 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
-    SetFocus(file1_.Window());
+    SetFocus(gameList_.Window());
 }
 
 void Win32MoverWindow::CreateChildren() {
-    file1_.Create(window_, kFile1Id, form_.Place("File1"), kFile1Look);
-    file2_.Create(window_, kFile2Id, form_.Place("File2"), kFile2Look);
-    // Keyboard order: File1 first, then File2 (and round again).
-    file1_.SetTabNeighbours(file2_.Window(), file2_.Window());
-    file2_.SetTabNeighbours(file1_.Window(), file1_.Window());
-    SetWindowPos(file1_.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(file2_.Window(), file1_.Window(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    gameList_.Create(window_, kGameListId, form_.Place(MapControl::GameList), kGameListLook);
+    storedList_.Create(window_, kStoredListId, form_.Place(MapControl::StoredList), kStoredListLook);
+    // Keyboard order: the game maps list first, then the stored maps list (and round again).
+    gameList_.SetTabNeighbours(storedList_.Window(), storedList_.Window());
+    storedList_.SetTabNeighbours(gameList_.Window(), gameList_.Window());
+    SetWindowPos(gameList_.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(storedList_.Window(), gameList_.Window(), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-    for (Win32FileList* list : {&file1_, &file2_}) {
+    for (Win32FileList* list : {&gameList_, &storedList_}) {
         std::wstring text = Widen(list->Look().toolTip);
         TTTOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -124,14 +125,14 @@ void Win32MoverWindow::Paint() {
 }
 
 Win32FileList* Win32MoverWindow::ListOf(HWND window) {
-    if (window != nullptr && window == file1_.Window()) return &file1_;
-    if (window != nullptr && window == file2_.Window()) return &file2_;
+    if (window != nullptr && window == gameList_.Window()) return &gameList_;
+    if (window != nullptr && window == storedList_.Window()) return &storedList_;
     return nullptr;
 }
 
 void Win32MoverWindow::FocusList() {
     // The painted surface never holds the focus: it goes back to a list.
-    SetFocus(lastFocus_ != nullptr ? lastFocus_ : file1_.Window());
+    SetFocus(lastFocus_ != nullptr ? lastFocus_ : gameList_.Window());
 }
 
 LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,18 +6,18 @@
 
 #include <windows.h>
 
-#include "mapwindow/mover_form.h"
 #include "front/win32/win32_canvas.h"
 #include "front/win32/win32_file_list.h"
 #include "front/win32/win32_region_ops.h"
 #include "front/win32/window_class.h"
+#include "mapwindow/mover_form.h"
 
 namespace tessary {
 
 // The map window's class: a later start finds the running copy's window by it.
 inline constexpr const wchar_t* kMoverClassName = L"TessaryMover";
-inline constexpr int kFile1Id = 101;
-inline constexpr int kFile2Id = 102;
+inline constexpr int kGameListId = 101;
+inline constexpr int kStoredListId = 102;
 
 class Win32MoverWindow final : public MoverWindow, private WindowObject {
 public:
@@ -27,14 +27,14 @@ public:
     Win32MoverWindow& operator=(const Win32MoverWindow&) = delete;
 
     // Creates the window, hidden and owned by owner (null for none), runs its
-    // load step to the end, then shows it with the focus in File1.
+    // load step to the end, then shows it with the focus in the game maps list.
     void LoadAndShow(HWND owner);
 
     HWND Window() const { return window_; }
     Mover& Behaviour() { return form_.Behaviour(); }
-    Win32FileList& File1() { return file1_; }
-    Win32FileList& File2() { return file2_; }
-    LayoutPictureArea& Image(std::size_t k) { return form_.Image(k); }
+    Win32FileList& GameList() { return gameList_; }
+    Win32FileList& StoredList() { return storedList_; }
+    LayoutPictureArea& Picture(MapControl control) { return form_.Picture(control); }
     const MoverLayoutState& Layout() const { return form_.Layout(); }
     LayoutScale Scale() const { return form_.Scale(); }
     HWND ToolTips() const { return toolTips_; }
@@ -66,8 +66,8 @@ private:
     Win32RegionOps regions_;
     Win32MoverPictures pictures_;
     // The list boxes are destroyed with the window, before the form goes.
-    Win32FileList file1_;
-    Win32FileList file2_;
+    Win32FileList gameList_;
+    Win32FileList storedList_;
     MoverForm form_;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <map>
 
-#include "fakes/fake_mover.h"
+#include "fakes/real_folders_mover.h"
 #include "front/posix/posix_file_list.h"
 #include "front/posix/posix_files.h"
 #include "front/posix/replacing_file.h"
@@ -21,24 +21,6 @@ namespace {
 using Names = std::vector<std::string>;
 using Contents = std::map<std::string, std::string>;
 
-// A picture area that loads from the real file system; a picture starts with "BM".
-class FilePictureArea : public PictureArea {
-public:
-    void SetVisible(bool visible) override { visible_ = visible; }
-    bool Visible() const override { return visible_; }
-    void LoadPicture(const std::string& path) override {
-        if (!std::filesystem::is_regular_file(path)) throw RuntimeFailure(kFileNotFound, "File not found");
-        if (testing::ReadAll(path).rfind("BM", 0) != 0)
-            throw RuntimeFailure(kInvalidPicture, "Invalid picture");
-        picture = path;
-    }
-    void ClearPicture() override { picture.reset(); }
-    std::optional<std::string> picture;
-
-private:
-    bool visible_ = true;
-};
-
 // Every file directly in a folder with its bytes.
 Contents ContentsOf(const std::string& folder) {
     Contents contents;
@@ -49,49 +31,16 @@ Contents ContentsOf(const std::string& folder) {
     return contents;
 }
 
-struct RealMover {
+// The temporary folder goes last, after the window over it.
+struct WithRoot {
+    testing::TempFolder root;
+};
+
+struct RealMover : WithRoot, fakes::RealFoldersMover<PosixFileList, PosixFiles> {
     // Over the maps folder "Fennock/Home/Maps" in a new temporary folder, or
     // over the one given.
     explicit RealMover(std::string gameMaps = {})
-        : game(gameMaps.empty() ? root.Folder("Fennock/Home/Maps") : std::move(gameMaps)),
-          stored(game + "/Stored Maps") {}
-    static std::array<PictureArea*, kImageSlotCount> PointersTo(
-        std::array<FilePictureArea, kImageSlotCount>& areas) {
-        std::array<PictureArea*, kImageSlotCount> pointers{};
-        for (std::size_t k = 1; k < pointers.size(); ++k) pointers[k] = &areas[k];
-        return pointers;
-    }
-    void ClickStored(const std::string& name) {
-        File2.Select(Index(File2, name));
-        mover.File2_Click();
-    }
-    void ClickGame(const std::string& name) {
-        File1.Select(Index(File1, name));
-        mover.File1_Click();
-    }
-    static std::optional<std::size_t> Index(const PosixFileList& list, const std::string& name) {
-        const auto& entries = list.Entries();
-        const auto it = std::find(entries.begin(), entries.end(), name);
-        if (it == entries.end()) return std::nullopt;
-        return static_cast<std::size_t>(it - entries.begin());
-    }
-
-    testing::TempFolder root;
-    std::string game, stored;
-    fakes::EventLog log;
-    PosixFileList File1, File2;
-    std::array<FilePictureArea, kImageSlotCount> images;
-    std::array<PictureArea*, kImageSlotCount> imageArray = PointersTo(images);
-    fakes::FakeLabel Label1{log};
-    fakes::FakeMoverWindow window{log};
-    fakes::SizedScreen screen;
-    fakes::FakePointer pointer{log};
-    fakes::FakeMessageBoxes messages{log};
-    PosixFiles files;
-    fakes::FakeShell shell{log};
-    fakes::FakeApplication application{log};
-    Mover mover{GameMapsPlace{game, [] {}}, MoverControls{File1, File2, imageArray, Label1},
-                MoverServices{window, screen, pointer, messages, files, shell, application}};
+        : RealFoldersMover(gameMaps.empty() ? root.Folder("Fennock/Home/Maps") : std::move(gameMaps)) {}
 };
 
 TEST(MoverOnRealFolders, FirstRunCreatesStoredMapsAndListsTheGamesMaps) {
@@ -100,36 +49,36 @@ TEST(MoverOnRealFolders, FirstRunCreatesStoredMapsAndListsTheGamesMaps) {
         m.root.Write("Fennock/Home/Maps/" + std::string(name));
     }
     m.root.Write("Fennock/Home/Maps/Old/deep.gmx");
-    m.mover.Form_Load();
+    m.mover.Load();
     EXPECT_TRUE(m.messages.shown.empty());
-    EXPECT_TRUE(m.images[2].Visible());
-    EXPECT_FALSE(m.images[12].Visible());
+    EXPECT_TRUE(m.controls.Visible(MapControl::InstallIdle));
+    EXPECT_FALSE(m.controls.Visible(MapControl::InstallButton));
     EXPECT_TRUE(std::filesystem::is_directory(m.stored));
-    EXPECT_EQ(m.File1.Entries(), (Names{"map1.gmx", "Map2.GMX", "map10.gmx"}));
-    EXPECT_TRUE(m.File2.Entries().empty());
-    EXPECT_EQ(m.File2.Folder(), m.stored);
+    EXPECT_EQ(m.gameList.Entries(), (Names{"map1.gmx", "Map2.GMX", "map10.gmx"}));
+    EXPECT_TRUE(m.storedList.Entries().empty());
+    EXPECT_EQ(m.storedList.Folder(), m.stored);
 
     // A map copied in by another program shows only after the next refresh.
     m.root.Write("Fennock/Home/Maps/Stored Maps/Kept.gmx");
-    EXPECT_TRUE(m.File2.Entries().empty());
+    EXPECT_TRUE(m.storedList.Entries().empty());
     m.mover.RefreshMapLists();
-    EXPECT_EQ(m.File2.Entries(), (Names{"Kept.gmx"}));
+    EXPECT_EQ(m.storedList.Entries(), (Names{"Kept.gmx"}));
 
     // Second run: the folder is there and is listed.
     RealMover second{m.game};
-    second.mover.Form_Load();
+    second.mover.Load();
     EXPECT_TRUE(second.messages.shown.empty());
-    EXPECT_EQ(second.File2.Entries(), (Names{"Kept.gmx"}));
+    EXPECT_EQ(second.storedList.Entries(), (Names{"Kept.gmx"}));
 }
 
 TEST(MoverOnRealFolders, MissingGameFolderLeavesBothListsEmpty) {
     testing::TempFolder elsewhere;
     RealMover m{elsewhere / "Gone/Home/Maps"};
-    m.mover.Form_Load();
+    m.mover.Load();
     ASSERT_EQ(m.messages.shown.size(), 1u);
     EXPECT_NE(m.messages.shown[0].first.find(m.game), std::string::npos);
-    EXPECT_FALSE(m.File1.HasFolder());
-    EXPECT_FALSE(m.File2.HasFolder());
+    EXPECT_FALSE(m.gameList.HasFolder());
+    EXPECT_FALSE(m.storedList.HasFolder());
     EXPECT_FALSE(std::filesystem::exists(elsewhere / "Gone"));
 }
 
@@ -138,22 +87,22 @@ TEST(MoverOnRealFolders, InstallAndStoreMoveMapsWithTheirPictures) {
     m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "lake map");
     m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.bmp", "BM lake");
     m.root.Write("Fennock/Home/Maps/Deer.GMX", "deer map");
-    m.mover.Form_Load();
+    m.mover.Load();
 
     m.ClickStored("Lake.gmx");
-    EXPECT_EQ(m.images[1].picture, m.stored + "/Lake.bmp");
-    m.mover.Image12_MouseDown();
+    EXPECT_EQ(m.controls.Preview(), m.stored + "/Lake.bmp");
+    m.mover.Install();
     EXPECT_EQ(ContentsOf(m.game),
               (Contents{{"Deer.GMX", "deer map"}, {"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
     EXPECT_TRUE(ContentsOf(m.stored).empty());
-    EXPECT_EQ(m.File1.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
-    EXPECT_TRUE(m.File2.Entries().empty());
+    EXPECT_EQ(m.gameList.Entries(), (Names{"Deer.GMX", "Lake.gmx"}));
+    EXPECT_TRUE(m.storedList.Entries().empty());
 
     m.ClickGame("Deer.GMX");
-    EXPECT_TRUE(m.Label1.Visible());
-    m.mover.Image13_MouseDown();
+    EXPECT_TRUE(m.controls.NoPictureShown());
+    m.mover.Store();
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Deer.GMX", "deer map"}}));
-    EXPECT_EQ(m.File2.Entries(), (Names{"Deer.GMX"}));
+    EXPECT_EQ(m.storedList.Entries(), (Names{"Deer.GMX"}));
     EXPECT_EQ(m.pointer.current, PointerShape::Default);
     EXPECT_TRUE(m.messages.shown.empty());
 }
@@ -163,9 +112,9 @@ TEST(MoverOnRealFolders, ReplacingAMapSetsItsOldPictureAsideWithIt) {
     m.root.Write("Fennock/Home/Maps/Elk.gmx", "new elk");
     m.root.Write("Fennock/Home/Maps/Stored Maps/Elk.gmx", "old elk");
     m.root.Write("Fennock/Home/Maps/Stored Maps/Elk.bmp", "BM old elk");
-    m.mover.Form_Load();
+    m.mover.Load();
     m.ClickGame("Elk.gmx");
-    m.mover.Image13_MouseDown();
+    m.mover.Store();
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Elk.gmx", "new elk"}}));
     EXPECT_EQ(ContentsOf(m.stored + "/Replaced Maps"),
               (Contents{{"Elk.bmp", "BM old elk"}, {"Elk.gmx", "old elk"}}));
@@ -179,10 +128,10 @@ TEST(MoverOnRealFolders, APictureNamedInAnotherUnicodeFormIsItsMapsAndNeverAnoth
     const std::string composed = "Caf\xC3\xA9", combining = "Cafe\xCC\x81";
     m.root.Write("Fennock/Home/Maps/" + composed + ".gmx", "map");
     m.root.Write("Fennock/Home/Maps/" + combining + ".bmp", "BM picture");
-    m.mover.Form_Load();
+    m.mover.Load();
     m.ClickGame(composed + ".gmx");
-    EXPECT_EQ(m.images[1].picture, m.game + "/" + combining + ".bmp");
-    m.mover.Image13_MouseDown();
+    EXPECT_EQ(m.controls.Preview(), m.game + "/" + combining + ".bmp");
+    m.mover.Store();
     const Contents stored{{composed + ".gmx", "map"}, {combining + ".bmp", "BM picture"}};
     EXPECT_EQ(ContentsOf(m.stored), stored);
 
@@ -192,13 +141,13 @@ TEST(MoverOnRealFolders, APictureNamedInAnotherUnicodeFormIsItsMapsAndNeverAnoth
     m.root.Write("Fennock/Home/Maps/" + combining + ".bmp", "BM other picture");
     m.mover.RefreshMapLists();
     m.ClickGame(combining + ".gmx");
-    m.mover.Image13_MouseDown();
+    m.mover.Store();
     EXPECT_EQ(m.messages.shown.size(), 1u);
     EXPECT_EQ(ContentsOf(m.stored), stored);
     EXPECT_EQ(ContentsOf(m.game),
               (Contents{{combining + ".gmx", "other map"}, {combining + ".bmp", "BM other picture"}}));
     m.ClickStored(composed + ".gmx");
-    EXPECT_EQ(m.images[1].picture, m.stored + "/" + combining + ".bmp");
+    EXPECT_EQ(m.controls.Preview(), m.stored + "/" + combining + ".bmp");
 }
 
 TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
@@ -207,12 +156,12 @@ TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.bmp", "BM lake");
     m.root.Write("Fennock/Home/Maps/Elk.gmx", "elk map");
     m.root.Write("Fennock/Home/Maps/Elk.bmp", "BM elk");
-    m.mover.Form_Load();
+    m.mover.Load();
 
     // A folder in the way of the map's destination.
     m.root.Folder("Fennock/Home/Maps/Lake.gmx");
     m.ClickStored("Lake.gmx");
-    m.mover.Image12_MouseDown();
+    m.mover.Install();
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
     EXPECT_FALSE(std::filesystem::exists(m.game + "/Lake.bmp"));
 
@@ -222,7 +171,7 @@ TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     const std::string outcome = testing::AsUnprivileged(m.root.Path(), [&]() -> std::string {
         if (::chmod(m.game.c_str(), 0555) != 0) return "chmod failed";
         m.ClickStored("Lake.gmx");
-        m.mover.Image12_MouseDown();
+        m.mover.Install();
         return ::chmod(m.game.c_str(), 0755) == 0 ? "" : "chmod failed";
     });
     EXPECT_EQ(outcome, "");
@@ -232,12 +181,12 @@ TEST(MoverOnRealFolders, AFailedCopyDeletesNothing) {
     // The stored maps folder removed after the click.
     m.ClickGame("Elk.gmx");
     std::filesystem::remove_all(m.stored);
-    m.mover.Image13_MouseDown();
+    m.mover.Store();
     EXPECT_EQ(ContentsOf(m.game), (Contents{{"Elk.bmp", "BM elk"}, {"Elk.gmx", "elk map"}}));
     EXPECT_FALSE(std::filesystem::exists(m.stored));
     EXPECT_EQ(m.pointer.current, PointerShape::Default);
-    EXPECT_TRUE(m.images[2].Visible());
-    EXPECT_TRUE(m.images[3].Visible());
+    EXPECT_TRUE(m.controls.Visible(MapControl::InstallIdle));
+    EXPECT_TRUE(m.controls.Visible(MapControl::StoreIdle));
 }
 
 // Without a trash, a plain file named "Replaced Maps" leaves nowhere to keep
@@ -247,9 +196,9 @@ TEST(MoverOnRealFolders, AReplacedMapsThatIsAFileStopsTheTransfer) {
     m.root.Write("Fennock/Home/Maps/Stored Maps/Lake.gmx", "new lake");
     m.root.Write("Fennock/Home/Maps/Stored Maps/Replaced Maps", "a file");
     m.root.Write("Fennock/Home/Maps/Lake.gmx", "old lake");
-    m.mover.Form_Load();
+    m.mover.Load();
     m.ClickStored("Lake.gmx");
-    m.mover.Image12_MouseDown();
+    m.mover.Install();
     EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.gmx", "old lake"}}));
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Lake.gmx", "new lake"}, {"Replaced Maps", "a file"}}));
 }
@@ -263,7 +212,7 @@ TEST(MoverOnRealFolders, LoadingRemovesWhatACutOffCopyLeft) {
     m.root.Write("Fennock/Home/Maps/.tessary-a1B2c3.gmx", "a map");
     m.root.Write("Fennock/Home/Maps/.tessary-notes", "notes");
     m.root.Folder("Fennock/Home/Maps/.tessary-folder");
-    m.mover.Form_Load();
+    m.mover.Load();
     EXPECT_EQ(ContentsOf(m.game), (Contents{{".tessary-a1B2c3.gmx", "a map"}, {".tessary-notes", "notes"}}));
     EXPECT_TRUE(std::filesystem::is_directory(m.game + "/.tessary-folder"));
     EXPECT_TRUE(ContentsOf(m.stored).empty());
@@ -275,7 +224,7 @@ TEST(MoverOnRealFolders, LoadingLeavesTheTemporaryFileOfACopyUnderWay) {
     RealMover m;
     ReplacingFile underWay(m.game + "/Lake.gmx");
     underWay.WriteAll("half", 4);
-    m.mover.Form_Load();
+    m.mover.Load();
     underWay.WriteAll(" a map", 6);
     underWay.Commit(0644, ReplacingFile::Existing::Keep);
     EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.gmx", "half a map"}}));
@@ -288,9 +237,9 @@ TEST(MoverOnRealFolders, NamesWithABackslashMoveAndALinkInTheWayIsSetAside) {
     m.root.Write("Fennock/Home/Maps/Back\\slash.gmx", "map");
     m.root.Folder("Fennock/Home/Maps/Stored Maps");
     ASSERT_EQ(::symlink("nowhere", (m.stored + "/Back\\slash.gmx").c_str()), 0);
-    m.mover.Form_Load();
+    m.mover.Load();
     m.ClickGame("Back\\slash.gmx");
-    m.mover.Image13_MouseDown();
+    m.mover.Store();
     EXPECT_TRUE(m.messages.shown.empty());
     EXPECT_EQ(ContentsOf(m.stored), (Contents{{"Back\\slash.gmx", "map"}}));
     char target[16] = {};
@@ -304,13 +253,13 @@ TEST(MoverOnRealFolders, StoredMapsThatAreTheGameFolderThroughALinkLoseNothing) 
     m.root.Write("Fennock/Home/Maps/Lake.gmx", "lake map");
     m.root.Write("Fennock/Home/Maps/Lake.bmp", "BM lake");
     m.root.Link(m.game, "Fennock/Home/Maps/Stored Maps");
-    m.mover.Form_Load();
-    EXPECT_EQ(m.File2.Entries(), (Names{"Lake.gmx"}));
+    m.mover.Load();
+    EXPECT_EQ(m.storedList.Entries(), (Names{"Lake.gmx"}));
     m.ClickGame("Lake.gmx");
-    m.mover.Image13_MouseDown();
+    m.mover.Store();
     EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
     m.ClickStored("Lake.gmx");
-    m.mover.Image12_MouseDown();
+    m.mover.Install();
     EXPECT_EQ(ContentsOf(m.game), (Contents{{"Lake.bmp", "BM lake"}, {"Lake.gmx", "lake map"}}));
 }
 

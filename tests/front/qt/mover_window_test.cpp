@@ -11,6 +11,7 @@
 
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
+#include "fakes/mover_window_places.h"
 #include "front/posix/posix_files.h"
 #include "front/qt/asset_picture.h"
 #include "front/qt/main_frame.h"
@@ -56,7 +57,8 @@ protected:
         temp.Write("Game/Home/Maps/Birch.GMX", "birch map");
         temp.Write("Game/Home/Maps/notes.txt", "not a map");
         window = std::make_unique<QtMoverWindow>(
-            GameMapsPlace{game, [] {}}, MoverWindowServices{screen, pointer, messages, files, shell, application});
+            GameMapsPlace{game, [] {}},
+            MoverWindowServices{screen, pointer, messages, files, shell, application});
         window->LoadAndShow();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -65,6 +67,9 @@ protected:
     // Presses and releases a mouse button on the painted surface.
     void ClickSurface(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.get(), button, Qt::NoModifier, at);
+    }
+    void ClickSurface(fakes::ClientPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        ClickSurface(QPoint(at.x, at.y), button);
     }
     void ClickEntry(QtFileList& list, int row) {
         const QRect item = list.visualItemRect(list.item(row));
@@ -86,32 +91,30 @@ protected:
 TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
     EXPECT_EQ(window->size(), QSize(627, 402));
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window->File1().geometry(), QRect(45, 76, 175, 158));
-    EXPECT_EQ(window->File2().geometry(), QRect(410, 76, 175, 158));
-    EXPECT_EQ(window->File1().toolTip(),
+    EXPECT_EQ(window->GameList().geometry(), ToQRect(fakes::kGameListPlace));
+    EXPECT_EQ(window->StoredList().geometry(), ToQRect(fakes::kStoredListPlace));
+    EXPECT_EQ(window->GameList().toolTip(),
               QStringLiteral("Select a map you would like to store for later use."));
-    EXPECT_EQ(window->File2().toolTip(),
+    EXPECT_EQ(window->StoredList().toolTip(),
               QStringLiteral("Select a map you would like to install into the game."));
-    EXPECT_EQ(window->File1().palette().color(QPalette::Base), QColor(64, 64, 64));
-    EXPECT_EQ(window->File1().palette().color(QPalette::Text), QColor(192, 192, 192));
+    EXPECT_EQ(window->GameList().palette().color(QPalette::Base), QColor(64, 64, 64));
+    EXPECT_EQ(window->GameList().palette().color(QPalette::Text), QColor(192, 192, 192));
 
-    ASSERT_EQ(window->File1().count(), 2);
-    EXPECT_EQ(window->File1().item(0)->text(), QStringLiteral("Aspen.gmx"));
-    EXPECT_EQ(window->File1().item(1)->text(), QStringLiteral("Birch.GMX"));
-    EXPECT_EQ(window->File2().count(), 0);
+    ASSERT_EQ(window->GameList().count(), 2);
+    EXPECT_EQ(window->GameList().item(0)->text(), QStringLiteral("Aspen.gmx"));
+    EXPECT_EQ(window->GameList().item(1)->text(), QStringLiteral("Birch.GMX"));
+    EXPECT_EQ(window->StoredList().count(), 0);
     EXPECT_TRUE(fs::is_directory(game + "/Stored Maps"));
     EXPECT_TRUE(messages.shown.empty());
 
-    for (int k : {2, 3, 4, 6, 1, 5, 7, 8, 9, 10, 11, 15, 19, 20, 21, 22})
-        EXPECT_TRUE(window->Image(k).Visible()) << k;
-    for (int k : {12, 13, 14, 16, 17, 18}) EXPECT_FALSE(window->Image(k).Visible()) << k;
-    EXPECT_FALSE(window->Layout().Visible("Label1"));
+    EXPECT_EQ(fakes::ButtonLooks([this](MapControl c) { return window->Layout().Visible(c); }), "idle");
+    EXPECT_FALSE(window->Layout().Visible(MapControl::NoPictureLabel));
 }
 
 TEST_F(MoverWindowTest, IsCutToTheSoftwareShape) {
     SoftwareRegionOps ops;
     RegionHandle shape = kNoRegion;
-    BuildWindowShape(ops, {15, 15}, shape, 1.0f, 1.0f, 0, 0);
+    BuildWindowShape(ops, {15, 15}, shape);
     const SoftwareRegion& expected = ops.Region(shape);
     const QRegion mask = window->mask();
     for (int y = 0; y < 402; ++y) {
@@ -126,26 +129,28 @@ TEST_F(MoverWindowTest, PaintsTheIdleFacesAndSwitchesToTheStoreLook) {
         QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
     QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 35; y += 3) {
-        for (int x = 0; x < 121; x += 5) ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y));
+        for (int x = 0; x < 121; x += 5)
+            ASSERT_EQ(shot.pixel(fakes::kQuitPlace.left + x, fakes::kQuitPlace.top + y),
+                      exitFace.pixel(x, y));
     }
 
-    ClickEntry(window->File1(), 0);
+    ClickEntry(window->GameList(), 0);
     EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Aspen.gmx");
-    EXPECT_TRUE(window->Image(13).Visible());
-    EXPECT_FALSE(window->Image(3).Visible());
+    EXPECT_TRUE(window->Picture(MapControl::StoreButton).Visible());
+    EXPECT_FALSE(window->Picture(MapControl::StoreIdle).Visible());
     const QImage storeFace =
         QImage(QStringLiteral(":/assets/image13_store_ready.bmp")).convertToFormat(QImage::Format_RGB32);
     shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shot.pixel(228 + 60, 210 + 17), storeFace.pixel(60, 17));
+    EXPECT_EQ(shot.pixel(fakes::kStoreFace.x, fakes::kStoreFace.y), storeFace.pixel(60, 17));
 }
 
 TEST_F(MoverWindowTest, ShowsThePreviewAtItsOwnSize) {
-    ClickEntry(window->File1(), 0);
+    ClickEntry(window->GameList(), 0);
     EXPECT_EQ(window->Layout().PreviewPictureSize(), (PixelSize{200, 120}));
-    EXPECT_FALSE(window->Layout().Visible("Label1"));
-    ClickEntry(window->File1(), 1);  // no picture
+    EXPECT_FALSE(window->Layout().Visible(MapControl::NoPictureLabel));
+    ClickEntry(window->GameList(), 1);  // no picture
     EXPECT_FALSE(window->Layout().PreviewPictureSize().has_value());
-    EXPECT_TRUE(window->Layout().Visible("Label1"));
+    EXPECT_TRUE(window->Layout().Visible(MapControl::NoPictureLabel));
 }
 
 TEST_F(MoverWindowTest, RefusesBrokenPreviewPicturesCalmly) {
@@ -156,37 +161,37 @@ TEST_F(MoverWindowTest, RefusesBrokenPreviewPicturesCalmly) {
     for (const std::string& bytes : {good.substr(0, good.size() - 1), std::string("not a picture at all"),
                                      std::string("\x89PNG\r\n\x1a\n"), enormous}) {
         temp.Write("Game/Home/Maps/Birch.bmp", bytes);
-        ClickEntry(window->File1(), 0);  // a good picture first
+        ClickEntry(window->GameList(), 0);  // a good picture first
         ASSERT_TRUE(window->Layout().PreviewPictureSize().has_value());
-        ClickEntry(window->File1(), 1);
+        ClickEntry(window->GameList(), 1);
         EXPECT_FALSE(window->Layout().PreviewPictureSize().has_value());
-        EXPECT_EQ(window->Image(1).Picture(), nullptr);
-        EXPECT_TRUE(window->Layout().Visible("Label1"));
+        EXPECT_EQ(window->Picture(MapControl::Preview).Picture(), nullptr);
+        EXPECT_TRUE(window->Layout().Visible(MapControl::NoPictureLabel));
     }
 }
 
 TEST_F(MoverWindowTest, StoresAndInstallsWithAnyMouseButtonKeepingTheListFocus) {
-    ClickEntry(window->File1(), 0);
-    ClickSurface(QPoint(228 + 60, 210 + 17), Qt::RightButton);  // the green Store face
+    ClickEntry(window->GameList(), 0);
+    ClickSurface(fakes::kStoreFace, Qt::RightButton);
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.bmp"));
     EXPECT_FALSE(fs::exists(game + "/Aspen.gmx"));
-    ASSERT_EQ(window->File2().count(), 1);
-    EXPECT_EQ(window->File1().count(), 1);
-    EXPECT_TRUE(window->Image(3).Visible());  // idle again
+    ASSERT_EQ(window->StoredList().count(), 1);
+    EXPECT_EQ(window->GameList().count(), 1);
+    EXPECT_TRUE(window->Picture(MapControl::StoreIdle).Visible());  // idle again
 
-    window->File2().setFocus(Qt::MouseFocusReason);
-    ClickEntry(window->File2(), 0);
-    EXPECT_TRUE(window->Image(12).Visible());
-    ClickSurface(QPoint(283 + 60, 171 + 17), Qt::MiddleButton);  // the green Install face
-    EXPECT_TRUE(window->File2().hasFocus());  // the press on the face did not take the focus
+    window->StoredList().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->StoredList(), 0);
+    EXPECT_TRUE(window->Picture(MapControl::InstallButton).Visible());
+    ClickSurface(fakes::kInstallFace, Qt::MiddleButton);
+    EXPECT_TRUE(window->StoredList().hasFocus());  // the press on the face did not take the focus
     EXPECT_TRUE(fs::exists(game + "/Aspen.gmx"));
     EXPECT_FALSE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
-    EXPECT_EQ(window->File1().count(), 2);
+    EXPECT_EQ(window->GameList().count(), 2);
 }
 
 TEST_F(MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
-    const LayoutRect place = window->Layout().RowPixels(*MoverControlIndex("Image6"), window->Scale());
+    const LayoutRect place = window->Layout().Pixels(MapControl::CustomMapsButton, window->Scale());
     // What is on the screen (the window's backing store), not a fresh paint.
     auto face = [&] {
         return window->screen()
@@ -201,13 +206,13 @@ TEST_F(MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens)
     ClickSurface(QPoint(place.left + place.width / 2, place.top + place.height / 2));
     ASSERT_FALSE(whileOpen.isNull());
     EXPECT_NE(whileOpen, normal);
-    EXPECT_TRUE(window->Image(6).Visible());
+    EXPECT_TRUE(window->Picture(MapControl::CustomMapsButton).Visible());
 }
 
 // The chosen map is the highlighted one however the highlight moved, so a
 // transfer never stores one map's bytes under another map's name.
 TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
-    QtFileList& list = window->File1();
+    QtFileList& list = window->GameList();
     ClickEntry(list, 0);
     const QPoint birch = list.visualItemRect(list.item(1)).center();
     const QPoint aspen = list.visualItemRect(list.item(0)).center();
@@ -218,7 +223,7 @@ TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, birch);
     ASSERT_EQ(list.currentRow(), 1);
     EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Birch.GMX");
-    ClickSurface(QPoint(288, 227));  // Store
+    ClickSurface(fakes::kStoreFace);
     EXPECT_EQ(testing::ReadAll(game + "/Stored Maps/Birch.GMX"), "birch map");
     EXPECT_EQ(testing::ReadAll(game + "/Aspen.gmx"), "aspen map");
 
@@ -236,58 +241,58 @@ TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
 // A picture that is a pipe is no picture, and never holds up the window.
 TEST_F(MoverWindowTest, APreviewPictureThatIsAPipeIsNoPicture) {
     ASSERT_EQ(::mkfifo((game + "/Birch.bmp").c_str(), 0644), 0);
-    ClickEntry(window->File1(), 0);
-    ClickEntry(window->File1(), 1);
-    EXPECT_TRUE(window->Layout().Visible("Label1"));
-    EXPECT_EQ(window->Image(1).Picture(), nullptr);
+    ClickEntry(window->GameList(), 0);
+    ClickEntry(window->GameList(), 1);
+    EXPECT_TRUE(window->Layout().Visible(MapControl::NoPictureLabel));
+    EXPECT_EQ(window->Picture(MapControl::Preview).Picture(), nullptr);
 }
 
 TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAndItsButton) {
-    ClickEntry(window->File1(), 0);
-    ClickSurface(QPoint(288, 227));
-    ASSERT_EQ(window->File2().count(), 1);
-    window->File2().setFocus(Qt::MouseFocusReason);
-    ClickEntry(window->File2(), 0);
+    ClickEntry(window->GameList(), 0);
+    ClickSurface(fakes::kStoreFace);
+    ASSERT_EQ(window->StoredList().count(), 1);
+    window->StoredList().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->StoredList(), 0);
     EXPECT_FALSE(window->Behaviour().SelectedStoredMap.empty());
-    ASSERT_TRUE(window->File2().hasFocus());
+    ASSERT_TRUE(window->StoredList().hasFocus());
     QTest::keyClick(window.get(), Qt::Key_Tab);
-    ASSERT_TRUE(window->File1().hasFocus());
+    ASSERT_TRUE(window->GameList().hasFocus());
     EXPECT_TRUE(window->Behaviour().SelectedStoredMap.empty());
     // The install button does not stay up with nothing behind it.
-    EXPECT_FALSE(window->Image(12).Visible());
-    EXPECT_TRUE(window->Image(2).Visible());
-    ClickSurface(QPoint(343, 188));
+    EXPECT_FALSE(window->Picture(MapControl::InstallButton).Visible());
+    EXPECT_TRUE(window->Picture(MapControl::InstallIdle).Visible());
+    ClickSurface(fakes::kInstallFace);
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
-    EXPECT_TRUE(window->Image(2).Visible());
+    EXPECT_TRUE(window->Picture(MapControl::InstallIdle).Visible());
 }
 
 TEST_F(MoverWindowTest, SwitchingToAnotherWindowKeepsTheStoredMap) {
-    ClickEntry(window->File1(), 0);
-    ClickSurface(QPoint(288, 227));
-    ASSERT_EQ(window->File2().count(), 1);
-    window->File2().setFocus(Qt::MouseFocusReason);
-    ClickEntry(window->File2(), 0);
-    ASSERT_TRUE(window->File2().hasFocus());
+    ClickEntry(window->GameList(), 0);
+    ClickSurface(fakes::kStoreFace);
+    ASSERT_EQ(window->StoredList().count(), 1);
+    window->StoredList().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->StoredList(), 0);
+    ASSERT_TRUE(window->StoredList().hasFocus());
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_FALSE(window->Behaviour().SelectedStoredMap.empty());
-    EXPECT_TRUE(window->Image(12).Visible());
+    EXPECT_TRUE(window->Picture(MapControl::InstallButton).Visible());
 }
 
 TEST_F(MoverWindowTest, DestroyedWithTheFocusInTheStoredList) {
-    ClickEntry(window->File1(), 0);
-    ClickSurface(QPoint(288, 227));
-    window->File2().setFocus(Qt::MouseFocusReason);
-    ClickEntry(window->File2(), 0);
-    ASSERT_TRUE(window->File2().hasFocus());
-    // A list that loses the focus on its way out calls File2_LostFocus: the
+    ClickEntry(window->GameList(), 0);
+    ClickSurface(fakes::kStoreFace);
+    window->StoredList().setFocus(Qt::MouseFocusReason);
+    ClickEntry(window->StoredList(), 0);
+    ASSERT_TRUE(window->StoredList().hasFocus());
+    // A list that loses the focus on its way out calls ForgetStoredMap: the
     // behaviour must still be there when the lists go.
     QtMoverWindow* raw = window.get();
     bool forgotten = false;
-    QObject::connect(&window->File2(), &QObject::destroyed, [raw, &forgotten] {
-        raw->Behaviour().File2_LostFocus();
+    QObject::connect(&window->StoredList(), &QObject::destroyed, [raw, &forgotten] {
+        raw->Behaviour().ForgetStoredMap();
         forgotten = raw->Behaviour().SelectedStoredMap.empty();
     });
     window.reset();
@@ -296,13 +301,14 @@ TEST_F(MoverWindowTest, DestroyedWithTheFocusInTheStoredList) {
 
 TEST_F(MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
     temp.Write("Game/Home/Maps/Aspen.bmp", SmallBmp(400, 200));
-    ClickEntry(window->File1(), 0);
+    ClickEntry(window->GameList(), 0);
     const QImage exitFace =
         QImage(QStringLiteral(":/assets/image4_exit.bmp")).convertToFormat(QImage::Format_RGB32);
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 35; y += 3) {
         for (int x = 0; x < 121; x += 5)
-            ASSERT_EQ(shot.pixel(499 + x, 324 + y), exitFace.pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(shot.pixel(fakes::kQuitPlace.left + x, fakes::kQuitPlace.top + y), exitFace.pixel(x, y))
+                << x << "," << y;
     }
     EXPECT_EQ(shot.pixel(300, 300), qRgb(0x80, 0x80, 0x80));  // the picture, inside its place
 }
@@ -322,8 +328,7 @@ struct MoverInFrame {
     fakes::FakeApplication application{log};
     MainFrameWindow frame;
     QtMoverWindow window{GameMapsPlace{temp.Folder("Game/Home/Maps"), [] {}},
-                         MoverWindowServices{screen, pointer, messages, files, shell, application},
-                         &frame};
+                         MoverWindowServices{screen, pointer, messages, files, shell, application}, &frame};
 };
 
 TEST(MoverWindowInFrameTest, StaysInFrontOfTheFrameAndClosingEitherClosesBothOnce) {

@@ -36,8 +36,8 @@ TEST(QtRegionOpsTest, WindowShapeMatchesTheSoftwareRegion) {
     SoftwareRegionOps softwareOps;
     RegionHandle qtShape = kNoRegion;
     RegionHandle softwareShape = kNoRegion;
-    BuildWindowShape(qtOps, {15.0, 15.0}, qtShape, 1.0f, 1.0f, 0, 0);
-    BuildWindowShape(softwareOps, {15.0, 15.0}, softwareShape, 1.0f, 1.0f, 0, 0);
+    BuildWindowShape(qtOps, {15.0, 15.0}, qtShape);
+    BuildWindowShape(softwareOps, {15.0, 15.0}, softwareShape);
     const QRegion shape = qtOps.ToQRegion(qtShape);
     EXPECT_EQ(shape.boundingRect(), QRect(0, 17, 630, 374));
     ExpectSamePixels(shape, softwareOps.Region(softwareShape), QRect(-2, -2, 644, 404));
@@ -49,15 +49,16 @@ TEST(QtRegionOpsTest, ShiftedAndScaledShapesMatchTheSoftwareRegion) {
     SoftwareRegionOps softwareOps;
     RegionHandle qtShape = kNoRegion;
     RegionHandle softwareShape = kNoRegion;
-    BuildWindowShape(qtOps, {12.0, 12.0}, qtShape, 0.9f, 1.1f, 5, -3);
-    BuildWindowShape(softwareOps, {12.0, 12.0}, softwareShape, 0.9f, 1.1f, 5, -3);
+    BuildShape(qtOps, ShapeTransform{{12.0, 12.0}, 0.9f, 1.1f, 5, -3}, qtShape);
+    BuildShape(softwareOps, ShapeTransform{{12.0, 12.0}, 0.9f, 1.1f, 5, -3}, softwareShape);
     ExpectSamePixels(qtOps.ToQRegion(qtShape), softwareOps.Region(softwareShape), QRect(-2, -2, 720, 540));
 }
 
 TEST(QtRegionOpsTest, FailedBuildKeepsOnlyTheShape) {
     QtRegionOps ops;
     RegionHandle shape = kNoRegion;
-    EXPECT_THROW(BuildWindowShape(ops, {15.0, 15.0}, shape, 10'000'000.0f, 1.0f, 0, 0), RuntimeFailure);
+    EXPECT_THROW(BuildShape(ops, ShapeTransform{{15.0, 15.0}, 10'000'000.0f, 1.0f, 0, 0}, shape),
+                 RuntimeFailure);
     EXPECT_EQ(ops.LiveRegionCount(), 1u);
     EXPECT_TRUE(ops.IsLive(shape));
     EXPECT_TRUE(ops.ToQRegion(shape).isEmpty());

@@ -26,8 +26,8 @@ struct BuiltShapes {
 
     explicit BuiltShapes(TwipsPerPixel twips = kStandard, std::int16_t dx = 0, std::int16_t dy = 0) {
         const float one = 1.0f;
-        BuildWindowShape(gdi, twips, gdiShape, one, one, dx, dy);
-        BuildWindowShape(software, twips, softwareShape, one, one, dx, dy);
+        BuildShape(gdi, ShapeTransform{twips, one, one, dx, dy}, gdiShape);
+        BuildShape(software, ShapeTransform{twips, one, one, dx, dy}, softwareShape);
     }
     bool InGdi(int x, int y) const { return PtInRegion(gdi.Get(gdiShape), x, y) != 0; }
     bool InSoftware(int x, int y) const { return software.Region(softwareShape).Contains(x, y); }

@@ -10,8 +10,8 @@
 
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
+#include "fakes/mover_window_places.h"
 #include "forms/mover_layout.h"
-#include "platform/failure.h"
 #include "front/win32/dib_picture.h"
 #include "front/win32/main_frame.h"
 #include "front/win32/mover_window.h"
@@ -19,6 +19,7 @@
 #include "front/win32/wide_text.h"
 #include "front/win32/win32_files.h"
 #include "front/win32/win32_process_services.h"
+#include "platform/failure.h"
 #include "support/win_temp_folder.h"
 
 namespace tessary {
@@ -81,16 +82,10 @@ protected:
         SendMessageW(window.Window(), down, 0, MAKELPARAM(x, y));
         SendMessageW(window.Window(), down + 1, 0, MAKELPARAM(x, y));
     }
-    bool Visible(const char* name) const { return window.Layout().Visible(name); }
-    // The visible pictures of the install and store places, in look order.
+    void PressAt(fakes::ClientPoint at, UINT down = WM_LBUTTONDOWN) { PressAt(at.x, at.y, down); }
+    bool Visible(MapControl control) const { return window.Layout().Visible(control); }
     std::string Looks() const {
-        std::string shown;
-        for (int k : {2, 12, 17, 18, 3, 13}) {
-            if (!Visible(("Image" + std::to_string(k)).c_str())) continue;
-            if (!shown.empty()) shown += ' ';
-            shown += std::to_string(k);
-        }
-        return shown;
+        return fakes::ButtonLooks([this](MapControl c) { return Visible(c); });
     }
 
     WinTempFolder folder;
@@ -123,15 +118,15 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
     EXPECT_FALSE(PtInRegion(shape, 2, 370));
     DeleteObject(shape);
 
-    EXPECT_EQ(Shown(window.File1().Window()),
+    EXPECT_EQ(Shown(window.GameList().Window()),
               (std::vector<std::string>{"Aspen.gmx", "Birch.gmx", "Cedar.gmx"}));
-    EXPECT_TRUE(Shown(window.File2().Window()).empty());
+    EXPECT_TRUE(Shown(window.StoredList().Window()).empty());
     EXPECT_NE(GetFileAttributesW(LongPath(stored).c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(Looks(), "2 3");
-    EXPECT_FALSE(Visible("Label1"));
-    EXPECT_EQ(GetFocus(), window.File1().Window());
+    EXPECT_EQ(Looks(), "idle");
+    EXPECT_FALSE(Visible(MapControl::NoPictureLabel));
+    EXPECT_EQ(GetFocus(), window.GameList().Window());
 
-    for (HWND list : {window.File1().Window(), window.File2().Window()}) {
+    for (HWND list : {window.GameList().Window(), window.StoredList().Window()}) {
         const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
         EXPECT_TRUE(listStyle & WS_BORDER);
         EXPECT_TRUE(listStyle & LBS_NOTIFY);
@@ -148,86 +143,87 @@ TEST_F(Win32MoverWindowTest, LoadsAShapedPopupWithBothLists) {
         ReleaseDC(list, dc);
     }
     RECT place{};
-    GetWindowRect(window.File2().Window(), &place);
+    GetWindowRect(window.StoredList().Window(), &place);
     MapWindowPoints(nullptr, window.Window(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, 410);
-    EXPECT_EQ(place.top, 76);
-    EXPECT_EQ(place.right - place.left, 175);
-    EXPECT_EQ(place.bottom - place.top, 158);
+    const LayoutRect& expected = fakes::kStoredListPlace;
+    EXPECT_EQ(place.left, expected.left);
+    EXPECT_EQ(place.top, expected.top);
+    EXPECT_EQ(place.right - place.left, expected.width);
+    EXPECT_EQ(place.bottom - place.top, expected.height);
     EXPECT_EQ(SendMessageW(window.ToolTips(), TTM_GETTOOLCOUNT, 0, 0), 2);
 }
 
 TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
-    const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
-    ClickEntry(file1, 0);
-    EXPECT_EQ(Looks(), "17 13");
+    const HWND gameList = window.GameList().Window(), storedList = window.StoredList().Window();
+    ClickEntry(gameList, 0);
+    EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
     ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
     EXPECT_EQ(*window.Layout().PreviewPictureSize(), (PixelSize{40, 30}));
-    EXPECT_FALSE(Visible("Label1"));
+    EXPECT_FALSE(Visible(MapControl::NoPictureLabel));
 
     // Store with the right button on the green Store face.
-    PressAt(288, 227, WM_RBUTTONDOWN);
+    PressAt(fakes::kStoreFace, WM_RBUTTONDOWN);
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.bmp"), SmallBmp(40, 30));
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
-    EXPECT_EQ(Looks(), "2 3");
-    EXPECT_EQ(Shown(file1), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
-    EXPECT_EQ(Shown(file2), std::vector<std::string>{"Aspen.gmx"});
+    EXPECT_EQ(Looks(), "idle");
+    EXPECT_EQ(Shown(gameList), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
+    EXPECT_EQ(Shown(storedList), std::vector<std::string>{"Aspen.gmx"});
 
     // A stored map, then a game map, then the same game map clicked again
     // after the stored one: every click counts, also on the selected entry.
-    ClickEntry(file2, 0);
-    EXPECT_EQ(Looks(), "12 18");
-    ClickEntry(file1, 0);
-    EXPECT_EQ(Looks(), "17 13");
-    ClickEntry(file2, 0);
-    EXPECT_EQ(Looks(), "12 18");
-    ClickEntry(file1, 0);
-    EXPECT_EQ(Looks(), "17 13");
+    ClickEntry(storedList, 0);
+    EXPECT_EQ(Looks(), "install");
+    ClickEntry(gameList, 0);
+    EXPECT_EQ(Looks(), "store");
+    ClickEntry(storedList, 0);
+    EXPECT_EQ(Looks(), "install");
+    ClickEntry(gameList, 0);
+    EXPECT_EQ(Looks(), "store");
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
     // No picture: the label says so.
-    EXPECT_TRUE(Visible("Label1"));
+    EXPECT_TRUE(Visible(MapControl::NoPictureLabel));
     EXPECT_FALSE(window.Layout().PreviewPictureSize().has_value());
 
     // A keyboard move is a click too.
-    SendMessageW(file1, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(gameList, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Cedar.gmx");
 
     // Install it back with the middle button on the green Install face.
-    ClickEntry(file2, 0);
-    PressAt(343, 188, WM_MBUTTONDOWN);
+    ClickEntry(storedList, 0);
+    PressAt(fakes::kInstallFace, WM_MBUTTONDOWN);
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.bmp"), SmallBmp(40, 30));
     EXPECT_EQ(WinTempFolder::Listing(stored), "");
-    EXPECT_EQ(Looks(), "2 3");
+    EXPECT_EQ(Looks(), "idle");
 }
 
 TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
-    const HWND file1 = window.File1().Window();
-    SetFocus(window.File2().Window());
+    const HWND gameList = window.GameList().Window();
+    SetFocus(window.StoredList().Window());
     RECT item{};
-    SendMessageW(file1, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(gameList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
-    SendMessageW(file1, WM_RBUTTONDOWN, MK_RBUTTON, at);
-    SendMessageW(file1, WM_RBUTTONUP, 0, at);
+    SendMessageW(gameList, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(gameList, WM_RBUTTONUP, 0, at);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
-    EXPECT_EQ(Looks(), "17 13");
-    EXPECT_EQ(GetFocus(), file1);
+    EXPECT_EQ(Looks(), "store");
+    EXPECT_EQ(GetFocus(), gameList);
 }
 
 TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocusMovesToTheOtherList) {
-    const HWND file1 = window.File1().Window(), file2 = window.File2().Window();
+    const HWND gameList = window.GameList().Window(), storedList = window.StoredList().Window();
     WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
     window.Behaviour().RefreshMapLists();
-    ClickEntry(file2, 0);
-    EXPECT_EQ(GetFocus(), file2);
+    ClickEntry(storedList, 0);
+    EXPECT_EQ(GetFocus(), storedList);
     ASSERT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
 
     // Presses on pictures, also skin, leave the focus where it is.
     PressAt(300, 100);
     PressAt(100, 320);
-    EXPECT_EQ(GetFocus(), file2);
+    EXPECT_EQ(GetFocus(), storedList);
 
     // Another window of the desktop.
     const HWND other = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr,
@@ -236,29 +232,30 @@ TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocu
     EXPECT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
     DestroyWindow(other);
 
-    SetFocus(file2);
-    SetFocus(file1);
+    SetFocus(storedList);
+    SetFocus(gameList);
     EXPECT_EQ(window.Behaviour().SelectedStoredMap, "");
-    EXPECT_EQ(Looks(), "2 3");  // no install button with nothing behind it
+    EXPECT_EQ(Looks(), "idle");  // no install button with nothing behind it
 
-    // Tab goes from File1 to File2 and back; File1 keeps its map.
-    ClickEntry(file1, 0);
-    SendMessageW(file1, WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(GetFocus(), file2);
-    SendMessageW(file2, WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(GetFocus(), file1);
+    // Tab goes from the game maps list to the stored one and back; the game
+    // maps list keeps its map.
+    ClickEntry(gameList, 0);
+    SendMessageW(gameList, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), storedList);
+    SendMessageW(storedList, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), gameList);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
 }
 
 TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
     WinTempFolder::WriteBytes(stored + "\\Aspen.gmx", "older aspen");
     window.Behaviour().RefreshMapLists();
-    ClickEntry(window.File1().Window(), 0);
-    PressAt(288, 227);
+    ClickEntry(window.GameList().Window(), 0);
+    PressAt(fakes::kStoreFace);
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Replaced Maps\\Aspen.gmx"), "older aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
-    EXPECT_EQ(Shown(window.File2().Window()), std::vector<std::string>{"Aspen.gmx"});
+    EXPECT_EQ(Shown(window.StoredList().Window()), std::vector<std::string>{"Aspen.gmx"});
 }
 
 TEST_F(Win32MoverWindowTest, ClosingTheWindowReleasesTheShape) {
@@ -282,13 +279,13 @@ TEST_F(Win32MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered)
     };
     const std::vector<COLORREF> before = exitFace();
     WinTempFolder::WriteBytes(maps + "\\Aspen.bmp", SmallBmp(400, 200));  // black
-    ClickEntry(window.File1().Window(), 0);
+    ClickEntry(window.GameList().Window(), 0);
     ASSERT_TRUE(window.Layout().PreviewPictureSize().has_value());
     EXPECT_EQ(exitFace(), before);
 }
 
 TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageOpens) {
-    const LayoutRect place = window.Layout().RowPixels(*MoverControlIndex("Image6"), window.Scale());
+    const LayoutRect place = window.Layout().Pixels(MapControl::CustomMapsButton, window.Scale());
     auto face = [&] {
         const HDC dc = GetDC(window.Window());
         std::vector<COLORREF> pixels;
@@ -305,7 +302,7 @@ TEST_F(Win32MoverWindowTest, TheCustomMapsButtonShowsItsPressedFaceWhileThePageO
     PressAt(place.left + place.width / 2, place.top + place.height / 2);
     ASSERT_FALSE(whileOpen.empty());
     EXPECT_NE(whileOpen, normal);
-    EXPECT_TRUE(Visible("Image6"));
+    EXPECT_TRUE(Visible(MapControl::CustomMapsButton));
 }
 
 // The main frame with the map window it loads, owned by it.
