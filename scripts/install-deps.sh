@@ -11,13 +11,14 @@ build_packages=(
   libglib2.0-dev nlohmann-json3-dev libyaml-cpp-dev
   zlib1g-dev libarchive-dev
 )
-# The demo without a display: a virtual screen and a screenshot of it.
-demo_packages=(xvfb imagemagick)
+# The demo without a display: a virtual screen and a screenshot of it (and for
+# the README's picture, a click on a map).
+demo_packages=(xvfb imagemagick xdotool)
 # Testing: unit tests, windows under Xvfb and under weston (Wayland), fuzzing,
 # the Debian package, archives made by real tools (zip, 7z).
 test_packages=(
   libgtest-dev libgmock-dev
-  xauth xdotool x11-utils x11-xserver-utils openbox weston qt6-wayland
+  xauth x11-utils x11-xserver-utils openbox weston qt6-wayland
   fd-find binutils-mingw-w64-x86-64 clang-14 libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream
   zip p7zip-full python3

@@ -31,12 +31,12 @@ map() {  # map FOLDER NAME [PREVIEW]
     cp "$previews/$preview" "$folder/${name%???}bmp"
   fi
 }
-map "$maps" "Aspen Valley.gmx" demo_preview_1.bmp
-map "$maps" "Birch Lake.gmx" demo_preview_2.bmp
-map "$maps" "RIDGELINE.GMX" demo_preview_3.bmp
+map "$maps" "Aspen Valley.gmx" aspen_valley.bmp
+map "$maps" "Birch Lake.gmx" birch_lake.bmp
+map "$maps" "RIDGELINE.GMX" ridgeline.bmp
 map "$maps" "Foggy Marsh.gmx"
-map "$maps" "Canyon Run.gmx" demo_preview_big.bmp
-map "$maps/Stored Maps" "Old Quarry.gmx" demo_preview_4.bmp
-map "$maps/Stored Maps" "Winter Pines.gmx" demo_preview_2.bmp
+map "$maps" "Canyon Run.gmx" canyon_run.bmp
+map "$maps/Stored Maps" "Old Quarry.gmx" old_quarry.bmp
+map "$maps/Stored Maps" "Winter Pines.gmx" winter_pines.bmp
 printf 'not a map\n' > "$maps/readme.txt"
 echo "$prefix"

@@ -220,7 +220,7 @@ check_store_and_install() {
   [ -f "$maps/Aspen Valley.gmx" ] || fail "the map was not installed"
   [ -f "$maps/Aspen Valley.bmp" ] || fail "the picture was not installed"
   [ ! -e "$maps/Stored Maps/Aspen Valley.gmx" ] || fail "the map is still stored"
-  cmp -s "$maps/Aspen Valley.bmp" "$top/demo/previews/demo_preview_1.bmp" || fail "the picture changed on the way"
+  cmp -s "$maps/Aspen Valley.bmp" "$top/demo/previews/aspen_valley.bmp" || fail "the picture changed on the way"
 }
 
 # check_drag MOVER: the map window MOVER at wx, wy follows a drag by its bare

@@ -117,16 +117,17 @@ TEST(AssetsTest, EveryWindowPictureIsAnUncompressed24BitBmpOfItsExactSize) {
 }
 
 TEST(AssetsTest, DemoPreviewsAreUncompressed24BitBmps) {
-    for (int i = 1; i <= 4; ++i)
-        Expect24Bit(PreviewsDir() / ("demo_preview_" + std::to_string(i) + ".bmp"), 200, 120, 54 + 600 * 120);
-    Expect24Bit(PreviewsDir() / "demo_preview_big.bmp", 400, 200, 54 + 1200 * 200);
+    const char* small[] = {"aspen_valley.bmp", "birch_lake.bmp", "ridgeline.bmp", "old_quarry.bmp",
+                           "winter_pines.bmp"};
+    for (const char* name : small) Expect24Bit(PreviewsDir() / name, 200, 120, 54 + 600 * 120);
+    Expect24Bit(PreviewsDir() / "canyon_run.bmp", 400, 200, 54 + 1200 * 200);
     // Distinct maps have distinct previews.
     std::set<std::string> contents;
-    for (int i = 1; i <= 4; ++i) {
-        const Bytes bytes = ReadBytes(PreviewsDir() / ("demo_preview_" + std::to_string(i) + ".bmp"));
+    for (const char* name : small) {
+        const Bytes bytes = ReadBytes(PreviewsDir() / name);
         contents.emplace(bytes.begin(), bytes.end());
     }
-    EXPECT_EQ(contents.size(), 4u);
+    EXPECT_EQ(contents.size(), std::size(small));
 }
 
 TEST(AssetsTest, ButtonFacesCarryLightGreyOrGreenLettering) {

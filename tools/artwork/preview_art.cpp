@@ -61,6 +61,21 @@ SceneStyle Marsh() {
             false};
 }
 
+// A clear summer day over green hills.
+SceneStyle Summer() {
+    return {QColor(0x3c, 0x78, 0xc8),
+            QColor(0xb4, 0xd8, 0xf0),
+            QColor(0xff, 0xfa, 0xe0),
+            QColor(0x6a, 0x8c, 0x7a),
+            QColor(0x4c, 0x7a, 0x3a),
+            QColor(0x5a, 0x86, 0x34),
+            QColor(0x24, 0x44, 0x22),
+            0.6,
+            1,
+            true,
+            false};
+}
+
 }  // namespace
 
 SceneStyle Valley() {
@@ -72,11 +87,12 @@ SceneStyle Valley() {
 
 PictureSet DemoPreviews() {
     return {
-        {"demo_preview_1.bmp", Preview(200, 120, DuskStyle(), QStringLiteral("Pine Ridge"))},
-        {"demo_preview_2.bmp", Preview(200, 120, Frost(), QStringLiteral("Frost Hollow"))},
-        {"demo_preview_3.bmp", Preview(200, 120, Mesa(), QStringLiteral("Red Mesa"))},
-        {"demo_preview_4.bmp", Preview(200, 120, Marsh(), QStringLiteral("Cedar Marsh"))},
-        {"demo_preview_big.bmp", Preview(400, 200, Valley(), QStringLiteral("Great Northern Valley"))},
+        {"aspen_valley.bmp", Preview(200, 120, DuskStyle(), QStringLiteral("Aspen Valley"))},
+        {"birch_lake.bmp", Preview(200, 120, Summer(), QStringLiteral("Birch Lake"))},
+        {"ridgeline.bmp", Preview(200, 120, Mesa(), QStringLiteral("Ridgeline"))},
+        {"canyon_run.bmp", Preview(400, 200, Valley(), QStringLiteral("Canyon Run"))},
+        {"old_quarry.bmp", Preview(200, 120, Marsh(), QStringLiteral("Old Quarry"))},
+        {"winter_pines.bmp", Preview(200, 120, Frost(), QStringLiteral("Winter Pines"))},
     };
 }
 

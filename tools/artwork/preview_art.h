@@ -4,7 +4,8 @@
 
 namespace tessary::artwork {
 
-// Preview pictures of the demo game's maps.
+// Preview pictures of the demo game's maps, each named after its map and
+// showing the map's name.
 PictureSet DemoPreviews();
 
 }  // namespace tessary::artwork
