@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X window: it finds the game on a drive of a Wine
 # prefix, remembers the folder and opens its main frame; where there is no
-# game it says so and ends when the message is dismissed.
+# game it says so and, when the player declines to choose the game's folder,
+# ends with a status that is not 0.
 exe=${1:?usage: startup_test.sh TESSARY_EXECUTABLE}
 source "$(dirname "$0")/xvfb_lib.sh"
 start_xvfb
@@ -47,7 +48,10 @@ E2E_PIDS+=("$pid")
 box=$(wait_window "$pid" '^Game not found$') || fail "the not-found message did not appear"
 [ ! -e "$app/maplog.txt" ] || fail "a cache was written although the game was not found"
 xdotool windowfocus --sync "$box"
-xdotool key Return
+xdotool key Escape
 wait_exit "$pid" 10 || fail "the program did not end after the message"
+status=0
+wait "$pid" || status=$?
+[ "$status" -ne 0 ] || fail "the program ended with status 0 without the game"
 [ ! -e "$app/maplog.txt" ] || fail "a cache was written after the message"
 echo "startup end-to-end: passed"
