@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdlib>
 #include <string>
 
 namespace tessary {
@@ -9,8 +10,15 @@ public:
     virtual ~Application() = default;
     // Let the queued window events run once, then return.
     virtual void ProcessPendingEvents() = 0;
-    // End the process at once: no unload step of any window runs.
-    [[noreturn]] virtual void EndProcess() = 0;
+    // End the process at once: no unload step of any window runs. The exit
+    // status is 0 for a normal end.
+    [[noreturn]] void EndProcess() {
+        EndProcessWithStatus(0);
+        std::abort();  // not reached
+    }
+    // The same with the given exit status; any other than 0 tells whoever
+    // started the program that it could not do its job.
+    [[noreturn]] virtual void EndProcessWithStatus(int status) = 0;
     // The folder that holds the program's own executable (no trailing separator).
     virtual std::string ProgramFolder() const = 0;
     // This user's own folder for the program's cached files, for when the

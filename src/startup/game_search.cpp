@@ -27,6 +27,8 @@ float PassProgress(double start, int index, int driveCount) {
     return static_cast<float>(start + kPassSpan * (index + 1) / driveCount);
 }
 
+}  // namespace
+
 // The game folder with its separator, then "Home" and "Maps". The search
 // matched the executable's name, so the path ends with it in some letter
 // case; a shorter path keeps nothing of itself.
@@ -39,8 +41,6 @@ std::string GameMapsFolderOf(const std::string& gameExePath) {
     folder += "Maps";
     return folder;
 }
-
-}  // namespace
 
 GameSearch::GameSearch(Drives& drives, TreeSearch& treeSearch) : drives_(drives), treeSearch_(treeSearch) {}
 

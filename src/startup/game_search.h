@@ -18,6 +18,10 @@ inline constexpr const char* kGameExeName = "Marrowby.exe";
 // folder.
 inline bool NamesAPlace(const std::string& path) { return path.size() > 3; }
 
+// The maps folder of the game whose executable is at gameExePath (its name
+// in any letter case): the game's folder, then "Home" and "Maps".
+std::string GameMapsFolderOf(const std::string& gameExePath);
+
 // Told the progress bar's value before each drive of each pass.
 using SearchProgress = std::function<void(float)>;
 

@@ -1,15 +1,21 @@
 #include "startup/start_sequence.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "forms/message_title.h"
 #include "forms/startup_layout.h"
 #include "platform/application.h"
 #include "platform/drives.h"
 #include "platform/failure.h"
+#include "platform/files.h"
+#include "platform/game_folder_chooser.h"
 #include "platform/message_boxes.h"
+#include "platform/path.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
 #include "platform/startup_windows.h"
@@ -28,10 +34,23 @@ constexpr double kSplashHalfWidthTwips = kSplashClientSize.width * kSplashScale.
 
 constexpr const char* kNotFoundText = "The game cannot be found on this computer.";
 constexpr const char* kNotFoundCaption = "Game not found";
+constexpr const char* kChooseQuestion = "Do you want to choose the game's folder yourself?";
+constexpr const char* kChooseTitle = "Choose the folder that holds Marrowby.exe";
+// The exit status when the program ends without the game.
+constexpr int kGameNotFoundStatus = 1;
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
+}
 
 }  // namespace
 
 StartSequence::StartSequence(StartupServices services) : services_(services) {}
+
+StartSequence::StartSequence(StartupServices services, GameFolderChoice choice)
+    : services_(services), choice_(choice) {}
 
 void StartSequence::Run() {
     auto& splash = services_.splash;
@@ -81,13 +100,7 @@ void StartSequence::SearchTheDrives() {
     pointer.Set(PointerShape::Default);
     services_.application.ProcessPendingEvents();
     std::optional<std::string> found = search.FindGameMapsFolder(showProgress);
-    if (!found) {
-        const std::string places = services_.drives.SearchedPlaces();
-        services_.messages.ShowOk(places.empty() ? kNotFoundText : kNotFoundText + ("\n\n" + places),
-                                  kNotFoundCaption);
-        pointer.Set(PointerShape::Default);
-        services_.application.EndProcess();
-    }
+    if (!found) found = MapsFolderThePlayerChooses();
 
     splash.SetProgress(85);
     gameMapsFolder_ = std::move(*found);
@@ -95,6 +108,43 @@ void StartSequence::SearchTheDrives() {
     services_.cache.Write(gameMapsFolder_);
     splash.SetProgress(95);
     pointer.Set(PointerShape::Default);
+}
+
+std::string StartSequence::MapsFolderThePlayerChooses() {
+    const std::string places = services_.drives.SearchedPlaces();
+    const std::string notFound = places.empty() ? kNotFoundText : kNotFoundText + ("\n\n" + places);
+    if (!choice_) {
+        services_.messages.ShowOk(notFound, kNotFoundCaption);
+        services_.pointer.Set(PointerShape::Default);
+        services_.application.EndProcessWithStatus(kGameNotFoundStatus);
+    }
+    std::string text = notFound;
+    while (choice_->chooser.AskToChoose(text + "\n\n" + kChooseQuestion, kNotFoundCaption)) {
+        const std::string folder = choice_->chooser.ChooseFolder(kChooseTitle);
+        // Cancelling the folder dialog asks again.
+        if (folder.empty()) continue;
+        if (const std::optional<std::string> exe = GameExeIn(folder)) return GameMapsFolderOf(*exe);
+        text = std::string(kGameExeName) + " is not in the folder " + folder + ".";
+    }
+    services_.pointer.Set(PointerShape::Default);
+    services_.application.EndProcessWithStatus(kGameNotFoundStatus);
+    std::abort();  // not reached
+}
+
+std::optional<std::string> StartSequence::GameExeIn(const std::string& folder) const {
+    std::vector<std::string> names;
+    try {
+        names = choice_->files.NamesIn(folder);
+    } catch (const RuntimeFailure&) {
+        return std::nullopt;  // a folder that cannot be read holds no game for the program
+    }
+    for (const std::string& name : names) {
+        if (!SameIgnoringCase(name, kGameExeName)) continue;
+        const std::string path =
+            folder.back() == kPathSeparator ? folder + name : JoinPath(folder, name);
+        if (choice_->files.FileExists(path)) return path;
+    }
+    return std::nullopt;
 }
 
 }  // namespace tessary

@@ -2,12 +2,15 @@
 // The program's start: the splash window, the game's maps folder from the
 // location cache or a search of the drives, then the main frame.
 
+#include <optional>
 #include <string>
 
 namespace tessary {
 
 class Application;
 class Drives;
+class Files;
+class GameFolderChooser;
 class LocationCache;
 class MainFrame;
 class MessageBoxes;
@@ -28,12 +31,22 @@ struct StartupServices {
     LocationCache& cache;
 };
 
+// The player's way out when the search does not find the game: the folder
+// the player chooses is accepted when it holds the game's executable.
+struct GameFolderChoice {
+    GameFolderChooser& chooser;
+    const Files& files;
+};
+
 class StartSequence {
 public:
+    // Without a folder choice, the game not found is a message and the end.
     explicit StartSequence(StartupServices services);
+    StartSequence(StartupServices services, GameFolderChoice choice);
 
     // Shows the splash, finds the game's maps folder and shows the main
-    // frame. Ends the process when the game cannot be found. A failure
+    // frame. When the game cannot be found the player may choose its
+    // folder; declining ends the process with a non-zero status. A failure
     // after that is shown to the player, the cache is deleted and the
     // splash stays up until the player closes it.
     void Run();
@@ -42,10 +55,17 @@ public:
     const std::string& GameMapsFolder() const { return gameMapsFolder_; }
 
 private:
-    // Searches the drives, ending the process when the game is not there.
+    // Searches the drives; when the game is not there, asks the player.
     void SearchTheDrives();
+    // The maps folder of the game in a folder the player chooses; ends the
+    // process when the player declines.
+    std::string MapsFolderThePlayerChooses();
+    // The path of the game's executable directly in the folder (its name in
+    // any letter case), or nothing.
+    std::optional<std::string> GameExeIn(const std::string& folder) const;
 
     StartupServices services_;
+    std::optional<GameFolderChoice> choice_;
     std::string gameMapsFolder_;
 };
 

@@ -30,7 +30,7 @@ run_app "$app"
 box=$(wait_named '^Game not found$' 120) || fail "the not-found message did not appear"
 [ ! -e "$app/maplog.txt" ] || fail "a cache was written although the game was not found"
 xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus "$box" || true
-xdotool key --window "$box" Return
+xdotool key --window "$box" Escape
 wait_exit "$pid" 20 || fail "the program did not end after the message"
 [ ! -e "$app/maplog.txt" ] || fail "a cache was written after the message"
 echo "Windows start-up end-to-end: passed"

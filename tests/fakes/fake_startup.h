@@ -4,6 +4,7 @@
 // to one shared event log, so a test can check its order.
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
 #include <set>
@@ -16,6 +17,7 @@
 #include "platform/drives.h"
 #include "platform/failure.h"
 #include "platform/files.h"
+#include "platform/game_folder_chooser.h"
 #include "platform/message_boxes.h"
 #include "platform/path.h"
 #include "platform/pointer.h"
@@ -63,7 +65,8 @@ class FakeApplication : public Application {
 public:
     explicit FakeApplication(EventLog& log) : log_(log) {}
     void ProcessPendingEvents() override { log_.push_back("events"); }
-    [[noreturn]] void EndProcess() override {
+    [[noreturn]] void EndProcessWithStatus(int status) override {
+        endStatus = status;
         log_.push_back("end process");
         throw ProcessEnded{};
     }
@@ -74,6 +77,7 @@ public:
     // Set when the program's folder is not writable, or it is installed.
     std::string userCacheFolder;
     bool installedForAllUsers = false;
+    int endStatus = -1;
 
 private:
     EventLog& log_;
@@ -121,8 +125,12 @@ public:
     void Move(const std::string&, const std::string&) override { throw std::logic_error("not used"); }
     bool FileExists(const std::string& path) const override { return contents.count(path) != 0; }
     FileStamp Stamp(const std::string&) const override { throw std::logic_error("not used"); }
-    std::vector<std::string> NamesIn(const std::string&) const override {
-        throw std::logic_error("not used");
+    std::vector<std::string> NamesIn(const std::string& folder) const override {
+        std::vector<std::string> names;
+        for (const auto& [path, bytes] : contents) {
+            if (Parent(path) == folder) names.push_back(path.substr(folder.size() + 1));
+        }
+        return names;
     }
     void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
     bool NameTaken(const std::string& path) const override { return FileExists(path); }
@@ -174,6 +182,29 @@ public:
     }
     std::map<std::string, std::string> results;
     std::map<std::string, bool> failingRoots;
+};
+
+// The player says yes to the question while folders are queued, and picks
+// them one by one in the folder dialog ("" stands for cancelling it).
+class FakeGameFolderChooser : public GameFolderChooser {
+public:
+    explicit FakeGameFolderChooser(EventLog& log) : log_(log) {}
+    bool AskToChoose(const std::string& text, const std::string& caption) override {
+        asked.emplace_back(text, caption);
+        log_.push_back("ask " + text);
+        return !folders.empty();
+    }
+    std::string ChooseFolder(const std::string&) override {
+        const std::string folder = folders.front();
+        folders.pop_front();
+        log_.push_back("choose " + folder);
+        return folder;
+    }
+    std::deque<std::string> folders;
+    std::vector<std::pair<std::string, std::string>> asked;
+
+private:
+    EventLog& log_;
 };
 
 class FakeSplash : public SplashWindow {
@@ -239,12 +270,14 @@ struct StartupFakes {
     FakeTreeSearch treeSearch;
     FakeSplash splash{log};
     FakeMainFrame mainFrame{log};
+    FakeGameFolderChooser chooser{log};
     LocationCache cache{application, files, files};
 
     StartupServices Services() {
         return StartupServices{screen,     pointer, application, messages, drives,
                                treeSearch, splash,  mainFrame,   cache};
     }
+    GameFolderChoice Choice() { return GameFolderChoice{chooser, files}; }
 };
 
 }  // namespace tessary::fakes

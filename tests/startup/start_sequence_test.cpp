@@ -50,7 +50,7 @@ protected:
     }
 
     void Start() {
-        StartSequence start(fakes.Services());
+        StartSequence start(fakes.Services(), fakes.Choice());
         start.Run();
         gameMapsFolder = start.GameMapsFolder();
     }
@@ -103,24 +103,43 @@ TEST_F(StartSequenceTest, FailingSearchOfOneDriveCountsAsNoGameThere) {
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
-TEST_F(StartSequenceTest, NoGameShowsTheMessageAfterDriveOAndEndsTheProcess) {
+TEST_F(StartSequenceTest, NoGameAsksAfterDriveOAndDecliningEndsTheProcessWithAFailure) {
     // Every drive fixed, none holds the game; an old cache stays as it was.
     for (int i = 0; i <= 14; ++i) fakes.drives.types[i] = 3;
     fakes.treeSearch.results["P:\\"] = "P:\\" + kExe;  // after O:: never looked at
     CacheHolds("\"ab\"\r\n");
-    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services(), fakes.Choice()).Run(), ProcessEnded);
 
     EventLog expected = Opening();
     Append(expected, Scan(14));
-    Append(expected,
-           {"message The game cannot be found on this computer.", "pointer default", "end process"});
+    Append(expected, {"ask The game cannot be found on this computer.\n\n"
+                      "Do you want to choose the game's folder yourself?",
+                      "pointer default", "end process"});
     EXPECT_EQ(fakes.log, expected);
-    ASSERT_EQ(fakes.messages.shown.size(), 1u);
-    EXPECT_EQ(fakes.messages.shown[0].second, "Game not found");
+    ASSERT_EQ(fakes.chooser.asked.size(), 1u);
+    EXPECT_EQ(fakes.chooser.asked[0].second, "Game not found");
+    EXPECT_NE(fakes.application.endStatus, 0);
     EXPECT_FALSE(fakes.mainFrame.shown);
     EXPECT_EQ(fakes.files.writes, 0);
     EXPECT_EQ(fakes.files.deletes, 0);
     EXPECT_EQ(fakes.files.contents[CachePath()], "\"ab\"\r\n");
+}
+
+TEST_F(StartSequenceTest, ChosenFolderThatHoldsTheGameGoesOnAndIsCached) {
+    const std::string game = JoinPath("Z:", "Hunt");
+    fakes.files.contents[JoinPath(game, "MARROWBY.EXE")] = "MZ";
+    fakes.files.contents[JoinPath("Z:", "marrowby.exe.txt")] = "";
+    // Cancelled once, then a folder without the game, then the game's.
+    fakes.chooser.folders = {"", "Z:", game};
+    Start();
+
+    ASSERT_EQ(fakes.chooser.asked.size(), 3u);
+    EXPECT_EQ(fakes.chooser.asked[2].first,
+              "Marrowby.exe is not in the folder Z:.\n\nDo you want to choose the game's folder yourself?");
+    const std::string maps = Maps(game + kPathSeparator);
+    EXPECT_EQ(gameMapsFolder, maps);
+    EXPECT_EQ(fakes.files.contents[CachePath()], "\"" + maps + "\"\r\n");
+    EXPECT_TRUE(fakes.mainFrame.shown);
 }
 
 TEST_F(StartSequenceTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlacesSearched) {

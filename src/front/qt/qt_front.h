@@ -16,6 +16,7 @@
 //   MessageBoxes, Shell     QtScreen, QtPointer, QtApplication,
 //                           QtMessageBoxes, QtShell (qt_process_services.h)
 //   RunningCopy             QtRunningCopy (qt_running_copy.h)
+//   GameFolderChooser       QtGameFolderChooser (qt_game_folder_chooser.h)
 //
 // QtProgram (qt_program.h) puts them together and runs the start-up.
 
@@ -24,6 +25,7 @@
 #include "front/qt/mover_window.h"
 #include "front/qt/qt_canvas.h"
 #include "front/qt/qt_file_list.h"
+#include "front/qt/qt_game_folder_chooser.h"
 #include "front/qt/qt_process_services.h"
 #include "front/qt/qt_program.h"
 #include "front/qt/qt_region_ops.h"

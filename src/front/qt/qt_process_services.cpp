@@ -70,9 +70,9 @@ double QtInsideOfWindow::HeightTwips() const { return window_ ? window_->height(
 
 void QtApplication::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
-void QtApplication::EndProcess() {
+void QtApplication::EndProcessWithStatus(int status) {
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(status);
 }
 
 std::string QtApplication::ProgramFolder() const {

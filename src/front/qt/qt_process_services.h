@@ -51,7 +51,7 @@ private:
 class QtApplication final : public Application {
 public:
     void ProcessPendingEvents() override;
-    [[noreturn]] void EndProcess() override;
+    [[noreturn]] void EndProcessWithStatus(int status) override;
     std::string ProgramFolder() const override;
     // UserCacheFolderFor(ProgramFolder()).
     std::string UserCacheFolder() const override;

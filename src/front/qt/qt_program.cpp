@@ -12,7 +12,8 @@ QtProgram::QtProgram()
       splash_(screen_),
       mainFrame_([this](QWidget& frame) { LoadMover(frame); }),
       start_(StartupServices{screen_, pointer_, application_, messages_, drives_, treeSearch_, splash_,
-                             mainFrame_, locationCache_}) {}
+                             mainFrame_, locationCache_},
+             GameFolderChoice{folderChooser_, files_}) {}
 
 QtProgram::~QtProgram() {
     // The frame and the map window it owns go first: they use the services

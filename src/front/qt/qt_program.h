@@ -9,6 +9,7 @@
 #include "front/posix/posix_files.h"
 #include "front/posix/tree_search.h"
 #include "front/qt/main_frame.h"
+#include "front/qt/qt_game_folder_chooser.h"
 #include "front/qt/qt_process_services.h"
 #include "front/qt/splash_window.h"
 #include "startup/location_cache.h"
@@ -42,6 +43,7 @@ private:
     QtPointer pointer_;
     QtApplication application_;
     QtMessageBoxes messages_;
+    QtGameFolderChooser folderChooser_;
     PosixFiles files_;
     // The map window's files: a file a transfer replaces goes to the trash.
     GioTrashFiles moverFiles_{files_};

@@ -21,6 +21,8 @@
 //                           Win32MessageBoxes, Win32Shell
 //                           (win32_process_services.h)
 //   RunningCopy             Win32RunningCopy (win32_running_copy.h)
+//   GameFolderChooser       Win32GameFolderChooser
+//                           (win32_game_folder_chooser.h)
 //
 // Win32Program (win32_program.h) puts them together and runs the start-up.
 
@@ -32,6 +34,7 @@
 #include "front/win32/win32_drives.h"
 #include "front/win32/win32_file_list.h"
 #include "front/win32/win32_files.h"
+#include "front/win32/win32_game_folder_chooser.h"
 #include "front/win32/win32_process_services.h"
 #include "front/win32/win32_program.h"
 #include "front/win32/win32_region_ops.h"

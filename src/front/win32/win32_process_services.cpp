@@ -54,7 +54,7 @@ void Win32Application::ProcessPendingEvents() {
     }
 }
 
-void Win32Application::EndProcess() { ExitProcess(0); }
+void Win32Application::EndProcessWithStatus(int status) { ExitProcess(static_cast<UINT>(status)); }
 
 std::string Win32Application::ProgramFolder() const {
     std::wstring path(MAX_PATH, L'\0');

@@ -39,7 +39,7 @@ public:
     // One pass over the queued messages (PeekMessage / DispatchMessage). A
     // quit request met on the way is put back for the main loop.
     void ProcessPendingEvents() override;
-    [[noreturn]] void EndProcess() override;
+    [[noreturn]] void EndProcessWithStatus(int status) override;
     // The folder of the executable (GetModuleFileNameW), without the last "\".
     std::string ProgramFolder() const override;
     // "": on Windows the location cache stays beside the program.

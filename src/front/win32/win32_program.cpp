@@ -6,7 +6,8 @@ Win32Program::Win32Program()
     : splash_(screen_),
       mainFrame_([this](HWND frame, HWND client) { LoadMover(frame, client); }),
       start_(StartupServices{screen_, pointer_, application_, messages_, drives_, treeSearch_, splash_,
-                             mainFrame_, locationCache_}) {}
+                             mainFrame_, locationCache_},
+             GameFolderChoice{folderChooser_, files_}) {}
 
 int Win32Program::Run() {
     start_.Run();

@@ -12,6 +12,7 @@
 #include "front/win32/tree_search.h"
 #include "front/win32/win32_drives.h"
 #include "front/win32/win32_files.h"
+#include "front/win32/win32_game_folder_chooser.h"
 #include "front/win32/win32_process_services.h"
 #include "startup/location_cache.h"
 #include "startup/start_sequence.h"
@@ -34,6 +35,7 @@ private:
     Win32Pointer pointer_;
     Win32Application application_;
     Win32MessageBoxes messages_;
+    Win32GameFolderChooser folderChooser_;
     Win32Files files_;
     Win32Drives drives_;
     Win32TreeSearch treeSearch_;
