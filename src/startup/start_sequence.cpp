@@ -47,8 +47,6 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-StartSequence::StartSequence(StartupServices services) : services_(services) {}
-
 StartSequence::StartSequence(StartupServices services, GameFolderChoice choice)
     : services_(services), choice_(choice) {}
 
@@ -113,14 +111,9 @@ void StartSequence::SearchTheDrives() {
 std::string StartSequence::MapsFolderThePlayerChooses() {
     const std::string places = services_.drives.SearchedPlaces();
     const std::string notFound = places.empty() ? kNotFoundText : kNotFoundText + ("\n\n" + places);
-    if (!choice_) {
-        services_.messages.ShowOk(notFound, kNotFoundCaption);
-        services_.pointer.Set(PointerShape::Default);
-        services_.application.EndProcessWithStatus(kGameNotFoundStatus);
-    }
     std::string text = notFound;
-    while (choice_->chooser.AskToChoose(text + "\n\n" + kChooseQuestion, kNotFoundCaption)) {
-        const std::string folder = choice_->chooser.ChooseFolder(kChooseTitle);
+    while (choice_.chooser.AskToChoose(text + "\n\n" + kChooseQuestion, kNotFoundCaption)) {
+        const std::string folder = choice_.chooser.ChooseFolder(kChooseTitle);
         // Cancelling the folder dialog asks again.
         if (folder.empty()) continue;
         if (const std::optional<std::string> exe = GameExeIn(folder)) return GameMapsFolderOf(*exe);
@@ -134,7 +127,7 @@ std::string StartSequence::MapsFolderThePlayerChooses() {
 std::optional<std::string> StartSequence::GameExeIn(const std::string& folder) const {
     std::vector<std::string> names;
     try {
-        names = choice_->files.NamesIn(folder);
+        names = choice_.files.NamesIn(folder);
     } catch (const RuntimeFailure&) {
         return std::nullopt;  // a folder that cannot be read holds no game for the program
     }
@@ -142,7 +135,7 @@ std::optional<std::string> StartSequence::GameExeIn(const std::string& folder) c
         if (!SameIgnoringCase(name, kGameExeName)) continue;
         const std::string path =
             folder.back() == kPathSeparator ? folder + name : JoinPath(folder, name);
-        if (choice_->files.FileExists(path)) return path;
+        if (choice_.files.FileExists(path)) return path;
     }
     return std::nullopt;
 }

@@ -40,8 +40,6 @@ struct GameFolderChoice {
 
 class StartSequence {
 public:
-    // Without a folder choice, the game not found is a message and the end.
-    explicit StartSequence(StartupServices services);
     StartSequence(StartupServices services, GameFolderChoice choice);
 
     // Shows the splash, finds the game's maps folder and shows the main
@@ -65,7 +63,7 @@ private:
     std::optional<std::string> GameExeIn(const std::string& folder) const;
 
     StartupServices services_;
-    std::optional<GameFolderChoice> choice_;
+    GameFolderChoice choice_;
     std::string gameMapsFolder_;
 };
 

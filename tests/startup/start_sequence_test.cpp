@@ -148,7 +148,7 @@ TEST_F(StartSequenceTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlac
     fakes.drives.count = 46;
     for (int i = 0; i < 46; ++i) fakes.drives.types[i] = 3;
     fakes.drives.places = "Searched: ~/.wine, 2 Lutris prefixes.";
-    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services(), fakes.Choice()).Run(), ProcessEnded);
 
     std::vector<float> values;
     for (const std::string& event : fakes.log) {
@@ -160,10 +160,11 @@ TEST_F(StartSequenceTest, ManyDrivesShareOutTheProgressAndTheMessageNamesThePlac
     EXPECT_EQ(values[2 + 45], 35);
     EXPECT_LT(values[2 + 46 + 44], 65);
     EXPECT_EQ(values.back(), 65);
-    ASSERT_EQ(fakes.messages.shown.size(), 1u);
-    EXPECT_EQ(fakes.messages.shown[0].first,
-              "The game cannot be found on this computer.\n\nSearched: ~/.wine, 2 Lutris prefixes.");
-    EXPECT_EQ(fakes.messages.shown[0].second, "Game not found");
+    ASSERT_EQ(fakes.chooser.asked.size(), 1u);
+    EXPECT_EQ(fakes.chooser.asked[0].first.rfind(
+                  "The game cannot be found on this computer.\n\nSearched: ~/.wine, 2 Lutris prefixes.\n\n", 0),
+              0u);
+    EXPECT_EQ(fakes.chooser.asked[0].second, "Game not found");
 }
 
 TEST_F(StartSequenceTest, GameOnlyOnDrivesThatAreNotFixedIsNotFound) {
@@ -171,14 +172,14 @@ TEST_F(StartSequenceTest, GameOnlyOnDrivesThatAreNotFixedIsNotFound) {
     for (char letter = 'A'; letter <= 'O'; ++letter) {
         fakes.treeSearch.results[std::string(1, letter) + ":\\"] = std::string(1, letter) + ":\\" + kExe;
     }
-    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services(), fakes.Choice()).Run(), ProcessEnded);
     EXPECT_EQ(fakes.splash.progress, 65);
 }
 
 TEST_F(StartSequenceTest, ShortSearchResultIsNotAGame) {
     fakes.drives.types = {{14, 3}};
     fakes.treeSearch.results["O:\\"] = "O:\\";
-    EXPECT_THROW(StartSequence(fakes.Services()).Run(), ProcessEnded);
+    EXPECT_THROW(StartSequence(fakes.Services(), fakes.Choice()).Run(), ProcessEnded);
     EXPECT_FALSE(fakes.mainFrame.shown);
 }
 

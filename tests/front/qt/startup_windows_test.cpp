@@ -175,7 +175,8 @@ TEST(MainFrameTest, AFailingMapWindowLoadLeavesNoFrameOpen) {
         throw RuntimeFailure(kDeviceIOError, "The shape cannot be made");
     });
     StartSequence start(StartupServices{fakes.screen, fakes.pointer, fakes.application, fakes.messages,
-                                        fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.cache});
+                                        fakes.drives, fakes.treeSearch, fakes.splash, frame, fakes.cache},
+                        fakes.Choice());
     fakes.files.contents[fakes.cache.Path()] = "\"/games/Home/Maps\"\r\n";
     start.Run();
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
