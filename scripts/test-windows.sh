@@ -84,7 +84,7 @@ check_exe() {
   grep -q "^Magic[[:space:]]*$magic" <<<"$headers" || { echo "$exe is not of magic $magic" >&2; exit 1; }
   grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" || { echo "$exe is not a GUI program" >&2; exit 1; }
   grep -q 'symbols stripped' <<<"$headers" || { echo "$exe is not stripped" >&2; exit 1; }
-  if grep 'DLL Name' <<<"$headers" | grep -viE 'kernel32|user32|gdi32|comctl32|shell32|msvcrt|advapi32'; then
+  if grep 'DLL Name' <<<"$headers" | grep -viE 'kernel32|user32|gdi32|comctl32|shell32|ole32|msvcrt|advapi32'; then
     echo "$exe imports a DLL that is not Windows' own" >&2; exit 1
   fi
 }
