@@ -61,6 +61,11 @@ public:
     void Load();
     void Unload();
     void RefreshMapLists();
+    // Both lists re-read because their folders changed on disk or the player
+    // asked for it. The chosen map stays chosen and highlighted while its
+    // name is still listed; when it is gone it is forgotten: idle looks and
+    // no preview. A re-read asked for during a move waits for the move's end.
+    void FollowFolders();
 
     // What the player does.
     void Install();           // the install button pressed
@@ -81,6 +86,13 @@ public:
     RegionHandle ShapeRegion = kNoRegion;
 
 private:
+    // Runs a move; a re-read of the lists asked for meanwhile (the folders
+    // change under the move, a message box lets other events through) runs
+    // once the move has ended.
+    void WhileMoving(const std::function<void()>& move);
+
+    bool moving_ = false;
+    bool followWaiting_ = false;
     GameMapsPlace game_;
     // "Stored Maps" inside the game's maps folder.
     std::string storedMapsFolder_;

@@ -129,15 +129,19 @@ void Transfer(Mover& mover, const MoverControls& controls, const MoverWindowServ
 }  // namespace
 
 void Mover::Install() {
-    Transfer(*this, controls_, services_,
-             {true, ButtonLook::InstallReady, MapControl::InstallButton, controls_.storedList,
-              controls_.gameList, SelectedStoredMap, controls_.storedList});
+    WhileMoving([this] {
+        Transfer(*this, controls_, services_,
+                 {true, ButtonLook::InstallReady, MapControl::InstallButton, controls_.storedList,
+                  controls_.gameList, SelectedStoredMap, controls_.storedList});
+    });
 }
 
 void Mover::Store() {
-    Transfer(*this, controls_, services_,
-             {false, ButtonLook::StoreReady, MapControl::StoreButton, controls_.gameList,
-              controls_.storedList, SelectedGameMap, controls_.storedList});
+    WhileMoving([this] {
+        Transfer(*this, controls_, services_,
+                 {false, ButtonLook::StoreReady, MapControl::StoreButton, controls_.gameList,
+                  controls_.storedList, SelectedGameMap, controls_.storedList});
+    });
 }
 
 void Mover::FlickInstallIdle() {

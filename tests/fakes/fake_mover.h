@@ -299,6 +299,8 @@ private:
         if (!disk_.IsFolder(folder)) throw RuntimeFailure(kPathNotFound, "Path not found: " + folder);
         disk_.Check("list " + folder);
         entries_ = disk_.NamesIn(folder, FilePattern(pattern_));
+        // As a real list: a re-read loses the highlight of a name gone from the folder.
+        if (std::find(entries_.begin(), entries_.end(), selected) == entries_.end()) selected.clear();
     }
 
     std::string name_;

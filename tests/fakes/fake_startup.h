@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -89,8 +90,11 @@ public:
     void ShowOk(const std::string& text, const std::string& caption) override {
         shown.emplace_back(text, caption);
         log_.push_back("message " + text);
+        if (whileShown) whileShown();
     }
     std::vector<std::pair<std::string, std::string>> shown;
+    // Runs while a message is up, as other events may.
+    std::function<void()> whileShown;
 
 private:
     EventLog& log_;

@@ -303,5 +303,46 @@ TEST(MoverTransfer, SelectionLostOrOddNameAtThePress) {
     EXPECT_TRUE(f.disk.HasFile(f.Stored("Lake.bmp")));
 }
 
+// Another program adds and deletes maps: the chosen map stays chosen while it
+// is listed and is forgotten when it goes; a move is never re-read under.
+TEST(MoverTransfer, TheListsFollowTheFoldersAndKeepOutOfAMove) {
+    Loaded f;
+    f.ClickStored("Lake.gmx");
+    f.disk.AddFile(f.Stored("Pond.gmx"), "pond map");
+    f.mover.FollowFolders();
+    EXPECT_EQ(f.storedList.Entries(), (Names{"Lake.gmx", "Pond.gmx"}));
+    EXPECT_EQ(f.storedList.selected, "Lake.gmx");
+    EXPECT_EQ(f.mover.SelectedStoredMap, f.Stored("Lake.gmx"));
+    EXPECT_EQ(f.Looks(), "install");
+    EXPECT_EQ(f.controls.Preview(), f.Stored("Lake.bmp"));
+
+    f.disk.files.erase(f.Stored("Lake.gmx"));
+    f.mover.FollowFolders();
+    EXPECT_EQ(f.storedList.Entries(), (Names{"Pond.gmx"}));
+    EXPECT_EQ(f.mover.SelectedStoredMap, "");
+    EXPECT_EQ(f.mover.PreviewPicturePath, "");
+    EXPECT_EQ(f.Looks(), "idle");
+    EXPECT_EQ(f.controls.Preview(), std::nullopt);
+    EXPECT_FALSE(f.controls.NoPictureShown());
+
+    // A move that does not start says so in a message box; a re-read asked
+    // for meanwhile waits for the move's end.
+    f.ClickStored("Pond.gmx");
+    f.storedList.selected.clear();
+    std::size_t logAtMessage = 0;
+    f.messages.whileShown = [&] {
+        f.mover.FollowFolders();
+        logAtMessage = f.log.size();
+    };
+    f.ClearLog();
+    f.mover.Install();
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    ASSERT_GT(logAtMessage, 0u);
+    EXPECT_EQ(f.log.back(), "stored list refresh");
+    EXPECT_EQ(std::count(f.log.begin(), f.log.begin() + static_cast<std::ptrdiff_t>(logAtMessage),
+                         std::string("stored list refresh")),
+              1);  // the move's own re-read only
+}
+
 }  // namespace
 }  // namespace tessary

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWindow>
 
 #include "front/qt/asset_picture.h"
@@ -32,7 +33,8 @@ QtMoverWindow::QtMoverWindow(GameMapsPlace game, MoverWindowServices services, Q
       gameList_(NewList(this, MapControl::GameList, kGameListLook)),
       storedList_(NewList(this, MapControl::StoredList, kStoredListLook)),
       form_(std::move(game), services, *this, HostedList::Of(*gameList_), HostedList::Of(*storedList_),
-            pictures_, [this] { update(); }) {
+            pictures_, [this] { update(); }),
+      folderWatch_([this] { Behaviour().FollowFolders(); }) {
     setObjectName(QStringLiteral("Mover"));
     setWindowTitle(ToQString(kMoverCaption));
     setWindowIcon(ProgramIcon());
@@ -43,6 +45,9 @@ QtMoverWindow::QtMoverWindow(GameMapsPlace game, MoverWindowServices services, Q
     gameList_->setGeometry(ToQRect(form_.Place(MapControl::GameList)));
     storedList_->setGeometry(ToQRect(form_.Place(MapControl::StoredList)));
     setTabOrder(gameList_, storedList_);
+    auto* reread = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    reread->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(reread, &QShortcut::activated, this, [this] { Behaviour().FollowFolders(); });
     if (host == Host::InsideParent && parent != nullptr) parent->installEventFilter(this);
 }
 
@@ -55,6 +60,8 @@ QtMoverWindow::~QtMoverWindow() {
 
 void QtMoverWindow::LoadAndShow() {
     form_.Load();
+    // The folders the load step could list (none when the game is gone).
+    folderWatch_.Watch({gameList_->Folder(), storedList_->Folder()});
     show();
     raise();
     activateWindow();

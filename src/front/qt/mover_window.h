@@ -12,6 +12,7 @@
 
 #include "front/qt/qt_canvas.h"
 #include "front/qt/qt_file_list.h"
+#include "front/qt/qt_folder_watch.h"
 #include "front/qt/qt_region_ops.h"
 #include "mapwindow/mover_form.h"
 
@@ -65,6 +66,8 @@ private:
     QtFileList* gameList_;
     QtFileList* storedList_;
     MoverForm form_;
+    // Both lists follow their folders; F5 re-reads them as well.
+    QtFolderWatch folderWatch_;
     // The window follows the mouse while it is dragged by hand, where the
     // window system offers no move of its own: for a window of its own, the
     // mouse's offset from its top-left on the screen; inside a parent, the

@@ -18,6 +18,9 @@
 //   RunningCopy             QtRunningCopy (qt_running_copy.h)
 //   GameFolderChooser       QtGameFolderChooser (qt_game_folder_chooser.h)
 //
+// The map window's lists follow their folders through QtFolderWatch
+// (qt_folder_watch.h).
+//
 // QtProgram (qt_program.h) puts them together and runs the start-up.
 
 #include "front/posix/posix_front.h"

@@ -14,6 +14,9 @@ namespace tessary {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
+// How often the folders' change notifications are looked at.
+constexpr UINT_PTR kFolderTimer = 1;
+constexpr UINT kFolderTimerMs = 250;
 
 }  // namespace
 
@@ -41,6 +44,9 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
         CreateChildren();
     }
     form_.Load();
+    // The folders the load step could list (none when the game is gone).
+    watchingAll_ = folderWatch_.Watch({gameList_.Folder(), storedList_.Folder()});
+    if (folderWatch_.Watching()) SetTimer(window_, kFolderTimer, kFolderTimerMs, nullptr);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
@@ -165,8 +171,26 @@ LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) FocusList();
+        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+            FocusList();
+            // Where a folder cannot be watched, the lists are re-read when
+            // the player comes back to the window.
+            if (!watchingAll_) Behaviour().FollowFolders();
+        }
         return 0;
+    case WM_TIMER:
+        if (wParam == kFolderTimer) {
+            if (folderWatch_.Changed()) Behaviour().FollowFolders();
+            return 0;
+        }
+        break;
+    case WM_VKEYTOITEM:
+        // F5 in either list re-reads both; every other key is the list's own.
+        if (LOWORD(wParam) == VK_F5) {
+            Behaviour().FollowFolders();
+            return -2;
+        }
+        return -1;
     case WM_SETFOCUS: FocusList(); return 0;
     case WM_SETCURSOR:
         if (ApplyPointer(lParam)) return TRUE;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "front/win32/folder_watch.h"
 #include "front/win32/win32_canvas.h"
 #include "front/win32/win32_file_list.h"
 #include "front/win32/win32_region_ops.h"
@@ -72,6 +73,9 @@ private:
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
+    // Both lists follow their folders; F5 re-reads them as well.
+    Win32FolderWatch folderWatch_;
+    bool watchingAll_ = true;
 };
 
 }  // namespace tessary

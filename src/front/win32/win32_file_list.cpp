@@ -19,8 +19,9 @@ HWND Win32FileList::Create(HWND parent, int id, const LayoutRect& place, const F
     look_ = look;
     backBrush_.reset(CreateSolidBrush(ToColorRef(look.backColour)));
     // The model keeps the order; the box shows the entries as they come.
+    // The parent hears of the keys pressed in the box (WM_VKEYTOITEM).
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                        (look.flat ? WS_BORDER : 0);
+                        LBS_WANTKEYBOARDINPUT | (look.flat ? WS_BORDER : 0);
     window_ =
         CreateWindowExW(look.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, place.left, place.top,
                         place.width, place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

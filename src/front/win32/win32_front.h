@@ -24,6 +24,9 @@
 //   GameFolderChooser       Win32GameFolderChooser
 //                           (win32_game_folder_chooser.h)
 //
+// The map window's lists follow their folders through Win32FolderWatch
+// (folder_watch.h), which the window asks from a timer.
+//
 // Win32Program (win32_program.h) puts them together and runs the start-up.
 
 #include "front/win32/main_frame.h"

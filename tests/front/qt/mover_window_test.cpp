@@ -238,6 +238,18 @@ TEST_F(MoverWindowTest, APressSlidToAnotherEntryChoosesThatEntry) {
     EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Cedar.gmx");
 }
 
+TEST_F(MoverWindowTest, F5ReReadsBothListsKeepingTheChosenMap) {
+    ClickEntry(window->GameList(), 0);
+    temp.Write("Game/Home/Maps/Cedar.gmx", "cedar map");
+    temp.Write("Game/Home/Maps/Stored Maps/Lake.gmx", "lake map");
+    QTest::keyClick(&window->GameList(), Qt::Key_F5);
+    ASSERT_EQ(window->GameList().count(), 3);
+    EXPECT_EQ(window->StoredList().count(), 1);
+    EXPECT_EQ(window->GameList().currentRow(), 0);
+    EXPECT_EQ(window->Behaviour().SelectedGameMap, game + "/Aspen.gmx");
+    EXPECT_TRUE(window->Picture(MapControl::StoreButton).Visible());
+}
+
 // A picture that is a pipe is no picture, and never holds up the window.
 TEST_F(MoverWindowTest, APreviewPictureThatIsAPipeIsNoPicture) {
     ASSERT_EQ(::mkfifo((game + "/Birch.bmp").c_str(), 0644), 0);

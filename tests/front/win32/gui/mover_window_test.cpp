@@ -199,6 +199,19 @@ TEST_F(Win32MoverWindowTest, ClicksSetTheLooksThePreviewAndMoveTheFiles) {
     EXPECT_EQ(Looks(), "idle");
 }
 
+TEST_F(Win32MoverWindowTest, F5InEitherListReReadsBothKeepingTheChosenMap) {
+    const HWND gameList = window.GameList().Window(), storedList = window.StoredList().Window();
+    ClickEntry(gameList, 1);
+    WinTempFolder::WriteBytes(maps + "\\Alder.gmx", "alder");
+    WinTempFolder::WriteBytes(stored + "\\Lake.gmx", "lake");
+    SendMessageW(storedList, WM_KEYDOWN, VK_F5, 0);
+    EXPECT_EQ(Shown(gameList), (std::vector<std::string>{"Alder.gmx", "Aspen.gmx", "Birch.gmx", "Cedar.gmx"}));
+    EXPECT_EQ(Shown(storedList), std::vector<std::string>{"Lake.gmx"});
+    EXPECT_EQ(SendMessageW(gameList, LB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Birch.gmx");
+    EXPECT_EQ(Looks(), "store");
+}
+
 TEST_F(Win32MoverWindowTest, ARightButtonClickOnAnEntryChoosesItAsTheLeftButtonDoes) {
     const HWND gameList = window.GameList().Window();
     SetFocus(window.StoredList().Window());
