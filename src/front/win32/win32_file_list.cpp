@@ -27,6 +27,9 @@ HWND Win32FileList::Create(HWND parent, int id, const LayoutRect& place, const F
                         GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) return nullptr;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    // A list box never draws its window text; accessibility tools read it
+    // as the list's name.
+    SetWindowTextW(window_, Widen(look.accessibleName).c_str());
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32FileList::Procedure)));
@@ -159,9 +162,13 @@ LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (to != nullptr) SetFocus(to);
             return 0;
         }
+        if (wParam == VK_RETURN) {  // Return, and Enter on the keypad
+            if (onActivate) onActivate();
+            return 0;
+        }
         break;
     case WM_CHAR:
-        if (wParam == L'\t') return 0;
+        if (wParam == L'\t' || wParam == L'\r') return 0;
         break;
     default: break;
     }
