@@ -99,11 +99,12 @@ void QtFileList::SelectionChanged() {
 }
 
 void QtFileList::keyPressEvent(QKeyEvent* event) {
-    // Return, and Enter on the keypad, move the highlighted map; the list
-    // keeps every other key.
+    // Return, and Enter on the keypad, move the highlighted map, once for
+    // each press: a held key does not go on moving maps. The list keeps
+    // every other key.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
-        if (onActivate) onActivate();
+        if (!event->isAutoRepeat() && onActivate) onActivate();
         return;
     }
     QListWidget::keyPressEvent(event);

@@ -163,7 +163,10 @@ LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         if (wParam == VK_RETURN) {  // Return, and Enter on the keypad
-            if (onActivate) onActivate();
+            // Once for each press: a held key (bit 30, the key was already
+            // down) does not go on moving maps.
+            const bool repeat = (lParam & (LPARAM{1} << 30)) != 0;
+            if (!repeat && onActivate) onActivate();
             return 0;
         }
         break;

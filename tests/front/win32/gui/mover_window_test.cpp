@@ -277,6 +277,8 @@ TEST_F(Win32MoverWindowTest, ReturnInAListMovesItsHighlightedMapAndTheListsHaveN
     SendMessageW(storedList, WM_KEYDOWN, VK_HOME, 0);
     SendMessageW(storedList, WM_KEYDOWN, VK_END, 0);
     ASSERT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
+    SendMessageW(storedList, WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));  // a held key repeating
+    EXPECT_EQ(Shown(storedList).size(), 2u);
     pressReturn(storedList);
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Old.gmx"), "old");
     EXPECT_EQ(Shown(storedList), std::vector<std::string>{"Aspen.gmx"});
