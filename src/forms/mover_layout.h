@@ -80,11 +80,15 @@ struct FileListLook {
     Rgb textColour;
     bool flat;
     std::string_view toolTip;
+    // What a screen reader calls the list.
+    std::string_view accessibleName;
 };
-inline constexpr FileListLook kGameListLook{
-    {64, 64, 64}, {192, 192, 192}, true, "Select a map you would like to store for later use."};
-inline constexpr FileListLook kStoredListLook{
-    {64, 64, 64}, {192, 192, 192}, true, "Select a map you would like to install into the game."};
+inline constexpr FileListLook kGameListLook{{64, 64, 64}, {192, 192, 192}, true,
+                                            "Select a map you would like to store for later use.",
+                                            "Maps in the Game"};
+inline constexpr FileListLook kStoredListLook{{64, 64, 64}, {192, 192, 192}, true,
+                                              "Select a map you would like to install into the game.",
+                                              "Stored Maps"};
 
 // The label: its text starts at its left edge and it never takes the focus.
 inline constexpr std::string_view kNoPictureCaption = "No Picture is Available";

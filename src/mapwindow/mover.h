@@ -74,6 +74,10 @@ public:
     void ChooseGameMap();     // a map picked in the game maps list
     void ChooseStoredMap();   // a map picked in the stored maps list
     void ForgetStoredMap();   // the stored maps list lost the focus
+    // Return in a list: its highlighted map moves to the other side, as if
+    // it were clicked and then the store or install button pressed.
+    void StoreHighlightedMap();
+    void InstallHighlightedMap();
     void StartDrag();         // the bare surface pressed
     void Quit();
     void OpenCustomMapsPage();

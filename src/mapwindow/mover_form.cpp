@@ -29,6 +29,8 @@ MoverForm::MoverForm(GameMapsPlace game, const MoverWindowServices& services, Mo
     gameList.events.onClick = [this] { mover_->ChooseGameMap(); };
     storedList.events.onClick = [this] { mover_->ChooseStoredMap(); };
     storedList.events.onLostFocus = [this] { mover_->ForgetStoredMap(); };
+    gameList.events.onActivate = [this] { mover_->StoreHighlightedMap(); };
+    storedList.events.onActivate = [this] { mover_->InstallHighlightedMap(); };
 }
 
 void MoverForm::Press(int x, int y) {

@@ -144,6 +144,19 @@ void Mover::Store() {
     });
 }
 
+void Mover::StoreHighlightedMap() {
+    // With nothing highlighted there is nothing to click, so nothing happens.
+    if (controls_.gameList.SelectedFileName().empty()) return;
+    ChooseGameMap();
+    Store();
+}
+
+void Mover::InstallHighlightedMap() {
+    if (controls_.storedList.SelectedFileName().empty()) return;
+    ChooseStoredMap();
+    Install();
+}
+
 void Mover::FlickInstallIdle() {
     SetButtonLook(controls_, ButtonLook::InstallReady);
     SetButtonLook(controls_, ButtonLook::Idle);

@@ -45,6 +45,8 @@ struct FileListEvents {
     std::function<void()> onClick;
     // The focus moved to another control.
     std::function<void()> onLostFocus;
+    // Return or Enter pressed while the list has the focus.
+    std::function<void()> onActivate;
 };
 
 }  // namespace tessary

@@ -58,7 +58,12 @@ dismiss() {  # dismiss: OK on the message box, looked up again until it is gone
     [ -n "$id" ] || return 0
     xdotool windowactivate --sync "$id" 2>/dev/null || true
     xdotool key --window "$id" Return 2>/dev/null || true
-    sleep 0.5
+    # One Return for each box: a second one would reach the map list behind
+    # it once the box has gone, and move the highlighted map.
+    for _ in $(seq 10); do
+      xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | grep -qx "$id" || break
+      sleep 0.5
+    done
   done
   fail "the message box did not go"
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "forms/mover_layout.h"
@@ -36,6 +37,8 @@ void QtFileList::SetLook(const FileListLook& look) {
         setLineWidth(1);
     }
     setToolTip(QString::fromUtf8(look.toolTip.data(), static_cast<qsizetype>(look.toolTip.size())));
+    setAccessibleName(
+        QString::fromUtf8(look.accessibleName.data(), static_cast<qsizetype>(look.accessibleName.size())));
 }
 
 void QtFileList::SetFolder(const std::string& folder) {
@@ -93,6 +96,18 @@ void QtFileList::SelectionChanged() {
     model_.Select(selected >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(selected))
                                 : std::nullopt);
     if (selected >= 0 && (!before || static_cast<int>(*before) != selected) && onClick) onClick();
+}
+
+void QtFileList::keyPressEvent(QKeyEvent* event) {
+    // Return, and Enter on the keypad, move the highlighted map, once for
+    // each press: a held key does not go on moving maps. The list keeps
+    // every other key.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat() && onActivate) onActivate();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void QtFileList::focusOutEvent(QFocusEvent* event) {

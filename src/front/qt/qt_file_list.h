@@ -21,7 +21,7 @@ class QtFileList final : public QListWidget, public FileList, public FileListEve
 public:
     explicit QtFileList(QWidget* parent = nullptr);
 
-    // Colours, flat border and tooltip.
+    // Colours, flat border, tooltip and the name a screen reader gives it.
     void SetLook(const FileListLook& look);
 
     void SetFolder(const std::string& folder) override;
@@ -33,6 +33,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowEntries();

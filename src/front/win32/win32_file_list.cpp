@@ -28,6 +28,9 @@ HWND Win32FileList::Create(HWND parent, int id, const LayoutRect& place, const F
                         GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) return nullptr;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    // A list box never draws its window text; accessibility tools read it
+    // as the list's name.
+    SetWindowTextW(window_, Widen(look.accessibleName).c_str());
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32FileList::Procedure)));
@@ -160,9 +163,16 @@ LRESULT Win32FileList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (to != nullptr) SetFocus(to);
             return 0;
         }
+        if (wParam == VK_RETURN) {  // Return, and Enter on the keypad
+            // Once for each press: a held key (bit 30, the key was already
+            // down) does not go on moving maps.
+            const bool repeat = (lParam & (LPARAM{1} << 30)) != 0;
+            if (!repeat && onActivate) onActivate();
+            return 0;
+        }
         break;
     case WM_CHAR:
-        if (wParam == L'\t') return 0;
+        if (wParam == L'\t' || wParam == L'\r') return 0;
         break;
     default: break;
     }

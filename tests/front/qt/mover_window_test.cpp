@@ -1,4 +1,5 @@
 // The map window as a real Qt window (offscreen) over real folders.
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
@@ -276,6 +277,51 @@ TEST_F(MoverWindowTest, LeavingTheStoredListForTheOtherListForgetsTheStoredMapAn
     ClickSurface(fakes::kInstallFace);
     EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.gmx"));
     EXPECT_TRUE(window->Picture(MapControl::InstallIdle).Visible());
+}
+
+// Return (or Enter) in a list moves its highlighted map as a click on it and
+// a press of the store or install button would, even when the other list's
+// click took the chosen map away; a screen reader names each list.
+TEST_F(MoverWindowTest, ReturnInAListMovesItsHighlightedMapAndTheListsHaveNames) {
+    QtFileList& gameList = window->GameList();
+    QtFileList& storedList = window->StoredList();
+    temp.Write("Game/Home/Maps/Stored Maps/Old.gmx", "old map");
+    window->Behaviour().RefreshMapLists();
+    QTest::keyClick(&gameList, Qt::Key_Return);  // nothing highlighted: nothing moves
+    EXPECT_EQ(gameList.count(), 2);
+    EXPECT_EQ(fakes::ButtonLooks([this](MapControl c) { return window->Layout().Visible(c); }), "idle");
+
+    ClickEntry(gameList, 0);
+    storedList.setFocus(Qt::MouseFocusReason);
+    ClickEntry(storedList, 0);
+    gameList.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&gameList, Qt::Key_Return);
+    EXPECT_EQ(testing::ReadAll(game + "/Stored Maps/Aspen.gmx"), "aspen map");
+    EXPECT_TRUE(fs::exists(game + "/Stored Maps/Aspen.bmp"));
+    ASSERT_EQ(gameList.count(), 1);
+    EXPECT_EQ(gameList.item(0)->text(), QStringLiteral("Birch.GMX"));
+    EXPECT_EQ(storedList.count(), 2);
+    EXPECT_TRUE(window->Picture(MapControl::StoreIdle).Visible());
+
+    storedList.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&storedList, Qt::Key_Home);
+    QTest::keyClick(&storedList, Qt::Key_End);
+    ASSERT_EQ(window->Behaviour().SelectedStoredMap, game + "/Stored Maps/Old.gmx");
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&storedList, &held);  // a held key repeating
+    EXPECT_EQ(storedList.count(), 2);
+    QTest::keyClick(&storedList, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(testing::ReadAll(game + "/Old.gmx"), "old map");
+    ASSERT_EQ(storedList.count(), 1);
+    EXPECT_EQ(storedList.item(0)->text(), QStringLiteral("Aspen.gmx"));
+    EXPECT_EQ(gameList.count(), 2);
+    EXPECT_TRUE(storedList.hasFocus());
+    EXPECT_TRUE(messages.shown.empty());
+
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&gameList)->text(QAccessible::Name),
+              QStringLiteral("Maps in the Game"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&storedList)->text(QAccessible::Name),
+              QStringLiteral("Stored Maps"));
 }
 
 TEST_F(MoverWindowTest, SwitchingToAnotherWindowKeepsTheStoredMap) {

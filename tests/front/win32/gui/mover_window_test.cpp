@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -258,6 +259,63 @@ TEST_F(Win32MoverWindowTest, TheStoredMapAndItsButtonAreForgottenOnlyWhenTheFocu
     SendMessageW(storedList, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), gameList);
     EXPECT_EQ(window.Behaviour().SelectedGameMap, maps + "\\Aspen.gmx");
+}
+
+// Return in a list moves its highlighted map as a click on it and a press
+// of the store or install button would, even when the other list's click
+// took the chosen map away; a screen reader names each list.
+TEST_F(Win32MoverWindowTest, ReturnInAListMovesItsHighlightedMapAndTheListsHaveNames) {
+    const HWND gameList = window.GameList().Window(), storedList = window.StoredList().Window();
+    auto pressReturn = [](HWND list) {
+        SendMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
+        SendMessageW(list, WM_CHAR, L'\r', 1);
+    };
+    WinTempFolder::WriteBytes(stored + "\\Old.gmx", "old");
+    window.Behaviour().RefreshMapLists();
+    pressReturn(gameList);  // nothing highlighted: nothing moves
+    EXPECT_EQ(Looks(), "idle");
+    EXPECT_EQ(Shown(gameList).size(), 3u);
+
+    ClickEntry(gameList, 0);
+    ClickEntry(storedList, 0);
+    SetFocus(gameList);
+    pressReturn(gameList);
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.gmx"), "aspen");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Aspen.bmp"), SmallBmp(40, 30));
+    EXPECT_EQ(Shown(gameList), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx"}));
+    EXPECT_EQ(Shown(storedList), (std::vector<std::string>{"Aspen.gmx", "Old.gmx"}));
+    EXPECT_EQ(Looks(), "idle");
+
+    SetFocus(storedList);
+    SendMessageW(storedList, WM_KEYDOWN, VK_HOME, 0);
+    SendMessageW(storedList, WM_KEYDOWN, VK_END, 0);
+    ASSERT_EQ(window.Behaviour().SelectedStoredMap, stored + "\\Old.gmx");
+    SendMessageW(storedList, WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));  // a held key repeating
+    EXPECT_EQ(Shown(storedList).size(), 2u);
+    pressReturn(storedList);
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Old.gmx"), "old");
+    EXPECT_EQ(Shown(storedList), std::vector<std::string>{"Aspen.gmx"});
+    EXPECT_EQ(Shown(gameList), (std::vector<std::string>{"Birch.gmx", "Cedar.gmx", "Old.gmx"}));
+    EXPECT_EQ(GetFocus(), storedList);
+    EXPECT_TRUE(messages.shown.empty());
+
+    auto nameOf = [](HWND list) {
+        IAccessible* object = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(list, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                              reinterpret_cast<void**>(&object))))
+            return std::string("<none>");
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        std::string text = "<none>";
+        if (object->get_accName(self, &name) == S_OK && name != nullptr) text = Narrow(name);
+        SysFreeString(name);
+        object->Release();
+        return text;
+    };
+    EXPECT_EQ(nameOf(gameList), "Maps in the Game");
+    EXPECT_EQ(nameOf(storedList), "Stored Maps");
 }
 
 TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
