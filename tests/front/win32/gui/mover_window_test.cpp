@@ -4,7 +4,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -299,20 +298,12 @@ TEST_F(Win32MoverWindowTest, ReturnInAListMovesItsHighlightedMapAndTheListsHaveN
     EXPECT_EQ(GetFocus(), storedList);
     EXPECT_TRUE(messages.shown.empty());
 
+    // A list box's name for a screen reader is its window text, which it
+    // never draws.
     auto nameOf = [](HWND list) {
-        IAccessible* object = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(list, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                              reinterpret_cast<void**>(&object))))
-            return std::string("<none>");
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr;
-        std::string text = "<none>";
-        if (object->get_accName(self, &name) == S_OK && name != nullptr) text = Narrow(name);
-        SysFreeString(name);
-        object->Release();
-        return text;
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(list)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(list, text.data(), static_cast<int>(text.size()))));
+        return Narrow(text);
     };
     EXPECT_EQ(nameOf(gameList), "Maps in the Game");
     EXPECT_EQ(nameOf(storedList), "Stored Maps");
