@@ -287,3 +287,30 @@ check_one_moved() {
   [ -f "$2/$moved" ] || fail "$4: \"$moved\" is not at its destination"
   [ "$(manifest)" = "$before" ] || fail "$4: a file changed its bytes or vanished"
 }
+
+# check_follows_folders PID MAPS SECONDS: with the map window at wx, wy, a map
+# another program saves into the game's maps folder MAPS shows in the game
+# list within two seconds with no click, is stored like any other, and Exit
+# then ends the program within SECONDS.
+check_follows_folders() {
+  local pid=$1 maps=$2 seconds=$3 before shown=no
+  game_list() {  # the game list as it is on the screen
+    shot list
+    /usr/bin/convert "$E2E_TMP/shot.png" -crop "175x158+$((wx + 45))+$((wy + 76))" +repage rgb:- | md5sum
+  }
+  before=$(game_list)
+  printf 'a map from elsewhere\n' > "$E2E_TMP/Aardvark Bend.gmx"
+  cp "$E2E_TMP/Aardvark Bend.gmx" "$maps/"
+  for _ in $(seq 20); do
+    sleep 0.1
+    if [ "$(game_list)" != "$before" ]; then shown=yes; break; fi
+  done
+  [ "$shown" = yes ] || fail "the map saved into the game's folder did not show within two seconds"
+  # It is the first entry now: chosen and stored like any other map.
+  click_at 80 84
+  click_at 288 227
+  cmp -s "$maps/Stored Maps/Aardvark Bend.gmx" "$E2E_TMP/Aardvark Bend.gmx" || fail "the new map was not stored"
+  [ ! -e "$maps/Aardvark Bend.gmx" ] || fail "the new map is still in the game"
+  click_at 559 341
+  wait_exit "$pid" "$seconds" || fail "Exit did not end the program"
+}
