@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "forms/mover_layout.h"
 #include "platform/region_ops.h"
@@ -11,6 +12,7 @@
 namespace tessary {
 
 class Application;
+class DropReader;
 class FileList;
 class Files;
 class Label;
@@ -23,6 +25,9 @@ class Shell;
 
 inline constexpr const char* kMapPattern = "*.gmx; *.GMX";
 inline constexpr const char* kStoredMapsName = "Stored Maps";
+
+// Where dropped or opened files go: the game's maps folder or "Stored Maps".
+enum class DropTarget { GameMaps, StoredMaps };
 
 // The controls of the map window the behaviour works with.
 struct MoverControls {
@@ -82,6 +87,10 @@ public:
     void Quit();
     void OpenCustomMapsPage();
     void OpenHomePage();
+    // Files, folders or archives dropped on the window or opened with the
+    // program (full paths), read through reader: the maps and pictures found
+    // in them go to the target's folder once the player agrees.
+    void AddDroppedFiles(const std::vector<std::string>& paths, DropTarget target, const DropReader& reader);
 
     // State kept between events.
     std::string PreviewPicturePath;

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -13,9 +15,10 @@ public:
     // that cannot be checked at all counts as made: the program still starts.
     virtual bool Claim() = 0;
     // Asks the copy that holds the claim to bring its map window to the
-    // front; true once it has, false when it could not be reached or has no
-    // map window yet. Waits a few seconds at most.
-    virtual bool AskToShowItself() = 0;
+    // front, and to take the files (full paths; none for a plain start) as
+    // if they were dropped on it; true once it has, false when it could not
+    // be reached or has no map window yet. Waits a few seconds at most.
+    virtual bool AskToShowItself(const std::vector<std::string>& files) = 0;
 };
 
 }  // namespace tessary

@@ -6,9 +6,10 @@
 
 namespace tessary {
 
-std::optional<int> EndIfAlreadyRunning(RunningCopy& copy, MessageBoxes& messages) {
+std::optional<int> EndIfAlreadyRunning(RunningCopy& copy, MessageBoxes& messages,
+                                       const std::vector<std::string>& files) {
     if (copy.Claim()) return std::nullopt;
-    if (copy.AskToShowItself()) return 0;
+    if (copy.AskToShowItself(files)) return 0;
     messages.ShowOk(kAlreadyRunningText, kApplicationTitle);
     return 1;
 }

@@ -3,6 +3,8 @@
 // runs for the same player.
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -17,6 +19,7 @@ inline constexpr const char* kAlreadyRunningText =
 // reached the player is told that Tessary is already running; this start
 // then ends. Returns the exit status it ends with (0 when the running copy
 // came forward, 1 after the message), or nothing when this start goes on.
-std::optional<int> EndIfAlreadyRunning(RunningCopy& copy, MessageBoxes& messages);
+std::optional<int> EndIfAlreadyRunning(RunningCopy& copy, MessageBoxes& messages,
+                                       const std::vector<std::string>& files = {});
 
 }  // namespace tessary

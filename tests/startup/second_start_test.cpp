@@ -14,7 +14,7 @@ namespace {
 class FakeRunningCopy : public RunningCopy {
 public:
     bool Claim() override { return claimFree; }
-    bool AskToShowItself() override {
+    bool AskToShowItself(const std::vector<std::string>& /*files*/) override {
         ++asked;
         return answers;
     }

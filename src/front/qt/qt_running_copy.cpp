@@ -58,7 +58,7 @@ void QtRunningCopy::Answer(QLocalSocket& socket) {
     if (socket.bytesAvailable() > kLongestRequest) socket.abort();
 }
 
-bool QtRunningCopy::AskToShowItself() {
+bool QtRunningCopy::AskToShowItself(const std::vector<std::string>& /*files*/) {
     if (socketPath_.isEmpty()) return false;
     const QDeadlineTimer deadline(kAnswerMilliseconds);
     QLocalSocket socket;

@@ -25,7 +25,7 @@ public:
     void OnShowRequest(std::function<bool()> showWindow) { showWindow_ = std::move(showWindow); }
 
     bool Claim() override;
-    bool AskToShowItself() override;
+    bool AskToShowItself(const std::vector<std::string>& files) override;
 
 private:
     void Answer(class QLocalSocket& socket);

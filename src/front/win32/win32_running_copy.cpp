@@ -21,7 +21,7 @@ bool Win32RunningCopy::Claim() {
     return !claim_.Valid() || error != ERROR_ALREADY_EXISTS;
 }
 
-bool Win32RunningCopy::AskToShowItself() {
+bool Win32RunningCopy::AskToShowItself(const std::vector<std::string>& /*files*/) {
     const HWND mover = FindWindowW(kMoverClassName, nullptr);
     // Hidden with its frame when that is minimised, but there.
     if (mover == nullptr) return false;

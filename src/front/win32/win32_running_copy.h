@@ -15,7 +15,7 @@ public:
     bool Claim() override;
     // Restores the running copy's frame if it is minimised and makes its map
     // window the foreground window.
-    bool AskToShowItself() override;
+    bool AskToShowItself(const std::vector<std::string>& files) override;
 
 private:
     // Held for the whole run; the system lets it go when the process ends,
