@@ -12,12 +12,17 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// "\"A.gmx\", \"B.gmx\", \"C.gmx\" and 5 more"
-std::string NameList(const std::vector<std::string>& names) {
-    const std::size_t shown = std::min(names.size(), kNamesShown);
-    std::string text;
-    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? "" : ", ") + Quoted(names[i]);
-    if (names.size() > shown) text += " and " + std::to_string(names.size() - shown) + " more";
+// A line that starts with the label and lists the names while they fit:
+// "With a picture: \"A.gmx\", \"B.gmx\" and 5 more".
+std::string NameLine(const std::string& label, const std::vector<std::string>& names) {
+    std::string text = label;
+    std::size_t shown = 0;
+    for (; shown < names.size(); ++shown) {
+        const std::string next = (shown == 0 ? "" : ", ") + Quoted(names[shown]);
+        if (shown > 0 && text.size() + next.size() > kNameLineChars) break;
+        text += next;
+    }
+    if (shown < names.size()) text += " and " + std::to_string(names.size() - shown) + " more";
     return text;
 }
 
@@ -57,15 +62,14 @@ std::string NothingToAddText(const std::vector<SkippedItem>& skipped) {
 std::string AddingQuestionText(const AddingQuestion& question) {
     const std::size_t maps = question.withPicture.size() + question.withoutPicture.size();
     std::string text = "Add " + Counted(maps, "map", "maps") + " to " + AddingPlaceName(question.storedMaps) + "?\n";
-    if (!question.withPicture.empty()) text += "\nWith a picture: " + NameList(question.withPicture);
-    if (!question.withoutPicture.empty()) text += "\nWithout a picture: " + NameList(question.withoutPicture);
+    if (!question.withPicture.empty()) text += NameLine("\nWith a picture: ", question.withPicture);
+    if (!question.withoutPicture.empty()) text += NameLine("\nWithout a picture: ", question.withoutPicture);
     if (!question.replacing.empty()) {
-        text += "\nReplacing the map" + std::string(question.replacing.size() == 1 ? "" : "s") +
-                " of the same name there: " + NameList(question.replacing) +
+        text += NameLine("\nReplacing maps already there: ", question.replacing) +
                 "\n(a replaced map is set aside in the trash or in \"Replaced Maps\")";
     }
     if (!question.inOtherFolder.empty()) {
-        text += "\nAlso in " + AddingPlaceName(!question.storedMaps) + ": " + NameList(question.inOtherFolder);
+        text += NameLine("\nAlso in " + AddingPlaceName(!question.storedMaps) + ": ", question.inOtherFolder);
     }
     return text + SkippedLines(question.skipped) + "\n\nNothing is written until you press OK.";
 }
@@ -76,7 +80,7 @@ std::string AddingReportText(const AddingReport& report) {
         text = "No map was added.";
     } else {
         text = Counted(report.added.size(), "map was", "maps were") + " added to " +
-               AddingPlaceName(report.storedMaps) + ": " + NameList(report.added) + ".";
+               AddingPlaceName(report.storedMaps) + ":" + NameLine("\n", report.added);
     }
     if (!report.notAdded.empty()) {
         text += "\n\n" + Counted(report.notAdded.size(), "map was", "maps were") + " not added:" +

@@ -9,8 +9,9 @@
 
 namespace tessary {
 
-// The names shown of one list; the rest are counted ("and 12 more").
-inline constexpr std::size_t kNamesShown = 3;
+// A list of names takes one line of about this many characters (at least
+// one name); the rest are counted ("and 12 more").
+inline constexpr std::size_t kNameLineChars = 64;
 // The skipped files shown, one a line; the rest are counted.
 inline constexpr std::size_t kSkippedShown = 3;
 

@@ -67,7 +67,7 @@ TEST(AddingDroppedMaps, ConfirmedDropLandsMapAndPictureAndSetsAsideTheReplacedOn
     f.Drop({"Lake.gmx"});
     ASSERT_EQ(f.messages.asked.size(), 1u);
     EXPECT_NE(f.messages.asked[0].first.find("With a picture: \"Lake.gmx\""), std::string::npos);
-    EXPECT_NE(f.messages.asked[0].first.find("Replacing the map of the same name there: \"Lake.gmx\""),
+    EXPECT_NE(f.messages.asked[0].first.find("Replacing maps already there: \"Lake.gmx\""),
               std::string::npos);
     EXPECT_EQ(f.In(f.kGame), (Dropping::Files{{"Hill.gmx", "hill map"},
                                               {"Lake.bmp", "BM new picture"},
@@ -76,7 +76,7 @@ TEST(AddingDroppedMaps, ConfirmedDropLandsMapAndPictureAndSetsAsideTheReplacedOn
               (Dropping::Files{{"Lake.bmp", "BM old picture"}, {"Lake.gmx", "old map"}}));
     EXPECT_EQ(f.In(f.kDownloads), downloads);
     EXPECT_FALSE(f.Leftovers());
-    EXPECT_EQ(f.LastMessage(), "1 map was added to the game's maps folder: \"Lake.gmx\".");
+    EXPECT_EQ(f.LastMessage(), "1 map was added to the game's maps folder:\n\"Lake.gmx\"");
     EXPECT_EQ(f.gameList.Entries(), (std::vector<std::string>{"Hill.gmx", "Lake.gmx"}));
 }
 
@@ -129,7 +129,7 @@ TEST(AddingDroppedMaps, AFullDiskHalfWayAddsNoMapByHalfAndSaysWhich) {
     EXPECT_EQ(f.In(f.kDownloads), downloads);
     EXPECT_FALSE(f.Leftovers());
     const std::string report = f.LastMessage();
-    EXPECT_EQ(report.rfind("1 map was added to the game's maps folder: \"Lake.gmx\".\n\n1 map was not added:\n"
+    EXPECT_EQ(report.rfind("1 map was added to the game's maps folder:\n\"Lake.gmx\"\n\n1 map was not added:\n"
                            "\"Hill.gmx\": The disk is full.",
                            0),
               0u)
