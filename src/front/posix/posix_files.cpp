@@ -92,17 +92,7 @@ public:
             ::unlink(path_.c_str());
         }
     }
-    void Write(const char* data, std::size_t size) override {
-        while (size > 0) {
-            const ssize_t done = ::write(fd_.Get(), data, size);
-            if (done < 0) {
-                if (errno == EINTR) continue;
-                throw FailureFromErrno(errno, "Cannot write", path_);
-            }
-            data += done;
-            size -= static_cast<std::size_t>(done);
-        }
-    }
+    void Write(const char* data, std::size_t size) override { WriteAllTo(fd_.Get(), data, size, path_); }
     void Finish() override {
         if (::fsync(fd_.Get()) != 0) throw FailureFromErrno(errno, "Cannot write", path_);
         // A failing close may mean lost bytes (network file systems).
