@@ -3,6 +3,7 @@
 // picture into a staging folder on the destination's disk and moved in by
 // the transfer, with its journal, so a map is added whole or not at all.
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "intake/adding_text.h"
 #include "intake/drop_reader.h"
 #include "intake/intake_plan.h"
+#include "lists/pattern.h"
 #include "mapwindow/map_move.h"
 #include "mapwindow/move_plan.h"
 #include "mapwindow/mover.h"
@@ -59,8 +61,16 @@ bool SameFolder(const Files& files, const std::string& a, const std::string& b) 
     }
 }
 
-// The plan of what is added: maps that sit in the destination already, and
-// pictures of no dropped map, are skipped.
+// True when the lists show a map of this name: "Lake.gmx" and "Lake.GMX"
+// everywhere, "Lake.Gmx" where the file system takes it for "Lake.gmx".
+bool Listed(const Files& files, const std::string& name) {
+    if (FilePattern(kMapPattern).Matches(name)) return true;
+    const std::string_view end = std::string_view(name).substr(name.size() - 4);
+    return files.LookAlike(end, ".gmx") || files.LookAlike(end, ".GMX");
+}
+
+// The plan of what is added: maps the lists would not show, maps that sit
+// in the destination already, and pictures of no dropped map are skipped.
 IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::vector<std::string>& paths,
                       const DropReader& reader) {
     const NamesLookAlike alike = [&files](std::string_view a, std::string_view b) { return files.LookAlike(a, b); };
@@ -75,7 +85,10 @@ IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::v
     }
     std::vector<PlannedMap> maps;
     for (auto& map : plan.maps) {
-        if (map.map.entries.empty() &&
+        if (!Listed(files, map.map.name)) {
+            plan.skipped.push_back(
+                {map.map.shownAs, "the lists show only maps whose names end in \".gmx\" or \".GMX\""});
+        } else if (map.map.entries.empty() &&
             SameFolder(files, std::string(FolderOfPath(map.map.path)), place.folder)) {
             plan.skipped.push_back({map.map.shownAs, "it is in that folder already"});
         } else {

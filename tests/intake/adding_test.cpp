@@ -102,6 +102,17 @@ TEST(AddingDroppedMaps, NothingToTakeSaysWhatWasSkippedWithoutAsking) {
                                    "\": it is neither a map (.gmx) nor a picture (.bmp)");
 }
 
+// A map the lists would not show would be added out of the player's sight.
+TEST(AddingDroppedMaps, AMapTheListsWouldNotShowIsSkipped) {
+    Dropping f;
+    f.disk.AddFile(Dropping::Download("Hill.Gmx"), "hill map");
+    f.Drop({"Hill.Gmx"});
+    EXPECT_TRUE(f.messages.asked.empty());
+    EXPECT_FALSE(f.disk.HasFile(f.Game("Hill.Gmx")));
+    EXPECT_NE(f.LastMessage().find("the lists show only maps whose names end in \".gmx\" or \".GMX\""),
+              std::string::npos);
+}
+
 TEST(AddingDroppedMaps, ADropWhileMapsAreAddedIsNotTaken) {
     Dropping f;
     f.disk.AddFile(Dropping::Download("Hill.gmx"), "hill map");
