@@ -69,8 +69,9 @@ bool Listed(const Files& files, const std::string& name) {
     return files.LookAlike(end, ".gmx") || files.LookAlike(end, ".GMX");
 }
 
-// The plan of what is added: maps the lists would not show, maps that sit
-// in the destination already, and pictures of no dropped map are skipped.
+// The plan of what is added: maps whose names the destination takes for
+// another map's, maps the lists would not show, maps that sit in the
+// destination already, and pictures of no dropped map are skipped.
 IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::vector<std::string>& paths,
                       const DropReader& reader) {
     const NamesLookAlike alike = [&files](std::string_view a, std::string_view b) { return files.LookAlike(a, b); };
@@ -83,9 +84,15 @@ IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::v
     for (const auto& picture : plan.lonePictures) {
         plan.skipped.push_back({picture.shownAs, "it is the picture of no map dropped with it"});
     }
+    const std::vector<std::string> there = NamesOrNone(files, place.folder);
     std::vector<PlannedMap> maps;
     for (auto& map : plan.maps) {
-        if (!Listed(files, map.map.name)) {
+        const auto standing =
+            NameStandingFor(there, map.map.name, files.NameTaken(JoinPath(place.folder, map.map.name)), alike);
+        if (standing && *standing != map.map.name) {
+            plan.skipped.push_back({map.map.shownAs, "the folder holds a map whose name differs only in letter case: \"" +
+                                                         *standing + "\""});
+        } else if (!Listed(files, map.map.name)) {
             plan.skipped.push_back(
                 {map.map.shownAs, "the lists show only maps whose names end in \".gmx\" or \".GMX\""});
         } else if (map.map.entries.empty() &&
