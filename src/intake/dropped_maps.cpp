@@ -141,12 +141,11 @@ void WriteStaged(Files& files, const DropReader& reader, const PlannedFile& file
 std::optional<std::string> AddMap(Files& files, const DropReader& reader, const PlannedMap& map,
                                   const AddingPlace& place, const std::string& staging, bool& leftBehind) {
     const std::string stagedMap = JoinPath(staging, map.map.name);
-    std::optional<std::string> stagedPicture;
     try {
         WriteStaged(files, reader, map.map, stagedMap);
         if (map.picture) {
-            stagedPicture = JoinPath(staging, *PictureFor(map.map.name, map.map.name.size()));
-            WriteStaged(files, reader, *map.picture, *stagedPicture);
+            const std::string picture = *PictureFor(map.map.name, map.map.name.size());
+            WriteStaged(files, reader, *map.picture, JoinPath(staging, picture));
         }
         MapMove move;
         if (auto problem = PlanMove(files, stagedMap, place.folder, move)) return problem;
