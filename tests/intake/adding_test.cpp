@@ -82,6 +82,16 @@ TEST(AddingDroppedMaps, ConfirmedDropLandsMapAndPictureAndSetsAsideTheReplacedOn
     EXPECT_EQ(f.gameList.Entries(), (std::vector<std::string>{"Hill.gmx", "Lake.gmx"}));
 }
 
+TEST(AddingDroppedMaps, ADropOnTheStoredListAddsToStoredMapsAndNamesTheGamesTwin) {
+    Dropping f;
+    f.Drop({"Lake.gmx"}, DropTarget::StoredMaps);
+    ASSERT_EQ(f.messages.asked.size(), 1u);
+    EXPECT_NE(f.messages.asked[0].first.find("Also in the game's maps folder: \"Lake.gmx\""),
+              std::string::npos);
+    EXPECT_EQ(f.In(f.kStored), (Dropping::Files{{"Lake.bmp", "BM new picture"}, {"Lake.gmx", "new map"}}));
+    EXPECT_EQ(f.In(f.kGame), (Dropping::Files{{"Lake.bmp", "BM old picture"}, {"Lake.gmx", "old map"}}));
+}
+
 TEST(AddingDroppedMaps, CancelWritesNothing) {
     Dropping f;
     f.messages.answerOk = false;
