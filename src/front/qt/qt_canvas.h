@@ -1,9 +1,9 @@
 #pragma once
-// The map window's pictures and drawing on Qt: pixmaps, and a painter on
+// The map window's pictures and drawing on Qt: images, and a painter on
 // the window.
 
+#include <QImage>
 #include <QPainter>
-#include <QPixmap>
 
 #include <map>
 #include <memory>
@@ -19,15 +19,20 @@ inline QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.b
 
 class QtPicture final : public CanvasPicture {
 public:
-    explicit QtPicture(QPixmap pixmap) : pixmap_(std::move(pixmap)) {}
-    PixelSize Size() const override { return {pixmap_.width(), pixmap_.height()}; }
-    const QPixmap& Pixmap() const { return pixmap_; }
+    explicit QtPicture(QImage image) : image_(std::move(image)), size_{image_.width(), image_.height()} {}
+    // A built-in picture of that size, read when it is first drawn.
+    QtPicture(QString assetName, PixelSize size) : assetName_(std::move(assetName)), size_(size) {}
+    PixelSize Size() const override { return size_; }
+    const QImage& Image() const;
 
 private:
-    QPixmap pixmap_;
+    mutable QString assetName_;  // empty once read
+    mutable QImage image_;
+    PixelSize size_;
 };
 
-// The built-in pictures from the program's resources, each read once.
+// The built-in pictures from the program's resources, each read once, when
+// it is first drawn: most of the window's pictures show only on a press.
 class QtMoverPictures final : public MoverPictures {
 public:
     const CanvasPicture* Skin(std::string_view name) override;
