@@ -26,19 +26,32 @@ QImage ToImage(const Picture& picture, const std::string& path) {
 
 }  // namespace
 
-const QImage& QtPicture::Image() const {
+void QtPicture::Draw(QPainter& painter, QPoint at, const QRect& within) const {
+    if (stored_) {
+        painter.translate(at);
+        stored_->Draw(painter, within.translated(-at));
+        painter.translate(-at);
+        return;
+    }
     // Read once; one that cannot be read draws nothing.
     if (!assetName_.isEmpty()) image_ = AssetImage(std::exchange(assetName_, QString()));
-    return image_;
+    painter.drawImage(at, image_);
 }
 
 const CanvasPicture* QtMoverPictures::Skin(std::string_view name) {
+    // Pictures that would take more memory than this decoded are drawn from
+    // their stored bytes.
+    constexpr qint64 kLargestDecodedBytes = 512 * 1024;
     auto it = skins_.find(name);
     if (it == skins_.end()) {
         const QString assetName = ToQString(name);
         const QSize size = AssetPictureSize(assetName);
         if (size.isEmpty()) return nullptr;
-        it = skins_.emplace(std::string(name), QtPicture(assetName, PixelSize{size.width(), size.height()}))
+        const bool large = qint64(size.width()) * size.height() * 4 > kLargestDecodedBytes;
+        it = skins_
+                 .emplace(std::string(name),
+                          large ? QtPicture(StoredPicture(assetName))
+                                : QtPicture(assetName, PixelSize{size.width(), size.height()}))
                  .first;
     }
     return &it->second;
@@ -60,7 +73,7 @@ void QtCanvas::DrawPicture(const CanvasPicture& picture, const LayoutRect& place
     const QRect area = ToQRect(place);
     painter_.save();
     painter_.setClipRect(area);
-    painter_.drawImage(area.topLeft(), static_cast<const QtPicture&>(picture).Image());
+    static_cast<const QtPicture&>(picture).Draw(painter_, area.topLeft(), area & dirty_);
     painter_.restore();
 }
 
