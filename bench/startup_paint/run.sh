@@ -6,7 +6,9 @@
 #   run.sh BUILD_DIR   (a Release build: cmake -DCMAKE_BUILD_TYPE=Release)
 # Each program runs RUNS times, alternating; median and min in milliseconds
 # from the launch (fork+exec included), from the kernel's process start
-# (whole 10 ms clock ticks) and from main().
+# (whole 10 ms clock ticks) and from main(). Then the ratio of Tessary to the
+# bare window with text, run by run (median and spread), and the peak memory
+# at the first paint (resident set, /usr/bin/time -f %M, median of 5 each).
 build=$(cd "${1:?usage: run.sh BUILD_DIR}" && pwd)
 top=$(cd "$(dirname "$0")/../.." && pwd)
 RUNS=${RUNS:-15}
@@ -44,6 +46,7 @@ summary() {
     cut -d' ' -f"$2" "$E2E_TMP/$1" | sort -g | awk '{v[NR] = $1} END {
         m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f %.1f", m, v[1] }'
 }
+echo "machine: $(nproc) cores, $(. /etc/os-release 2>/dev/null && echo "$PRETTY_NAME"), $(date -u +%Y-%m-%d)"
 echo "start-to-paint, $RUNS runs each (ms)      median    min"
 for column in 1 2 3; do
     label=$(echo "from launch|from process start|from main()" | cut -d'|' -f"$column")
@@ -56,3 +59,35 @@ for column in 1 2 3; do
     printf '%-18s bare+text %6.1f %6.1f\n' "" "$xm" "$xn"
     printf '%-18s ratio     %6.2f %6.2f\n' "" "$(echo "$tm / $xm" | bc -l)" "$(echo "$tn / $xn" | bc -l)"
 done
+
+# Tessary against the bare window with text, run by run (the runs alternate,
+# so each pair shares the machine's state): median, quartiles and extremes.
+echo
+echo "tessary / bare+text, run by run   median  (middle half)    (all)"
+for column in 1 3; do
+    label=$(echo "from launch||from main()" | cut -d'|' -f"$column")
+    paste -d' ' <(cut -d' ' -f"$column" "$E2E_TMP/tessary") <(cut -d' ' -f"$column" "$E2E_TMP/text") |
+        awk '{print $1 / $2}' | sort -g | awk -v label="$label" '{v[NR] = $1} END {
+            m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+            printf "%-30s %8.2f  (%.2f-%.2f)  (%.2f-%.2f)\n", label, m, v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)], v[1], v[NR] }'
+done
+
+# Peak memory at the first paint: each program 5 times, alternating.
+command -v /usr/bin/time >/dev/null || fail "/usr/bin/time is needed (package time)"
+peak() {  # peak NAME EXE [ARG]: appends the peak resident set in kB to $E2E_TMP/NAME.rss
+    /usr/bin/time -f %M -o "$E2E_TMP/time.out" timeout 20 "${@:2}" >/dev/null 2>&1 || fail "$1 did not paint"
+    tail -n 1 "$E2E_TMP/time.out" >> "$E2E_TMP/$1.rss"
+}
+for _ in 1 2 3 4 5; do
+    peak tessary "$app/bench_startup_paint"
+    peak bare "$bench/bench_bare_window"
+    peak text "$bench/bench_bare_window" --text
+done
+median_kb() { sort -n "$E2E_TMP/$1.rss" | sed -n 3p; }
+tk=$(median_kb tessary) bk=$(median_kb bare) xk=$(median_kb text)
+echo
+echo "peak memory at first paint, median of 5 (MB)"
+printf 'tessary   %6.1f\nbare      %6.1f\nbare+text %6.1f\n' "$(echo "$tk / 1024" | bc -l)" \
+    "$(echo "$bk / 1024" | bc -l)" "$(echo "$xk / 1024" | bc -l)"
+printf 'tessary - bare+text %+.1f MB (%.2fx)\n' "$(echo "($tk - $xk) / 1024" | bc -l)" "$(echo "$tk / $xk" | bc -l)"
+[ "$(date -r "$app/maplog.txt" +%Y)" = 2000 ] || fail "the cache was rewritten: the drives were scanned"

@@ -1,6 +1,7 @@
 #include "front/posix/gio_trash_files.h"
 
 #include <dirent.h>
+#include <dlfcn.h>
 #include <gio/gio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,6 +65,31 @@ std::vector<std::string> TrashFolders(const std::string& path, const struct stat
     return folders;
 }
 
+// GIO's file functions, loaded when a file first goes to the trash: most
+// runs of the program trash nothing, and linking GIO (with GObject and the
+// libraries under them) would make every start slower. GLib itself is
+// loaded with the toolkit anyway.
+struct GioTrash {
+    decltype(&g_file_new_for_path) newForPath = nullptr;
+    decltype(&g_file_trash) trash = nullptr;
+    decltype(&g_object_unref) unref = nullptr;
+};
+
+const GioTrash* LoadGio() {
+    static const GioTrash loaded = [] {
+        GioTrash gio;
+        void* library = ::dlopen("libgio-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return gio;
+        // The library's dependencies (GObject) are searched as well.
+        gio.newForPath = reinterpret_cast<decltype(gio.newForPath)>(::dlsym(library, "g_file_new_for_path"));
+        gio.trash = reinterpret_cast<decltype(gio.trash)>(::dlsym(library, "g_file_trash"));
+        gio.unref = reinterpret_cast<decltype(gio.unref)>(::dlsym(library, "g_object_unref"));
+        return gio;
+    }();
+    const bool complete = loaded.newForPath != nullptr && loaded.trash != nullptr && loaded.unref != nullptr;
+    return complete ? &loaded : nullptr;
+}
+
 }  // namespace
 
 std::string GioTrashFiles::MoveToTrash(const std::string& path) {
@@ -75,10 +101,16 @@ std::string GioTrashFiles::MoveToTrash(const std::string& path) {
         throw RuntimeFailure(kPathFileAccessError,
                              "Cannot move \"" + path + "\" to the trash: not a plain file");
     }
-    GFile* file = g_file_new_for_path(path.c_str());
+    const GioTrash* gio = LoadGio();
+    if (gio == nullptr) {
+        throw RuntimeFailure(
+            kPathFileAccessError,
+            "Cannot move \"" + path + "\" to the trash: GLib's GIO library cannot be loaded");
+    }
+    GFile* file = gio->newForPath(path.c_str());
     GError* error = nullptr;
-    const bool trashed = g_file_trash(file, nullptr, &error) != FALSE;
-    g_object_unref(file);
+    const bool trashed = gio->trash(file, nullptr, &error) != FALSE;
+    gio->unref(file);
     const std::string reason = error != nullptr ? error->message : "no trash";
     if (error != nullptr) g_error_free(error);
     if (!trashed)

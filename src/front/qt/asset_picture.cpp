@@ -2,11 +2,18 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QResource>
 
+#include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "forms/bmp_picture.h"
 
@@ -15,6 +22,74 @@ namespace tessary {
 namespace {
 
 std::uint32_t U32(const uchar* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
+std::uint16_t U16(const uchar* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+
+void Put32(uchar* p, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uchar>(value >> (8 * i));
+}
+
+// Whether the bytes lie in a read-only segment that a program file or
+// library maps: pages there always come back as they were from the file.
+bool InReadOnlyFileSegment(std::uintptr_t start, std::uintptr_t end) {
+    struct Range {
+        std::uintptr_t start, end;
+        bool found = false;
+    } range{start, end};
+    ::dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            auto& range = *static_cast<Range*>(data);
+            for (int i = 0; i < info->dlpi_phnum; ++i) {
+                const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+                if (segment.p_type != PT_LOAD || (segment.p_flags & PF_W) != 0) continue;
+                const std::uintptr_t from = info->dlpi_addr + segment.p_vaddr;
+                if (range.start >= from && range.end <= from + segment.p_filesz) range.found = true;
+            }
+            return range.found ? 1 : 0;
+        },
+        &range);
+    return range.found;
+}
+
+// Gives the memory pages that lie wholly inside the stored bytes of a
+// picture back to the system: the bytes stay in the program's file and are
+// read in again if they are ever needed. Those of a picture already decoded,
+// or drawn and not needed until the next paint, would only weigh on the
+// program's memory. Bytes held anywhere else are left alone.
+void ReleaseStoredBytes(const uchar* data, qint64 size) {
+    static const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (start + page - 1) / page * page;
+    const std::uintptr_t end = (start + static_cast<std::uintptr_t>(size)) / page * page;
+    if (end > first && InReadOnlyFileSegment(start, start + static_cast<std::uintptr_t>(size)))
+        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+}
+
+// The one picture of an icon file held in memory, when it is an opaque
+// 24-bit bitmap as the program's own icon is: an info header whose height
+// counts the transparency mask's rows as well, the rows, then the mask.
+// Read as a .bmp file with a file header put in front and the height
+// halved; a null image for anything else.
+QImage ReadIconFilePicture(const uchar* data, qint64 size) {
+    constexpr qint64 kDirectoryBytes = 6 + 16;  // the header and one entry
+    constexpr std::uint32_t kFileHeaderBytes = 14, kInfoHeaderBytes = 40;
+    if (data == nullptr || size < kDirectoryBytes || U16(data) != 0 || U16(data + 2) != 1 ||
+        U16(data + 4) != 1)
+        return {};
+    const std::uint32_t bytes = U32(data + 14), offset = U32(data + 18);
+    if (offset > size || bytes > size - offset || bytes < kInfoHeaderBytes) return {};
+    const uchar* info = data + offset;
+    if (U32(info) != kInfoHeaderBytes || U16(info + 14) != 24 || U32(info + 8) % 2 != 0) return {};
+    QByteArray file(kFileHeaderBytes, '\0');
+    file.append(reinterpret_cast<const char*>(info), bytes);
+    auto* out = reinterpret_cast<uchar*>(file.data());
+    out[0] = 'B';
+    out[1] = 'M';
+    Put32(out + 2, kFileHeaderBytes + bytes);
+    Put32(out + 10, kFileHeaderBytes + kInfoHeaderBytes);
+    Put32(out + kFileHeaderBytes + 8, U32(info + 8) / 2);
+    Put32(out + kFileHeaderBytes + 20, 0);  // the rows' size: left to be worked out
+    return ReadArtworkBmp(out, file.size());
+}
 
 // One row of blue-green-red pixels as opaque RGB32, four pixels (twelve
 // bytes, three little-endian words) at a time.
@@ -33,6 +108,11 @@ void CopyBgrRow(const uchar* from, QRgb* to, int width) {
 }  // namespace
 
 QImage ReadArtworkBmp(const uchar* data, qint64 size, QSize part) {
+    return ReadArtworkBmp(data, size,
+                          part.isEmpty() ? QRect(0, 0, INT_MAX, INT_MAX) : QRect(QPoint(0, 0), part));
+}
+
+QImage ReadArtworkBmp(const uchar* data, qint64 size, const QRect& part) {
     if (data == nullptr || size <= 0) return {};
     const auto layout = ReadPlainBmpLayout({data, static_cast<std::size_t>(size)});
     // Bottom-up rows of 4, 8 or 24 bits are read here; Qt reads the rest.
@@ -57,42 +137,108 @@ QImage ReadArtworkBmp(const uchar* data, qint64 size, QSize part) {
         for (int byte = 0; byte < 256; ++byte) pairOf[byte] = {palette[byte >> 4], palette[byte & 0x0f]};
     }
 
-    const QSize out = part.isEmpty() ? QSize(width, height) : part.boundedTo(QSize(width, height));
-    QImage image(out, QImage::Format_RGB32);
+    const QRect out = part.intersected(QRect(0, 0, width, height));
+    if (out.isEmpty()) return {};
+    QImage image(out.size(), QImage::Format_RGB32);
     if (image.isNull()) return {};
+    const int left = out.left();
     for (int y = 0; y < out.height(); ++y) {
-        const uchar* row = data + offset + stride * (height - 1 - y);
+        const uchar* row = data + offset + stride * (height - 1 - (out.top() + y));
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
         if (bits == 24) {
-            CopyBgrRow(row, to, out.width());
+            CopyBgrRow(row + 3 * left, to, out.width());
         } else if (bits == 8) {
-            for (int x = 0; x < out.width(); ++x) to[x] = palette[row[x]];
+            for (int x = 0; x < out.width(); ++x) to[x] = palette[row[left + x]];
         } else {
-            const int pairs = out.width() / 2;
-            for (int i = 0; i < pairs; ++i) std::memcpy(to + 2 * i, pairOf[row[i]].data(), sizeof(QRgb) * 2);
-            if (out.width() % 2) to[out.width() - 1] = palette[row[pairs] >> 4];
+            // From an odd column the first pixel is the low half of its byte.
+            int x = 0;
+            if (left % 2) to[x++] = palette[row[left / 2] & 0x0f];
+            const uchar* pairs = row + (left + x) / 2;
+            for (; x + 2 <= out.width(); x += 2)
+                std::memcpy(to + x, pairOf[*pairs++].data(), sizeof(QRgb) * 2);
+            if (x < out.width()) to[x] = palette[*pairs >> 4];
         }
     }
     return image;
 }
 
-QPixmap AssetPicture(const QString& name, QSize part) {
+QImage AssetImage(const QString& name, QSize part) {
     const QString path = QStringLiteral(":/assets/") + name;
     const QResource resource(path);
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
         QImage image = ReadArtworkBmp(resource.data(), resource.size(), part);
-        if (!image.isNull()) return QPixmap::fromImage(std::move(image));
+        if (!image.isNull()) {
+            ReleaseStoredBytes(resource.data(), resource.size());
+            return image;
+        }
     }
     QImageReader reader(path);
     const QSize whole = reader.size();
     if (!part.isEmpty() && whole.isValid()) reader.setClipRect(QRect(QPoint(0, 0), part.boundedTo(whole)));
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
+}
+
+QPixmap AssetPicture(const QString& name, QSize part) { return QPixmap::fromImage(AssetImage(name, part)); }
+
+namespace {
+
+// The size of a built-in picture stored in the form ReadArtworkBmp reads.
+std::optional<QSize> PlainSizeOf(const QResource& resource) {
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() <= 0)
+        return std::nullopt;
+    const auto layout = ReadPlainBmpLayout({resource.data(), static_cast<std::size_t>(resource.size())});
+    if (!layout || layout->topDown || layout->bitCount == 1) return std::nullopt;
+    return QSize(layout->width, layout->height);
+}
+
+}  // namespace
+
+QSize AssetPictureSize(const QString& name) {
+    const QString path = QStringLiteral(":/assets/") + name;
+    if (const auto size = PlainSizeOf(QResource(path))) return *size;
+    const QSize size = QImageReader(path).size();
+    return size.isValid() ? size : QSize();
+}
+
+StoredPicture::StoredPicture(const QString& name) : name_(name) {
+    const QResource resource(QStringLiteral(":/assets/") + name);
+    if (const auto size = PlainSizeOf(resource)) {
+        data_ = resource.data();
+        bytes_ = resource.size();
+        size_ = *size;
+    } else {
+        size_ = AssetPictureSize(name);
+    }
+}
+
+void StoredPicture::Draw(QPainter& painter, const QRect& area) const {
+    const QRect shown = area.intersected(QRect(QPoint(0, 0), size_));
+    if (shown.isEmpty()) return;
+    if (data_ == nullptr) {
+        if (whole_.isNull()) whole_ = AssetPicture(name_);
+        painter.drawPixmap(shown.topLeft(), whole_, shown);
+        return;
+    }
+    // Bands small enough to come from the heap's free memory each time.
+    const int bandRows = qMax(1, 64 * 1024 / (4 * shown.width()));
+    for (int top = shown.top(); top <= shown.bottom(); top += bandRows) {
+        const QRect band(shown.left(), top, shown.width(), qMin(bandRows, shown.bottom() + 1 - top));
+        const QImage rows = ReadArtworkBmp(data_, bytes_, band);
+        if (!rows.isNull()) painter.drawImage(band.topLeft(), rows);
+    }
+    ReleaseStoredBytes(data_, bytes_);
 }
 
 QIcon ProgramIcon() {
-    // Read as the PNG it is: left to guess, the reader would load every
-    // image format plugin first.
+    // From the icon file's plain bitmap; else read as the PNG it is: left to
+    // guess, the reader would load every image format plugin first.
     static const QIcon icon = [] {
+        const QResource file(QStringLiteral(":/assets/tessary.ico"));
+        if (file.isValid() && file.compressionAlgorithm() == QResource::NoCompression) {
+            QImage image = ReadIconFilePicture(file.data(), file.size());
+            if (!image.isNull()) return QIcon(QPixmap::fromImage(std::move(image)));
+        }
         QImageReader reader(QStringLiteral(":/assets/tessary_icon.png"), "png");
         reader.setAutoDetectImageFormat(false);
         return QIcon(QPixmap::fromImage(reader.read()));

@@ -3,10 +3,13 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
 #include <string_view>
+
+class QPainter;
 
 namespace tessary {
 
@@ -21,6 +24,38 @@ QPixmap AssetPicture(const QString& name, QSize part = {});
 // the program's artwork takes, as opaque RGB32; a null image for any other
 // form or a file cut short.
 QImage ReadArtworkBmp(const uchar* data, qint64 size, QSize part = {});
+// The same for any part of the picture (cut to the picture); a null image
+// when nothing of the part lies on it.
+QImage ReadArtworkBmp(const uchar* data, qint64 size, const QRect& part);
+
+// The same picture as the image the painter draws straight onto a window.
+// Once a picture is read (by either), its stored bytes are given back to
+// the system.
+QImage AssetImage(const QString& name, QSize part = {});
+
+// The size of a built-in picture, read from its header alone; an empty size
+// when the program has no picture of that name.
+QSize AssetPictureSize(const QString& name);
+
+// A built-in picture drawn straight from the program's stored bytes, a band
+// of rows at a time: nothing of it is kept in memory between paints. Where
+// the picture is not stored in the program's own plain form, it is read
+// whole once and kept.
+class StoredPicture {
+public:
+    explicit StoredPicture(const QString& name);
+    QSize Size() const { return size_; }
+    // Draws the part of the picture inside `area`, the picture's top-left
+    // corner at the painter's origin.
+    void Draw(QPainter& painter, const QRect& area) const;
+
+private:
+    QString name_;
+    const uchar* data_ = nullptr;  // the plain bitmap's bytes, or null
+    qint64 bytes_ = 0;
+    QSize size_;
+    mutable QPixmap whole_;  // read on first paint when there are no plain bytes
+};
 
 // A fixed name or text of the program's layout tables.
 inline QString ToQString(std::string_view text) {

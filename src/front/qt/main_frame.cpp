@@ -1,6 +1,7 @@
 #include "front/qt/main_frame.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -12,27 +13,18 @@
 
 namespace tessary {
 
-FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent) {
+FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent), picture_(ToQString(kMainFramePictureName)) {
     setFrameShape(QFrame::NoFrame);
     setBackground(Qt::black);
 }
 
-void FrameBackdrop::paintEvent(QPaintEvent*) {
+void FrameBackdrop::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), Qt::black);
-    ReadPictureFor(viewport()->size());
-    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
-}
-
-void FrameBackdrop::ReadPictureFor(QSize shown) {
-    // The picture is larger than the frame usually is: only the part the
-    // frame shows is read, and read again when the frame grows beyond it
-    // (unless the picture already ended there).
-    const bool wider = shown.width() > readFor_.width() && picture_.width() == readFor_.width();
-    const bool taller = shown.height() > readFor_.height() && picture_.height() == readFor_.height();
-    if (!wider && !taller) return;
-    readFor_ = shown.expandedTo(readFor_);
-    picture_ = AssetPicture(ToQString(kMainFramePictureName), readFor_);
+    const QRect dirty = event->rect();
+    for (const QRect& rest : QRegion(dirty).subtracted(QRect(QPoint(0, 0), picture_.Size()))) {
+        painter.fillRect(rest, Qt::black);
+    }
+    picture_.Draw(painter, dirty);
 }
 
 MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {

@@ -4,16 +4,18 @@
 
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QPixmap>
 
 #include <functional>
 #include <memory>
 
+#include "front/qt/asset_picture.h"
 #include "platform/startup_windows.h"
 
 namespace tessary {
 
-// The client area: the picture is neither tiled nor scaled.
+// The client area: the picture is neither tiled nor scaled. It is large and
+// of few colours, so it stays in the program's stored form and only the
+// part being painted is turned into pixels.
 class FrameBackdrop final : public QMdiArea {
     Q_OBJECT
 public:
@@ -23,10 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void ReadPictureFor(QSize shown);
-
-    QPixmap picture_;  // the part of the picture read so far
-    QSize readFor_{0, 0};
+    StoredPicture picture_;
 };
 
 class MainFrameWindow final : public QMainWindow {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QWindow>
@@ -87,9 +88,9 @@ void QtMoverWindow::BeginDrag() {
     dragOffset_ = isWindow() ? QCursor::pos() - pos() : pressedAt_;
 }
 
-void QtMoverWindow::paintEvent(QPaintEvent*) {
+void QtMoverWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    QtCanvas canvas(painter, font());
+    QtCanvas canvas(painter, font(), event->rect());
     form_.Paint(canvas);
 }
 

@@ -1,15 +1,17 @@
 #pragma once
-// The map window's pictures and drawing on Qt: pixmaps, and a painter on
+// The map window's pictures and drawing on Qt: images, and a painter on
 // the window.
 
+#include <QImage>
 #include <QPainter>
-#include <QPixmap>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "front/qt/asset_picture.h"
 #include "platform/canvas.h"
 
 namespace tessary {
@@ -19,15 +21,28 @@ inline QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.b
 
 class QtPicture final : public CanvasPicture {
 public:
-    explicit QtPicture(QPixmap pixmap) : pixmap_(std::move(pixmap)) {}
-    PixelSize Size() const override { return {pixmap_.width(), pixmap_.height()}; }
-    const QPixmap& Pixmap() const { return pixmap_; }
+    explicit QtPicture(QImage image) : image_(std::move(image)), size_{image_.width(), image_.height()} {}
+    // A built-in picture of that size, read when it is first drawn.
+    QtPicture(QString assetName, PixelSize size) : assetName_(std::move(assetName)), size_(size) {}
+    // A built-in picture drawn from its stored bytes at every paint.
+    explicit QtPicture(StoredPicture stored)
+        : stored_(std::move(stored)), size_{stored_->Size().width(), stored_->Size().height()} {}
+    PixelSize Size() const override { return size_; }
+    // Draws the picture with its top-left corner at `at`, the part of it
+    // within `within` (window coordinates) at least.
+    void Draw(QPainter& painter, QPoint at, const QRect& within) const;
 
 private:
-    QPixmap pixmap_;
+    mutable QString assetName_;  // empty once read
+    mutable QImage image_;
+    std::optional<StoredPicture> stored_;
+    PixelSize size_;
 };
 
-// The built-in pictures from the program's resources, each read once.
+// The built-in pictures from the program's resources. Each is read once,
+// when it is first drawn: most of the window's pictures show only on a
+// press. The background, larger than all the others together, is drawn
+// from its stored bytes at every paint instead of being kept decoded.
 class QtMoverPictures final : public MoverPictures {
 public:
     const CanvasPicture* Skin(std::string_view name) override;
@@ -37,10 +52,12 @@ private:
     std::map<std::string, QtPicture, std::less<>> skins_;
 };
 
-// Draws with a painter on the window, in the window's font.
+// Draws with a painter on the window, in the window's font; `dirty` is the
+// part of the window being painted.
 class QtCanvas final : public MoverCanvas {
 public:
-    QtCanvas(QPainter& painter, const QFont& font) : painter_(painter), font_(font) {}
+    QtCanvas(QPainter& painter, const QFont& font, const QRect& dirty)
+        : painter_(painter), font_(font), dirty_(dirty) {}
     void Fill(const LayoutRect& place, Rgb colour) override;
     void DrawPicture(const CanvasPicture& picture, const LayoutRect& place) override;
     void WriteText(const LayoutRect& place, std::string_view text, Rgb colour) override;
@@ -49,6 +66,7 @@ public:
 private:
     QPainter& painter_;
     const QFont& font_;
+    QRect dirty_;
 };
 
 }  // namespace tessary

@@ -66,22 +66,32 @@ QtSplashWindow::QtSplashWindow(const Screen& screen) : screen_(screen) {}
 
 QtSplashWindow::~QtSplashWindow() = default;
 
-SplashWidget& QtSplashWindow::Load() {
-    if (widget_ == nullptr) widget_ = std::make_unique<SplashWidget>();
+SplashWidget* QtSplashWindow::Widget() { return loaded_ ? &Made() : nullptr; }
+
+SplashWidget& QtSplashWindow::Made() {
+    if (widget_ == nullptr) {
+        widget_ = std::make_unique<SplashWidget>();
+        if (topLeftTwips_) MoveToTwips(*widget_, screen_, topLeftTwips_->first, topLeftTwips_->second);
+        widget_->ProgressBar1()->setValue(barValue_);
+    }
     return *widget_;
 }
 
 void QtSplashWindow::SetTopLeft(double topTwips, double leftTwips) {
-    MoveToTwips(Load(), screen_, topTwips, leftTwips);
+    loaded_ = true;
+    topLeftTwips_ = {topTwips, leftTwips};
+    if (widget_ != nullptr) MoveToTwips(*widget_, screen_, topTwips, leftTwips);
 }
 
 void QtSplashWindow::SetProgress(float value) {
+    loaded_ = true;
     value_ = value;
-    SplashWidget& widget = Load();
-    widget.ProgressBar1()->setValue(static_cast<int>(std::lround(value)));
+    barValue_ = static_cast<int>(std::lround(value));
+    if (widget_ == nullptr) return;
+    widget_->ProgressBar1()->setValue(barValue_);
     // The drive scan blocks the program between its two pending-event
     // points, so the bar is painted here and now.
-    if (widget.isVisible()) PaintNow(widget);
+    if (widget_->isVisible()) PaintNow(*widget_);
 }
 
 void QtSplashWindow::PaintNow(SplashWidget& widget) {
@@ -104,13 +114,15 @@ void QtSplashWindow::PaintNow(SplashWidget& widget) {
 float QtSplashWindow::Progress() const { return value_; }
 
 void QtSplashWindow::Show() {
-    SplashWidget& widget = Load();
+    loaded_ = true;
     // The window goes on the screen when the program next lets the window
     // system in (the event loop, or a wait for pending events): a start-up
     // that finds the game at once unloads it before then, and no empty
-    // window flashes up.
-    QTimer::singleShot(0, &widget, [this, &widget] {
-        if (widget_.get() != &widget) return;  // unloaded meanwhile
+    // window flashes up (nor is one made).
+    showPending_ = true;
+    QTimer::singleShot(0, &pendingShows_, [this] {
+        if (!std::exchange(showPending_, false)) return;  // unloaded meanwhile
+        SplashWidget& widget = Made();
         widget.show();
         widget.raise();
         widget.activateWindow();
@@ -119,6 +131,10 @@ void QtSplashWindow::Show() {
 }
 
 void QtSplashWindow::Unload() {
+    loaded_ = false;
+    showPending_ = false;
+    topLeftTwips_.reset();
+    barValue_ = 0;
     if (widget_ == nullptr) return;
     // Unloading is not the user closing it: it must not end the program.
     widget_->hide();

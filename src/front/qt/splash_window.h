@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "platform/startup_windows.h"
 
@@ -41,14 +43,24 @@ public:
     void Show() override;
     void Unload() override;
 
-    SplashWidget* Widget() const { return widget_.get(); }
+    // The window, made now if the splash is loaded; null when it is not.
+    SplashWidget* Widget();
 
 private:
-    SplashWidget& Load();
+    // The window is made when it is to go on the screen (or is asked for):
+    // a start-up that finds the game at once never makes it. Until then the
+    // splash keeps its place and its bar's value.
+    SplashWidget& Made();
     // Paints the window and its bar at once, without waiting for the event loop.
     void PaintNow(SplashWidget& widget);
 
     const Screen& screen_;
+    bool loaded_ = false;
+    std::optional<std::pair<double, double>> topLeftTwips_;
+    int barValue_ = 0;
+    bool showPending_ = false;
+    // Owns the pending show, which goes with the splash.
+    QObject pendingShows_;
     // Owned here while loaded; an unloaded one is the event loop's to delete.
     std::unique_ptr<SplashWidget> widget_;
     float value_ = 0.0f;

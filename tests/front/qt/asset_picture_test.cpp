@@ -77,6 +77,25 @@ TEST(ReadArtworkBmp, ReadsOnlyTheTopLeftPartAskedFor) {
     EXPECT_EQ(Read(bmp, QSize(0, 0)), whole);                     // an empty part means all of it
 }
 
+TEST(ReadArtworkBmp, ReadsAnyPartFromAnyColumn) {
+    std::uint32_t seed = 50;
+    for (const auto& [bits, colours] : {std::pair{24, 0}, {8, 256}, {4, 16}}) {
+        const QByteArray bmp = RandomBmp(11, 6, bits, colours, seed++);
+        const auto* data = reinterpret_cast<const uchar*>(bmp.constData());
+        const QImage whole = QtRead(bmp);
+        for (int left = 0; left < 4; ++left) {
+            for (int width : {1, 2, 5}) {
+                const QRect part(left, 2, width, 3);
+                EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), part), whole.copy(part))
+                    << bits << " bits from column " << left << ", " << width << " wide";
+            }
+        }
+        // Cut to the picture; nothing where the part lies beside it.
+        EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), QRect(8, 4, 10, 10)), whole.copy(8, 4, 3, 2));
+        EXPECT_TRUE(ReadArtworkBmp(data, bmp.size(), QRect(11, 0, 3, 3)).isNull());
+    }
+}
+
 TEST(ReadArtworkBmp, LeavesOtherFormsAndDamagedFilesToQt) {
     const QByteArray good = RandomBmp(6, 4, 24, 0, 7);
     ASSERT_FALSE(Read(good).isNull());

@@ -89,6 +89,35 @@ protected:
     std::unique_ptr<QtMoverWindow> window;
 };
 
+TEST_F(MoverWindowTest, PaintsItsBackgroundPictureWhollyAndPartly) {
+    const QImage background = AssetPicture(QStringLiteral("mover_background.bmp")).toImage();
+    // The part of the surface (without the lists) painted as for an update
+    // of that part, each pixel where it is in the window.
+    auto render = [this](const QRect& part) {
+        QImage shot(window->size(), QImage::Format_RGB32);
+        shot.fill(Qt::magenta);
+        const QRect drawn = (QRegion(part) & window->mask()).boundingRect();
+        window->render(&shot, drawn.topLeft(), QRegion(part), QWidget::DrawWindowBackground);
+        return shot;
+    };
+    const QImage whole = render(window->rect());
+    const QRect part(101, 157, 230, 213);
+    const QImage partly = render(part);
+    // The pictures and texts over the background cover about half of what
+    // the window's shape leaves; the rest is the picture itself.
+    int shown = 0, bare = 0;
+    for (int y = 0; y < whole.height(); y += 3) {
+        for (int x = 0; x < whole.width(); x += 3) {
+            if (!window->mask().contains(QPoint(x, y))) continue;
+            ++shown;
+            if (background.valid(x, y) && whole.pixel(x, y) == background.pixel(x, y)) ++bare;
+            const QRgb expected = part.contains(x, y) ? whole.pixel(x, y) : QColor(Qt::magenta).rgb();
+            ASSERT_EQ(partly.pixel(x, y), expected) << x << "," << y;
+        }
+    }
+    EXPECT_GT(bare, shown * 2 / 5);
+}
+
 TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
     EXPECT_EQ(window->size(), QSize(627, 402));
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
