@@ -173,17 +173,20 @@ bool CompleteMove(Files& files, const MoveRecord& record) {
 void MoveMapPair(Files& files, const MapMove& move) {
     if (!files.FileExists(move.map)) throw RuntimeFailure(kFileNotFound, "\"" + move.map + "\" is gone");
     MoveRecord record;
-    record.moving.push_back({move.map, move.destinationMap, files.Stamp(move.map)});
+    record.moving.push_back(MovingFile::Planned(move.map, move.destinationMap, files.Stamp(move.map)));
     if (IsStill(files, move.destinationMap, record.moving[0].stamp)) {
         throw RuntimeFailure(kPathFileAccessError, "\"" + move.map + "\" is already at its destination");
     }
     if (move.picture && move.destinationPicture && files.FileExists(*move.picture)) {
-        record.moving.push_back({*move.picture, *move.destinationPicture, files.Stamp(*move.picture)});
+        record.moving.push_back(
+            MovingFile::Planned(*move.picture, *move.destinationPicture, files.Stamp(*move.picture)));
     }
     // A replaced map's picture goes with it, and never stays to pass as the
     // new map's picture.
     const bool replacesMap = files.NameTaken(move.destinationMap);
-    if (replacesMap) record.replaced.push_back({move.destinationMap, files.Stamp(move.destinationMap)});
+    if (replacesMap)
+        record.replaced.push_back(
+            ReplacedFile::Planned(move.destinationMap, files.Stamp(move.destinationMap)));
     if (record.moving.size() > 1 || replacesMap) {
         std::vector<std::string> pictures = move.picturesInTheWay;
         if (pictures.empty() && move.destinationPicture) pictures.push_back(*move.destinationPicture);
@@ -191,7 +194,7 @@ void MoveMapPair(Files& files, const MapMove& move) {
             const bool listed = std::any_of(record.replaced.begin(), record.replaced.end(),
                                             [&](const ReplacedFile& old) { return old.path == picture; });
             if (!listed && files.NameTaken(picture))
-                record.replaced.push_back({picture, files.Stamp(picture)});
+                record.replaced.push_back(ReplacedFile::Planned(picture, files.Stamp(picture)));
         }
     }
 

@@ -131,11 +131,11 @@ std::optional<MoveRecord> ReadMoveRecord(const std::string& text) {
         std::size_t index = 0;
         if (!planned) {
             if (kind == "move" && f.size() == 4) {
-                MovingFile file{f[1], f[2]};
+                MovingFile file = MovingFile::Planned(f[1], f[2], {});
                 if (!ReadStamp(f[3], file.stamp)) return std::nullopt;
                 record.moving.push_back(file);
             } else if (kind == "old" && f.size() == 3) {
-                ReplacedFile file{f[1]};
+                ReplacedFile file = ReplacedFile::Planned(f[1], {});
                 if (!ReadStamp(f[2], file.stamp)) return std::nullopt;
                 record.replaced.push_back(file);
             } else if (kind == "plan-end" && !record.moving.empty()) {

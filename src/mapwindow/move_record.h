@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "mapwindow/replaced_file.h"
@@ -25,6 +26,15 @@ struct MovingFile {
     // then renamed to its place.
     std::string staged;
     std::optional<FileStamp> stagedStamp;
+
+    // A file about to move, as it stood when the transfer began.
+    static MovingFile Planned(std::string from, std::string to, FileStamp stamp) {
+        MovingFile file;
+        file.from = std::move(from);
+        file.to = std::move(to);
+        file.stamp = stamp;
+        return file;
+    }
 };
 
 // A file that stood at a destination and is set aside for the moving one.
@@ -34,6 +44,14 @@ struct ReplacedFile {
     // Where it is being put (its path is "" for the trash), and where it is.
     std::optional<SetAside> tried;
     std::optional<SetAside> aside;
+
+    // A file in the way, as it stood when the transfer began.
+    static ReplacedFile Planned(std::string path, FileStamp stamp) {
+        ReplacedFile file;
+        file.path = std::move(path);
+        file.stamp = stamp;
+        return file;
+    }
 };
 
 struct MoveRecord {
