@@ -112,6 +112,7 @@ struct Reader {
     std::vector<std::string_view> sorted;
     std::string sortedNames;
     std::vector<Visit> inside;
+    std::optional<FolderId> listing;  // the folder read, its listing not yet kept
 };
 
 // A mutex that spins a little before it sleeps: the threads hold it for
@@ -135,6 +136,23 @@ private:
 };
 
 class RowSearch {
+private:
+    // Who read each folder, by its place in the order; in shards, each with
+    // its own lock.
+    struct Claim {
+        OrderKey key;
+        // ReadNotKept: read when no visit before it could come any more.
+        enum class State { Reading, Read, ReadNotKept, Unreadable } state = State::Reading;
+        std::string names;  // its folders' names in byte order, each followed by '\0'
+        std::string match;
+    };
+    struct ClaimShard {
+        std::mutex mutex;
+        std::condition_variable listed;
+        std::unordered_map<FolderId, Claim, FolderIdHash> owners;
+    };
+    ClaimShard& ShardOf(const FolderId& id) { return claims_[FolderIdHash()(id) % claims_.size()]; }
+
 public:
     RowSearch(const std::vector<std::string>& roots, const std::string& fileName,
               const std::unordered_set<FolderId, FolderIdHash>* earlier)
@@ -155,6 +173,7 @@ public:
     std::optional<Hit> Run(unsigned threads, const std::function<void(std::size_t)>& reached) {
         if (name_.empty()) return std::nullopt;
         current_.assign(std::max(threads, 1u), kNoRoot);
+        currentKeys_.assign(current_.size(), nullptr);
         std::vector<std::thread> helpers;
         for (unsigned i = 1; i < current_.size(); ++i) {
             try {
@@ -188,6 +207,7 @@ private:
         std::size_t told = 0;
         Visit visit;
         std::unique_lock lock(mutex_);
+        currentKeys_[worker] = &visit.key;
         bool reading = TakeNext(lock, worker, visit);
         while (reading) {
             lock.unlock();
@@ -208,6 +228,17 @@ private:
             }
             lock.lock();
             foldersRead_ += read ? 1 : 0;
+            if (reader.listing) {
+                const bool last = NothingBefore(worker, visit.key);
+                if (!KeepListing(*reader.listing, visit.key, last ? Claim::State::ReadNotKept : Claim::State::Read,
+                                 reader.sortedNames, match)) {
+                    // A visit before this one took the folder over meanwhile
+                    // and goes on from it.
+                    match.clear();
+                    reader.inside.clear();
+                }
+                reader.listing.reset();
+            }
             if (!match.empty() && (!best_ || visit.key < best_->key)) {
                 best_ = Hit{visit.root, std::move(visit.key), visit.path + match};
             }
@@ -291,15 +322,17 @@ private:
                 read = ReadEntries(fd.Get(), reader, match);
                 if (read) SortNames(reader);
             } catch (...) {
-                KeepListing(id, visit.key, false, {}, {});  // no visit waits for it in vain
+                KeepListing(id, visit.key, Claim::State::Unreadable, {}, {});  // none waits for it in vain
                 throw;
             }
-            if (!KeepListing(id, visit.key, read, reader.sortedNames, match) || !read) {
-                // Another visit, earlier in the order, took the folder over
-                // meanwhile and goes on from it.
+            if (!read) {
+                KeepListing(id, visit.key, Claim::State::Unreadable, {}, {});
                 match.clear();
-                return read;
+                return false;
             }
+            // Kept for a visit that may take the folder over, once the
+            // thread knows whether one still can.
+            reader.listing = id;
         }
         if (reader.sortedNames.empty()) return readHere;
 
@@ -360,6 +393,7 @@ private:
         claim.key = key;
         shard.listed.wait(lock, [&claim] { return claim.state != Claim::State::Reading; });
         if (claim.state == Claim::State::Unreadable) return Claimed::No;
+        if (claim.state == Claim::State::ReadNotKept) return Claimed::Yes;
         names = claim.names;
         match = claim.match;
         return Claimed::TakenOver;
@@ -367,16 +401,28 @@ private:
 
     // Keeps what the reading found for a visit that takes the folder over;
     // true when this visit still owns it.
-    bool KeepListing(const FolderId& id, const OrderKey& key, bool read, const std::string& names,
+    bool KeepListing(const FolderId& id, const OrderKey& key, Claim::State state, const std::string& names,
                      const std::string& match) {
         ClaimShard& shard = ShardOf(id);
         std::lock_guard lock(shard.mutex);
         Claim& claim = shard.owners[id];
-        claim.state = read ? Claim::State::Read : Claim::State::Unreadable;
-        claim.names = names;
-        claim.match = match;
+        claim.state = state;
+        if (state == Claim::State::Read) {
+            claim.names = names;
+            claim.match = match;
+        }
         shard.listed.notify_all();
         return claim.key == key;
+    }
+
+    // Under the lock: true when no folder before `key` waits or is being
+    // read by another thread, so that no visit before it can come any more.
+    bool NothingBefore(unsigned worker, const OrderKey& key) const {
+        if (!queue_.empty() && queue_.front().key < key) return false;
+        for (unsigned other = 0; other < current_.size(); ++other) {
+            if (other != worker && current_[other] != kNoRoot && *currentKeys_[other] < key) return false;
+        }
+        return true;
     }
 
     // Sorts a folder's entries into folders (their names into
@@ -436,20 +482,6 @@ private:
         return true;
     }
 
-    // Who read each folder, by its place in the order; in shards, each with
-    // its own lock.
-    struct Claim {
-        OrderKey key;
-        enum class State { Reading, Read, Unreadable } state = State::Reading;
-        std::string names;  // its folders' names in byte order, each followed by '\0'
-        std::string match;
-    };
-    struct ClaimShard {
-        std::mutex mutex;
-        std::condition_variable listed;
-        std::unordered_map<FolderId, Claim, FolderIdHash> owners;
-    };
-    ClaimShard& ShardOf(const FolderId& id) { return claims_[FolderIdHash()(id) % claims_.size()]; }
 
     std::string name_;
     const std::unordered_set<FolderId, FolderIdHash>* earlier_;
@@ -465,6 +497,7 @@ private:
     int busy_ = 0;
     int idle_ = 0;
     std::vector<std::size_t> current_;
+    std::vector<const OrderKey*> currentKeys_;  // each thread's visit's, valid while it reads
     std::size_t foldersRead_ = 0;
 
     std::atomic<std::size_t> reachedRoot_{0};
