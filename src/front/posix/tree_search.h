@@ -15,10 +15,12 @@
 // would lead into other processes' folders.
 // Memory grows with the number of folders, not of files.
 //
-// The folders are read by one thread a core, each taking the folder that
-// comes first in that order among those waiting; the result is the one a
-// single thread walking in that order finds. A folder reached by two ways
-// belongs to the one that comes first in the order.
+// The folders are read by one thread a core: each goes on into the first
+// folder inside the one it read, or else takes the first waiting folder in
+// that order. The result is the one a single thread walking in that order
+// finds: a folder reached by two ways belongs to the way that comes first
+// in the order, and when a later way reached it first, the earlier one
+// takes it over with what was found in it, without reading it again.
 
 #include <sys/types.h>
 
