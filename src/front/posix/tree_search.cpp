@@ -143,8 +143,11 @@ private:
         OrderKey key;
         // ReadNotKept: read when no visit before it could come any more.
         enum class State { Reading, Read, ReadNotKept, Unreadable } state = State::Reading;
-        std::string names;  // its folders' names in byte order, each followed by '\0'
-        std::string match;
+        struct Listing {
+            std::string names;  // its folders' names in byte order, each followed by '\0'
+            std::string match;
+        };
+        std::unique_ptr<Listing> listing;  // while a visit before this one can still come
     };
     struct ClaimShard {
         std::mutex mutex;
@@ -393,9 +396,12 @@ private:
         claim.key = key;
         shard.listed.wait(lock, [&claim] { return claim.state != Claim::State::Reading; });
         if (claim.state == Claim::State::Unreadable) return Claimed::No;
-        if (claim.state == Claim::State::ReadNotKept) return Claimed::Yes;
-        names = claim.names;
-        match = claim.match;
+        if (claim.state == Claim::State::ReadNotKept) {
+            claim.state = Claim::State::Reading;  // cannot happen; read again rather than guess
+            return Claimed::Yes;
+        }
+        names = claim.listing->names;
+        match = claim.listing->match;
         return Claimed::TakenOver;
     }
 
@@ -408,8 +414,7 @@ private:
         Claim& claim = shard.owners[id];
         claim.state = state;
         if (state == Claim::State::Read) {
-            claim.names = names;
-            claim.match = match;
+            claim.listing = std::make_unique<Claim::Listing>(Claim::Listing{names, match});
         }
         shard.listed.notify_all();
         return claim.key == key;
