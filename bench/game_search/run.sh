@@ -6,6 +6,7 @@
 # Steam root whose second library lies outside it, on "disk2"; 200,000 files
 # in all; the game is in the second library's steamapps/common, the last
 # place in Tessary's order. Warm cache, median of RUNS runs of each process.
+# Prints each one's median and spread and the ratio of the medians.
 #   run.sh [BUILD_DIR]   (a Release build is made there when missing)
 set -euo pipefail
 
@@ -41,23 +42,32 @@ done
 
 declare -A times
 for name in tessary fd_one fd_two; do times[$name]=""; done
-for _ in 1 2; do "${tessary[@]}" >/dev/null; "${fd_one[@]}" >/dev/null; "${fd_two[@]}" >/dev/null; done  # warm
+for _ in 1 2; do "${tessary[@]}" >/dev/null 2>&1; "${fd_one[@]}" >/dev/null; "${fd_two[@]}" >/dev/null; done  # warm
 for _ in $(seq "$RUNS"); do
     for name in tessary fd_one fd_two; do
         declare -n c=$name
         start=$(date +%s%N)
-        "${c[@]}" >/dev/null
+        "${c[@]}" >/dev/null 2>&1
         end=$(date +%s%N)
         times[$name]+="$(( (end - start) / 1000 )) "
     done
 done
 
+# Median, then spread (quartiles and min..max), in ms, of a list of times in us.
+stats() {
+    printf '%s\n' $1 | sort -n | awk '{ t[NR] = $1 / 1000 } END {
+        printf "%7.1f ms  (quartiles %.1f..%.1f, range %.1f..%.1f)", t[int((NR + 1) / 2)],
+            t[int((NR + 3) / 4)], t[int((3 * NR + 1) / 4)], t[1], t[NR] }'
+}
 median_us() { printf '%s\n' $1 | sort -n | sed -n "$(( (RUNS + 1) / 2 ))p"; }
 t=$(median_us "${times[tessary]}")
 f1=$(median_us "${times[fd_one]}")
 f2=$(median_us "${times[fd_two]}")
+echo "$RUNS runs each, alternating, on $(nproc) cores:"
+printf '%-46s %s\n' "tessary (discovery and search)" "$(stats "${times[tessary]}")"
+printf '%-46s %s\n' "fdfind -u -i -g -1 over the bench folder" "$(stats "${times[fd_one]}")"
+printf '%-46s %s\n' "fdfind -u -i -g -1 over HOME and the library" "$(stats "${times[fd_two]}")"
 awk -v t="$t" -v a="$f1" -v b="$f2" 'BEGIN {
-    printf "%-46s %7.1f ms\n", "tessary (discovery and search)", t / 1000
-    printf "%-46s %7.1f ms  tessary/fd %.2f\n", "fdfind -u -i -g -1 over the bench folder", a / 1000, t / a
-    printf "%-46s %7.1f ms  tessary/fd %.2f\n", "fdfind -u -i -g -1 over HOME and the library", b / 1000, t / b
+    printf "ratio of medians, tessary / fdfind -u -i -g -1 over the bench folder: %.2f\n", t / a
+    printf "ratio of medians, tessary / fdfind over HOME and the library:        %.2f\n", t / b
 }'

@@ -9,6 +9,7 @@
 
 #include "platform/drives.h"
 #include "platform/path.h"
+#include "startup/ordered_tree_search.h"
 
 namespace tessary {
 
@@ -54,6 +55,7 @@ void GameSearch::FindFixedDrives(const SearchProgress& progress) {
 }
 
 std::optional<std::string> GameSearch::FindGameMapsFolder(const SearchProgress& progress) {
+    if (auto* inOrder = dynamic_cast<OrderedTreeSearch*>(&treeSearch_)) return FindInOneRow(*inOrder, progress);
     const int driveCount = static_cast<int>(fixed_.size());
     for (int i = 0; i < driveCount; ++i) {
         progress(PassProgress(kSearchPassStart, i, driveCount));
@@ -66,6 +68,35 @@ std::optional<std::string> GameSearch::FindGameMapsFolder(const SearchProgress& 
         }
         if (NamesAPlace(found)) return GameMapsFolderOf(found);
     }
+    return std::nullopt;
+}
+
+// The fixed drives handed over as one row; the bar moves as the search comes
+// to each drive, as it would searching them one by one.
+std::optional<std::string> GameSearch::FindInOneRow(OrderedTreeSearch& search, const SearchProgress& progress) {
+    const int driveCount = static_cast<int>(fixed_.size());
+    std::vector<std::string> roots;
+    std::vector<int> driveOfRoot;
+    for (int i = 0; i < driveCount; ++i) {
+        if (!fixed_[i]) continue;
+        roots.push_back(drives_.Root(i));
+        driveOfRoot.push_back(i);
+    }
+    int told = 0;
+    const auto tellUpTo = [&](int drive) {
+        for (; told <= drive; ++told) progress(PassProgress(kSearchPassStart, told, driveCount));
+    };
+    std::optional<FoundInRow> found;
+    try {
+        found = search.FindFirst(roots, kGameExeName, [&](std::size_t root) { tellUpTo(driveOfRoot[root]); });
+    } catch (const std::exception&) {
+        // Searched in vain.
+    }
+    if (found && NamesAPlace(found->path)) {
+        tellUpTo(driveOfRoot[found->root]);
+        return GameMapsFolderOf(found->path);
+    }
+    tellUpTo(driveCount - 1);
     return std::nullopt;
 }
 

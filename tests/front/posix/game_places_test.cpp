@@ -7,6 +7,7 @@
 #include "front/posix/steam_library_folders.h"
 #include "front/posix/tree_search.h"
 #include "support/temp_folder.h"
+#include "startup/game_search.h"
 #include "support/wine_prefix.h"
 
 namespace tessary {
@@ -155,6 +156,30 @@ TEST(LauncherDrives, SearchFindsTheFirstGameInOrderAndWalksEachFolderOnce) {
     EXPECT_EQ(search.Find(lutris + "/dosdevices/c:/", "Marrowby.exe"), "");
     EXPECT_EQ(PosixTreeSearch().Find(lutris + "/dosdevices/c:/", "Marrowby.exe"),
               lutris + "/dosdevices/c:/Hunt/Marrowby.exe");
+}
+
+TEST(LauncherDrives, AnEarlierPlacesGameDeepInABigTreeWinsOverALaterPlacesGameNearTheTop) {
+    testing::TempFolder home;
+    const std::string wine = MakePrefix(home, ".wine");
+    std::string deep = "drive_c/Games";
+    for (int level = 0; level < 12; ++level) {
+        for (int side = 0; side < 8; ++side) home.Folder(".wine/" + deep + "/a" + std::to_string(side) + "/x/y");
+        deep += "/b" + std::to_string(level);
+    }
+    home.Write(".wine/" + deep + "/Marrowby.exe", "MZ");
+    home.Write(".local/share/Steam/steamapps/common/Fennock/Marrowby.exe", "MZ");
+
+    LauncherDrives drives("", home.Path());
+    PosixTreeSearch treeSearch(/*walkEachFolderOnce=*/true, /*threads=*/2);
+    GameSearch search(drives, treeSearch);
+    std::vector<float> bar;
+    const auto record = [&bar](float value) { bar.push_back(value); };
+    search.FindFixedDrives([](float) {});
+    EXPECT_EQ(search.FindGameMapsFolder(record), wine + "/dosdevices/c:/" +
+                                                      deep.substr(std::string("drive_c/").size()) + "/Home/Maps");
+    // The bar stops at C: of ~/.wine (drive 3 of 16), as a search of one
+    // drive after another does.
+    EXPECT_EQ(bar, (std::vector<float>{35 + 30.0f * 1 / 16, 35 + 30.0f * 2 / 16, 35 + 30.0f * 3 / 16}));
 }
 
 }  // namespace

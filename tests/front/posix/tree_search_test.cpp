@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "front/posix/tree_search.h"
 #include "support/temp_folder.h"
@@ -114,6 +116,26 @@ TEST_F(TreeSearchTest, SkipsFoldersItCannotRead) {
     const std::string found = testing::AsUnprivileged(
         tree.Path(), [&] { return ::chmod((tree / "a").c_str(), 0) == 0 ? Find() : "chmod failed"; });
     EXPECT_EQ(found, tree.Path() + "/b/" + kExe);
+}
+
+TEST_F(TreeSearchTest, ARowOfRootsReadsEachFolderOnceAndStopsAtTheFirstRootsFile) {
+    for (int i = 0; i < 40; ++i) tree.Folder("big/f" + std::to_string(i) + "/g/h");
+    tree.Write("first/" + kExe);
+    PosixTreeSearch rowSearch(/*walkEachFolderOnce=*/true, /*threads=*/2);
+    // "big" again through a link, inside the later root: read once.
+    tree.Link(tree / "big", "first/again");
+    const std::optional<FoundInRow> found = rowSearch.FindFirst({tree / "first", tree / "big"}, kExe, {});
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->root, 0u);
+    EXPECT_EQ(found->path, tree / "first/" + kExe);
+    // The later root is left as soon as the first root's file is found:
+    // at most a few of its 121 folders are read.
+    EXPECT_LE(rowSearch.FoldersRead(), 5u);
+
+    std::remove((tree / "first/" + kExe).c_str());
+    PosixTreeSearch again(/*walkEachFolderOnce=*/true, /*threads=*/2);
+    EXPECT_EQ(again.FindFirst({tree / "first", tree / "big"}, kExe, {}), std::nullopt);
+    EXPECT_EQ(again.FoldersRead(), 1u + 1u + 40u * 3u);
 }
 
 }  // namespace
