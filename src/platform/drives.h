@@ -1,6 +1,11 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -22,6 +27,12 @@ public:
     virtual std::string SearchedPlaces() const { return {}; }
 };
 
+// A file found under one root of a row of roots.
+struct FoundInRow {
+    std::size_t root = 0;  // index into the row
+    std::string path;      // as TreeSearch::Find gives it for that root
+};
+
 // The search of one drive's folder tree for a file name.
 class TreeSearch {
 public:
@@ -29,6 +40,25 @@ public:
     // The full path of the first file named fileName (letter case ignored)
     // under root, or empty. May raise a RuntimeFailure.
     virtual std::string Find(const std::string& root, const std::string& fileName) = 0;
+    // The first file named fileName under the first root of the row that
+    // holds one, or nothing; a root that cannot be searched holds none.
+    // `reached` is told, on the calling thread and in order, each root the
+    // search comes to: every root before it is then finished or about to
+    // be. Here the roots are searched one after another; a front may walk
+    // them side by side, giving the same file.
+    virtual std::optional<FoundInRow> FindFirst(const std::vector<std::string>& roots,
+                                                const std::string& fileName,
+                                                const std::function<void(std::size_t)>& reached) {
+        for (std::size_t i = 0; i < roots.size(); ++i) {
+            if (reached) reached(i);
+            try {
+                if (std::string found = Find(roots[i], fileName); !found.empty()) return FoundInRow{i, found};
+            } catch (const std::exception&) {
+                // Searched in vain.
+            }
+        }
+        return std::nullopt;
+    }
 };
 
 }  // namespace tessary

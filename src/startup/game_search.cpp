@@ -9,7 +9,6 @@
 
 #include "platform/drives.h"
 #include "platform/path.h"
-#include "startup/ordered_tree_search.h"
 
 namespace tessary {
 
@@ -54,26 +53,9 @@ void GameSearch::FindFixedDrives(const SearchProgress& progress) {
     }
 }
 
+// The fixed drives are handed over as one row; the bar moves as the search
+// comes to each drive, as it would searching them one by one.
 std::optional<std::string> GameSearch::FindGameMapsFolder(const SearchProgress& progress) {
-    if (auto* inOrder = dynamic_cast<OrderedTreeSearch*>(&treeSearch_)) return FindInOneRow(*inOrder, progress);
-    const int driveCount = static_cast<int>(fixed_.size());
-    for (int i = 0; i < driveCount; ++i) {
-        progress(PassProgress(kSearchPassStart, i, driveCount));
-        if (!fixed_[i]) continue;
-        std::string found;
-        try {
-            found = treeSearch_.Find(drives_.Root(i), kGameExeName);
-        } catch (const std::exception&) {
-            // Searched in vain.
-        }
-        if (NamesAPlace(found)) return GameMapsFolderOf(found);
-    }
-    return std::nullopt;
-}
-
-// The fixed drives handed over as one row; the bar moves as the search comes
-// to each drive, as it would searching them one by one.
-std::optional<std::string> GameSearch::FindInOneRow(OrderedTreeSearch& search, const SearchProgress& progress) {
     const int driveCount = static_cast<int>(fixed_.size());
     std::vector<std::string> roots;
     std::vector<int> driveOfRoot;
@@ -88,7 +70,8 @@ std::optional<std::string> GameSearch::FindInOneRow(OrderedTreeSearch& search, c
     };
     std::optional<FoundInRow> found;
     try {
-        found = search.FindFirst(roots, kGameExeName, [&](std::size_t root) { tellUpTo(driveOfRoot[root]); });
+        found = treeSearch_.FindFirst(roots, kGameExeName,
+                                      [&](std::size_t root) { tellUpTo(driveOfRoot[root]); });
     } catch (const std::exception&) {
         // Searched in vain.
     }

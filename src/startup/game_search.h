@@ -10,7 +10,6 @@
 namespace tessary {
 
 class Drives;
-class OrderedTreeSearch;
 class TreeSearch;
 
 inline constexpr const char* kGameExeName = "Marrowby.exe";
@@ -37,13 +36,9 @@ public:
     // for the game (the bar goes from 35 to 65, and stops at the drive that
     // holds it). The maps folder of the first game found, or nothing. A
     // drive that cannot be searched counts as a drive without the game.
-    // A tree search that can take the drives as one row (OrderedTreeSearch)
-    // is given them so, with the same result.
     std::optional<std::string> FindGameMapsFolder(const SearchProgress& progress);
 
 private:
-    std::optional<std::string> FindInOneRow(OrderedTreeSearch& search, const SearchProgress& progress);
-
     Drives& drives_;
     TreeSearch& treeSearch_;
     // One entry a drive, from the first pass.

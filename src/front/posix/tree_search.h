@@ -29,7 +29,6 @@
 #include <unordered_set>
 
 #include "platform/drives.h"
-#include "startup/ordered_tree_search.h"
 
 namespace tessary {
 
@@ -47,7 +46,7 @@ struct FolderIdHash {
     }
 };
 
-class PosixTreeSearch : public TreeSearch, public OrderedTreeSearch {
+class PosixTreeSearch : public TreeSearch {
 public:
     // walkEachFolderOnce: a folder entered by one search is passed over by
     // every later search of this object too, and by the walks of later
