@@ -212,6 +212,12 @@ StoredPicture::StoredPicture(const QString& name) : name_(name) {
     }
 }
 
+bool StoredPicture::DrawsWhole() const {
+    if (data_ != nullptr) return true;  // opaque rows, checked when it was found
+    if (whole_.isNull()) whole_ = AssetPicture(name_);
+    return !whole_.isNull() && !whole_.hasAlphaChannel();
+}
+
 void StoredPicture::Draw(QPainter& painter, const QRect& area) const {
     const QRect shown = area.intersected(QRect(QPoint(0, 0), size_));
     if (shown.isEmpty()) return;
