@@ -81,20 +81,21 @@ TEST(ReadArtworkBmp, ReadsOnlyTheTopLeftPartAskedFor) {
 
 TEST(ReadArtworkBmp, ReadsAnyPartFromAnyColumn) {
     std::uint32_t seed = 50;
-    for (const auto& [bits, colours] : {std::pair{24, 0}, {8, 256}, {4, 16}}) {
-        const QByteArray bmp = RandomBmp(11, 6, bits, colours, seed++);
+    // Wide enough for the rows read many pixels at a step, from any column.
+    for (const auto& [bits, colours] : {std::pair{24, 0}, {8, 256}, {4, 16}, {4, 9}}) {
+        const QByteArray bmp = RandomBmp(40, 6, bits, colours, seed++);
         const auto* data = reinterpret_cast<const uchar*>(bmp.constData());
         const QImage whole = QtRead(bmp);
         for (int left = 0; left < 4; ++left) {
-            for (int width : {1, 2, 5}) {
+            for (int width : {1, 2, 5, 17, 36}) {
                 const QRect part(left, 2, width, 3);
                 EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), part), whole.copy(part))
                     << bits << " bits from column " << left << ", " << width << " wide";
             }
         }
         // Cut to the picture; nothing where the part lies beside it.
-        EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), QRect(8, 4, 10, 10)), whole.copy(8, 4, 3, 2));
-        EXPECT_TRUE(ReadArtworkBmp(data, bmp.size(), QRect(11, 0, 3, 3)).isNull());
+        EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), QRect(37, 4, 10, 10)), whole.copy(37, 4, 3, 2));
+        EXPECT_TRUE(ReadArtworkBmp(data, bmp.size(), QRect(40, 0, 3, 3)).isNull());
     }
 }
 
