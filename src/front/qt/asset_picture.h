@@ -45,6 +45,10 @@ class StoredPicture {
 public:
     explicit StoredPicture(const QString& name);
     QSize Size() const { return size_; }
+    // Whether Draw paints every pixel of the picture's size (an opaque
+    // picture that can be read), reading it first where it is not drawn
+    // from its stored bytes.
+    bool DrawsWhole() const;
     // Draws the part of the picture inside `area`, the picture's top-left
     // corner at the painter's origin.
     void Draw(QPainter& painter, const QRect& area) const;

@@ -90,8 +90,9 @@ void QtMoverWindow::BeginDrag() {
 
 void QtMoverWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    QtCanvas canvas(painter, font(), event->rect());
+    QtCanvas canvas(painter, font(), event->region());
     form_.Paint(canvas);
+    canvas.Finish();
 }
 
 void QtMoverWindow::mousePressEvent(QMouseEvent* event) {

@@ -26,16 +26,23 @@ QImage ToImage(const Picture& picture, const std::string& path) {
 
 }  // namespace
 
-void QtPicture::Draw(QPainter& painter, QPoint at, const QRect& within) const {
+void QtPicture::Draw(QPainter& painter, QPoint at, const QRegion& parts) const {
     if (stored_) {
         painter.translate(at);
-        stored_->Draw(painter, within.translated(-at));
+        for (const QRect& part : parts) stored_->Draw(painter, part.translated(-at));
         painter.translate(-at);
         return;
     }
     // Read once; one that cannot be read draws nothing.
     if (!assetName_.isEmpty()) image_ = AssetImage(std::exchange(assetName_, QString()));
-    painter.drawImage(at, image_);
+    if (image_.isNull()) return;
+    for (const QRect& part : parts) painter.drawImage(part.topLeft(), image_, part.translated(-at));
+}
+
+bool QtPicture::DrawsWhole() const {
+    if (stored_) return stored_->DrawsWhole();
+    if (!assetName_.isEmpty()) image_ = AssetImage(std::exchange(assetName_, QString()));
+    return !image_.isNull() && !image_.hasAlphaChannel();
 }
 
 const CanvasPicture* QtMoverPictures::Skin(std::string_view name) {
@@ -66,28 +73,62 @@ std::unique_ptr<CanvasPicture> QtMoverPictures::ReadPreview(const std::string& p
 }
 
 void QtCanvas::Fill(const LayoutRect& place, Rgb colour) {
-    painter_.fillRect(ToQRect(place), ToQColor(colour));
+    steps_.push_back({Kind::Fill, ToQRect(place), colour});
 }
 
 void QtCanvas::DrawPicture(const CanvasPicture& picture, const LayoutRect& place) {
-    const QRect area = ToQRect(place);
-    painter_.save();
-    painter_.setClipRect(area);
-    static_cast<const QtPicture&>(picture).Draw(painter_, area.topLeft(), area & dirty_);
-    painter_.restore();
+    steps_.push_back({Kind::Picture, ToQRect(place), {}, &static_cast<const QtPicture&>(picture)});
 }
 
 void QtCanvas::WriteText(const LayoutRect& place, std::string_view text, Rgb colour) {
-    painter_.setPen(ToQColor(colour));
-    painter_.setFont(font_);
-    painter_.drawText(ToQRect(place), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                      ToQString(text));
+    steps_.push_back({Kind::Text, ToQRect(place), colour, nullptr, std::string(text)});
 }
 
 void QtCanvas::DrawBorder(const LayoutRect& place, Rgb colour, int width) {
-    painter_.setPen(QPen(ToQColor(colour), width));
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(ToQRect(place).adjusted(0, 0, -1, -1));
+    steps_.push_back({Kind::Border, ToQRect(place), colour, nullptr, {}, width});
+}
+
+void QtCanvas::Finish() {
+    // From the top step down: what each fill or picture shows of itself,
+    // and what it hides of the steps below.
+    std::vector<QRegion> shown(steps_.size());
+    QRegion hidden;
+    for (std::size_t i = steps_.size(); i-- > 0;) {
+        const Step& step = steps_[i];
+        if (step.kind == Kind::Text || step.kind == Kind::Border) continue;
+        QRect covers = step.place;
+        if (step.kind == Kind::Picture) {
+            const PixelSize size = step.picture->Size();
+            covers &= QRect(step.place.topLeft(), QSize(size.width, size.height));
+        }
+        shown[i] = QRegion(covers).intersected(dirty_).subtracted(hidden);
+        if (shown[i].isEmpty()) continue;
+        if (step.kind == Kind::Fill || step.picture->DrawsWhole()) hidden += covers;
+    }
+    for (std::size_t i = 0; i < steps_.size(); ++i) {
+        const Step& step = steps_[i];
+        switch (step.kind) {
+        case Kind::Fill:
+            for (const QRect& part : shown[i]) painter_.fillRect(part, ToQColor(step.colour));
+            break;
+        case Kind::Picture:
+            if (!shown[i].isEmpty()) step.picture->Draw(painter_, step.place.topLeft(), shown[i]);
+            break;
+        case Kind::Text:
+            painter_.setPen(ToQColor(step.colour));
+            painter_.setFont(font_);
+            painter_.drawText(step.place,
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                              ToQString(step.text));
+            break;
+        case Kind::Border:
+            painter_.setPen(QPen(ToQColor(step.colour), step.width));
+            painter_.setBrush(Qt::NoBrush);
+            painter_.drawRect(step.place.adjusted(0, 0, -1, -1));
+            break;
+        }
+    }
+    steps_.clear();
 }
 
 }  // namespace tessary

@@ -4,12 +4,14 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "front/qt/asset_picture.h"
 #include "platform/canvas.h"
@@ -28,9 +30,12 @@ public:
     explicit QtPicture(StoredPicture stored)
         : stored_(std::move(stored)), size_{stored_->Size().width(), stored_->Size().height()} {}
     PixelSize Size() const override { return size_; }
-    // Draws the picture with its top-left corner at `at`, the part of it
-    // within `within` (window coordinates) at least.
-    void Draw(QPainter& painter, QPoint at, const QRect& within) const;
+    // Draws the parts of the picture inside `parts` (window coordinates),
+    // its top-left corner at `at`.
+    void Draw(QPainter& painter, QPoint at, const QRegion& parts) const;
+    // Whether the picture draws every pixel of its size, reading it first
+    // when it has not been read yet; false for one that cannot be read.
+    bool DrawsWhole() const;
 
 private:
     mutable QString assetName_;  // empty once read
@@ -53,20 +58,35 @@ private:
 };
 
 // Draws with a painter on the window, in the window's font; `dirty` is the
-// part of the window being painted.
+// part of the window being painted. The steps are gathered first and drawn
+// by Finish(): a picture or fill is drawn only where no later picture or
+// fill paints over it, so hidden parts of pictures are never turned into
+// pixels.
 class QtCanvas final : public MoverCanvas {
 public:
-    QtCanvas(QPainter& painter, const QFont& font, const QRect& dirty)
+    QtCanvas(QPainter& painter, const QFont& font, const QRegion& dirty)
         : painter_(painter), font_(font), dirty_(dirty) {}
     void Fill(const LayoutRect& place, Rgb colour) override;
     void DrawPicture(const CanvasPicture& picture, const LayoutRect& place) override;
     void WriteText(const LayoutRect& place, std::string_view text, Rgb colour) override;
     void DrawBorder(const LayoutRect& place, Rgb colour, int width) override;
+    // Draws the gathered steps in their order.
+    void Finish();
 
 private:
+    enum class Kind { Fill, Picture, Text, Border };
+    struct Step {
+        Kind kind;
+        QRect place;
+        Rgb colour{};
+        const QtPicture* picture = nullptr;
+        std::string text{};
+        int width = 0;
+    };
+
     QPainter& painter_;
     const QFont& font_;
-    QRect dirty_;
+    QRegion dirty_;
+    std::vector<Step> steps_;
 };
-
 }  // namespace tessary

@@ -2,6 +2,7 @@
 // reader.
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 
 #include <cstdint>
 #include <random>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "front/qt/asset_picture.h"
+#include "front/qt/qt_canvas.h"
 #include "support/bmp_writer.h"
 
 namespace tessary {
@@ -79,21 +81,50 @@ TEST(ReadArtworkBmp, ReadsOnlyTheTopLeftPartAskedFor) {
 
 TEST(ReadArtworkBmp, ReadsAnyPartFromAnyColumn) {
     std::uint32_t seed = 50;
-    for (const auto& [bits, colours] : {std::pair{24, 0}, {8, 256}, {4, 16}}) {
-        const QByteArray bmp = RandomBmp(11, 6, bits, colours, seed++);
+    // Wide enough for the rows read many pixels at a step, from any column.
+    for (const auto& [bits, colours] : {std::pair{24, 0}, {8, 256}, {4, 16}, {4, 9}}) {
+        const QByteArray bmp = RandomBmp(40, 6, bits, colours, seed++);
         const auto* data = reinterpret_cast<const uchar*>(bmp.constData());
         const QImage whole = QtRead(bmp);
         for (int left = 0; left < 4; ++left) {
-            for (int width : {1, 2, 5}) {
+            for (int width : {1, 2, 5, 17, 36}) {
                 const QRect part(left, 2, width, 3);
                 EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), part), whole.copy(part))
                     << bits << " bits from column " << left << ", " << width << " wide";
             }
         }
         // Cut to the picture; nothing where the part lies beside it.
-        EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), QRect(8, 4, 10, 10)), whole.copy(8, 4, 3, 2));
-        EXPECT_TRUE(ReadArtworkBmp(data, bmp.size(), QRect(11, 0, 3, 3)).isNull());
+        EXPECT_EQ(ReadArtworkBmp(data, bmp.size(), QRect(37, 4, 10, 10)), whole.copy(37, 4, 3, 2));
+        EXPECT_TRUE(ReadArtworkBmp(data, bmp.size(), QRect(40, 0, 3, 3)).isNull());
     }
+}
+
+// The map window draws a fill or picture only where nothing later paints
+// over it: a picture smaller than its place, or one that cannot be read,
+// hides nothing beyond what it draws.
+TEST(QtCanvas, OnlyWhatIsDrawnHidesWhatLiesBelow) {
+    QImage window(30, 10, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    QImage green(5, 5, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    const QtPicture small(green);
+    const QtPicture unreadable(QStringLiteral("no such picture.bmp"), PixelSize{10, 10});
+    const QtPicture whole(QImage(10, 10, QImage::Format_RGB32));
+    {
+        QPainter painter(&window);
+        const QFont font;
+        QtCanvas canvas(painter, font, QRegion(0, 0, 30, 10));
+        canvas.Fill({0, 0, 30, 10}, Rgb{255, 0, 0});
+        canvas.DrawPicture(unreadable, {0, 0, 10, 10});
+        canvas.DrawPicture(small, {10, 0, 10, 10});
+        canvas.DrawPicture(whole, {20, 0, 10, 10});
+        canvas.Fill({20, 0, 10, 10}, Rgb{0, 0, 255});
+        canvas.Finish();
+    }
+    EXPECT_EQ(window.pixel(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(window.pixel(12, 2), qRgb(0, 255, 0));
+    EXPECT_EQ(window.pixel(17, 7), qRgb(255, 0, 0));
+    EXPECT_EQ(window.pixel(25, 5), qRgb(0, 0, 255));
 }
 
 TEST(ReadArtworkBmp, LeavesOtherFormsAndDamagedFilesToQt) {
