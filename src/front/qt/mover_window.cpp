@@ -194,12 +194,18 @@ void QtMoverWindow::closeEvent(QCloseEvent* event) {
 
 void QtMoverWindow::dragEnterEvent(QDragEnterEvent* event) {
     std::vector<std::string> paths;
-    if (dropReader_ != nullptr) AcceptAsCopy(*event, paths);
+    dragTaken_ = dropReader_ != nullptr && AcceptAsCopy(*event, paths);
+    if (!dragTaken_) event->ignore();
 }
 
 void QtMoverWindow::dragMoveEvent(QDragMoveEvent* event) {
-    std::vector<std::string> paths;
-    if (dropReader_ != nullptr) AcceptAsCopy(*event, paths);
+    // As on entering: the drag's data is not fetched again at every move.
+    if (!dragTaken_ || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void QtMoverWindow::dropEvent(QDropEvent* event) {

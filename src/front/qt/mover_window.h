@@ -101,6 +101,8 @@ private:
     // box, and meanwhile more can come (a later start, another drop).
     std::deque<WaitingDrop> waitingDrops_;
     bool addingDrops_ = false;
+    // The drag over the window carries local files that may be copied.
+    bool dragTaken_ = false;
 };
 
 }  // namespace tessary
