@@ -28,13 +28,15 @@ CommandLine ReadCommandLine(int argc, const char* const* argv, const std::string
             options = false;
             continue;
         }
-        if ((options && argument.starts_with('-')) || argument.empty()) return {CommandLineRequest::Misuse, {}};
+        if ((options && argument.starts_with('-')) || argument.empty())
+            return {CommandLineRequest::Misuse, {}};
         if (argument.starts_with('/')) {
             line.files.emplace_back(argument);
         } else if (workingFolder.empty()) {
             return {CommandLineRequest::Misuse, {}};
         } else {
-            line.files.push_back(workingFolder + (workingFolder.ends_with('/') ? "" : "/") + std::string(argument));
+            line.files.push_back(workingFolder + (workingFolder.ends_with('/') ? "" : "/") +
+                                 std::string(argument));
         }
     }
     return line;

@@ -93,7 +93,8 @@ bool QtRunningCopy::AskToShowItself(const std::vector<std::string>& files) {
     for (const std::string& path : files) {
         if (!CanHandOver(path)) return false;
         request += kFileRequest;
-        request += QByteArray::fromRawData(path.data(), static_cast<qsizetype>(path.size())).toPercentEncoding("/");
+        request +=
+            QByteArray::fromRawData(path.data(), static_cast<qsizetype>(path.size())).toPercentEncoding("/");
         request += '\n';
     }
     request += kShowRequest;

@@ -6,7 +6,8 @@
 namespace tessary {
 namespace {
 
-CommandLine Read(std::vector<const char*> arguments, const std::string& workingFolder = "/home/ann/Downloads") {
+CommandLine Read(std::vector<const char*> arguments,
+                 const std::string& workingFolder = "/home/ann/Downloads") {
     arguments.insert(arguments.begin(), "tessary");
     return ReadCommandLine(static_cast<int>(arguments.size()), arguments.data(), workingFolder);
 }
@@ -14,8 +15,9 @@ CommandLine Read(std::vector<const char*> arguments, const std::string& workingF
 TEST(CommandLineTest, FilesAreFullPathsKeptByteForByteAndOptionsStayAlone) {
     const CommandLine line = Read({"Map \xff.zip", "/tmp/b.7z", "--", "-odd.gmx", "--"});
     EXPECT_EQ(line.request, CommandLineRequest::Run);
-    EXPECT_EQ(line.files, (std::vector<std::string>{"/home/ann/Downloads/Map \xff.zip", "/tmp/b.7z",
-                                                    "/home/ann/Downloads/-odd.gmx", "/home/ann/Downloads/--"}));
+    EXPECT_EQ(line.files,
+              (std::vector<std::string>{"/home/ann/Downloads/Map \xff.zip", "/tmp/b.7z",
+                                        "/home/ann/Downloads/-odd.gmx", "/home/ann/Downloads/--"}));
     EXPECT_EQ(Read({"--version"}).request, CommandLineRequest::Version);
     EXPECT_EQ(Read({"--", "--version"}).files, std::vector<std::string>{"/home/ann/Downloads/--version"});
     for (const auto& misuse : std::vector<std::vector<const char*>>{
