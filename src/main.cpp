@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -55,10 +56,18 @@ int Print(std::FILE* stream, const std::string& text, int status) {
     return status;
 }
 
+// The folder the program was started in; "" when it is gone.
+std::string WorkingFolder() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.native();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    switch (tessary::ReadCommandLine(argc, argv)) {
+    const tessary::CommandLine commandLine = tessary::ReadCommandLine(argc, argv, WorkingFolder());
+    switch (commandLine.request) {
     case tessary::CommandLineRequest::Usage: return Print(stdout, tessary::UsageText(), 0);
     case tessary::CommandLineRequest::Version: return Print(stdout, tessary::VersionText(), 0);
     case tessary::CommandLineRequest::Misuse: return Print(stderr, tessary::UsageText(), 2);
@@ -69,14 +78,21 @@ int main(int argc, char** argv) {
     }
 
     defaultHandler = qInstallMessageHandler(StartupMessageHandler);
-    QApplication app(argc, argv);
+    // The arguments are the program's own: the toolkit sees none, so a
+    // file named like one of its options is never taken for that option.
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argv[0], nullptr};
+    QApplication app(toolkitArgc, toolkitArgv);
     ReleaseHeldMessages();
     tessary::InitResources();
     // A second start hands over to the copy already running and ends.
     tessary::QtRunningCopy runningCopy;
     tessary::QtMessageBoxes messages;
-    if (const auto status = tessary::EndIfAlreadyRunning(runningCopy, messages)) return *status;
-    tessary::QtProgram program;
-    runningCopy.OnShowRequest([&program] { return program.BringToFront(); });
+    if (const auto status = tessary::EndIfAlreadyRunning(runningCopy, messages, commandLine.files)) {
+        return *status;
+    }
+    tessary::QtProgram program(commandLine.files);
+    runningCopy.OnShowRequest(
+        [&program](const std::vector<std::string>& files) { return program.BringToFront(files); });
     return program.Run();
 }

@@ -14,17 +14,37 @@ bool IsSet(const char* name) {
 
 }  // namespace
 
-CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
-    if (argc <= 1) return CommandLineRequest::Run;
-    if (argc > 2) return CommandLineRequest::Misuse;
-    const std::string_view argument = argv[1];
-    if (argument == "-h" || argument == "--help") return CommandLineRequest::Usage;
-    if (argument == "--version") return CommandLineRequest::Version;
-    return CommandLineRequest::Misuse;
+CommandLine ReadCommandLine(int argc, const char* const* argv, const std::string& workingFolder) {
+    if (argc == 2) {
+        const std::string_view argument = argv[1];
+        if (argument == "-h" || argument == "--help") return {CommandLineRequest::Usage, {}};
+        if (argument == "--version") return {CommandLineRequest::Version, {}};
+    }
+    CommandLine line;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (options && argument == "--") {
+            options = false;
+            continue;
+        }
+        if ((options && argument.starts_with('-')) || argument.empty())
+            return {CommandLineRequest::Misuse, {}};
+        if (argument.starts_with('/')) {
+            line.files.emplace_back(argument);
+        } else if (workingFolder.empty()) {
+            return {CommandLineRequest::Misuse, {}};
+        } else {
+            line.files.push_back(workingFolder + (workingFolder.ends_with('/') ? "" : "/") +
+                                 std::string(argument));
+        }
+    }
+    return line;
 }
 
 std::string UsageText() {
-    return "Usage: tessary [--help | --version]\n"
+    return "Usage: tessary [--] [FILE...]\n"
+           "       tessary --help | --version\n"
            "\n"
            "Tessary shows the maps of Fennock Marrowby Edition that are in the game\n"
            "(Home/Maps/*.gmx, with a .bmp preview of the same name) and those kept aside\n"
@@ -39,8 +59,13 @@ std::string UsageText() {
            "where that folder cannot be written, in $XDG_CACHE_HOME/tessary/maplog.txt\n"
            "(else ~/.cache/tessary/maplog.txt). Delete that file to make it search again.\n"
            "\n"
+           "Each FILE (a map, a picture, a folder, or a zip or 7z archive) is added to the\n"
+           "game's maps folder as if dropped on the map window: Tessary lists the maps\n"
+           "found and adds them once you agree. A Tessary already running takes them.\n"
+           "\n"
            "  -h, --help     print this text and exit\n"
-           "      --version  print the version and exit\n";
+           "      --version  print the version and exit\n"
+           "      --         what follows is a FILE even where it starts with \"-\"\n";
 }
 
 std::string VersionText() { return std::string("Tessary ") + kProgramVersion + "\n"; }

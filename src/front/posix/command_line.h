@@ -4,6 +4,7 @@
 // is a display to open a window on.
 
 #include <string>
+#include <vector>
 
 namespace tessary {
 
@@ -11,9 +12,19 @@ inline constexpr const char* kProgramVersion = "1.00";
 
 enum class CommandLineRequest { Run, Usage, Version, Misuse };
 
-// No argument runs the program; "-h"/"--help" and "--version" ask for a
-// text; anything else is a misuse.
-CommandLineRequest ReadCommandLine(int argc, const char* const* argv);
+struct CommandLine {
+    CommandLineRequest request = CommandLineRequest::Run;
+    // Files, folders or archives to add to the game's maps folder as if they
+    // were dropped on the map window: full paths, their bytes as given.
+    std::vector<std::string> files;
+};
+
+// No argument runs the program; "-h"/"--help" or "--version" alone asks for
+// a text; other arguments are files to add ("--" ends the options, so a
+// file's name may start with "-"), relative ones taken from workingFolder.
+// Any other option, an empty argument, or a relative file with no working
+// folder is a misuse.
+CommandLine ReadCommandLine(int argc, const char* const* argv, const std::string& workingFolder);
 
 // The text "--help" prints: what the program does, WINEPREFIX, the cache.
 std::string UsageText();

@@ -1,10 +1,15 @@
 #include "front/qt/mover_window.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 #include "front/qt/asset_picture.h"
@@ -20,6 +25,37 @@ QtFileList* NewList(QWidget* window, MapControl control, const FileListLook& loo
     list->setObjectName(ToQString(MoverControl(control).purpose));
     list->SetLook(look);
     return list;
+}
+
+// The full paths of the files a drag carries, their bytes as the file system
+// spells them (also where they are not UTF-8); none unless every entry is a
+// file on this machine.
+std::vector<std::string> LocalFiles(const QMimeData& data) {
+    if (!data.hasUrls()) return {};
+    std::vector<std::string> paths;
+    for (const QUrl& url : data.urls()) {
+        const QString host = url.host();
+        if (!url.isLocalFile() || !(host.isEmpty() || host == QStringLiteral("localhost"))) return {};
+        // Percent-decoded by hand: QUrl would decode the bytes as UTF-8.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (!path.startsWith('/') || path.contains('\0')) return {};
+        paths.emplace_back(path.constData(), static_cast<std::size_t>(path.size()));
+    }
+    return paths;
+}
+
+// Accepts the drag as a copy when it carries local files and may be copied:
+// a drag that can only be moved would have the dragging program delete its
+// files once dropped.
+bool AcceptAsCopy(QDropEvent& event, std::vector<std::string>& paths) {
+    paths = LocalFiles(*event.mimeData());
+    if (paths.empty() || !(event.possibleActions() & Qt::CopyAction)) {
+        event.ignore();
+        return false;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return true;
 }
 
 }  // namespace
@@ -67,6 +103,36 @@ void QtMoverWindow::LoadAndShow() {
     raise();
     activateWindow();
     gameList_->setFocus(Qt::OtherFocusReason);
+}
+
+void QtMoverWindow::TakeDrops(const DropReader& reader) {
+    dropReader_ = &reader;
+    setAcceptDrops(true);
+    // The lists take no drops of their own: a drop on them reaches the window.
+    gameList_->setAcceptDrops(false);
+    storedList_->setAcceptDrops(false);
+}
+
+void QtMoverWindow::AddDropLater(std::vector<std::string> paths, DropTarget target) {
+    if (dropReader_ == nullptr || paths.empty()) return;
+    waitingDrops_.push_back({std::move(paths), target});
+    QTimer::singleShot(0, this, [this] { AddWaitingDrops(); });
+}
+
+void QtMoverWindow::AddWaitingDrops() {
+    // A drop that came while another one's box is open waits for that drop:
+    // the loop below takes it up afterwards.
+    if (addingDrops_) return;
+    addingDrops_ = true;
+    const QPointer<QtMoverWindow> alive(this);
+    while (!waitingDrops_.empty()) {
+        const WaitingDrop drop = std::move(waitingDrops_.front());
+        waitingDrops_.pop_front();
+        Behaviour().AddDroppedFiles(drop.paths, drop.target, *dropReader_);
+        // Closed and deleted while the player was asked.
+        if (alive.isNull()) return;
+    }
+    addingDrops_ = false;
 }
 
 void QtMoverWindow::SetWindowRgn(RegionHandle region, bool redraw) {
@@ -126,6 +192,33 @@ void QtMoverWindow::closeEvent(QCloseEvent* event) {
     // program as closing the frame does; the frame closing closes this
     // window again, which is then already closing.
     if (QWidget* frame = parentWidget()) frame->close();
+}
+
+void QtMoverWindow::dragEnterEvent(QDragEnterEvent* event) {
+    std::vector<std::string> paths;
+    dragTaken_ = dropReader_ != nullptr && AcceptAsCopy(*event, paths);
+    if (!dragTaken_) event->ignore();
+}
+
+void QtMoverWindow::dragMoveEvent(QDragMoveEvent* event) {
+    // As on entering: the drag's data is not fetched again at every move.
+    if (!dragTaken_ || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void QtMoverWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    if (dropReader_ == nullptr || !AcceptAsCopy(*event, paths)) return;
+    const QPoint at = event->position().toPoint();
+    const DropTarget target =
+        storedList_->geometry().contains(at) ? DropTarget::StoredMaps : DropTarget::GameMaps;
+    // The dragging program waits until the drop returns: the player is asked
+    // afterwards, from the event loop.
+    AddDropLater(std::move(paths), target);
 }
 
 bool QtMoverWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -8,7 +8,10 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <deque>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "front/qt/qt_canvas.h"
 #include "front/qt/qt_file_list.h"
@@ -34,6 +37,13 @@ public:
     // Loads the window (its load step runs to its end) and shows it.
     void LoadAndShow();
 
+    // From now on the window takes files dropped on it, read through reader;
+    // until then it refuses them.
+    void TakeDrops(const DropReader& reader);
+    // The files (full paths) are added as a drop on target once the events
+    // being handled now are done; a drop waits for the one before it.
+    void AddDropLater(std::vector<std::string> paths, DropTarget target);
+
     Mover& Behaviour() { return form_.Behaviour(); }
     QtFileList& GameList() { return *gameList_; }
     QtFileList& StoredList() { return *storedList_; }
@@ -55,6 +65,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Local files dragged over the window, as a copy: on the game list they
+    // go to the game's maps folder, on the stored list to "Stored Maps",
+    // anywhere else to the game's maps folder.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // A window inside its parent stays inside when the parent shrinks.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,6 +90,19 @@ private:
     // point of the window under the mouse.
     std::optional<QPoint> dragOffset_;
     QPoint pressedAt_;
+
+    struct WaitingDrop {
+        std::vector<std::string> paths;
+        DropTarget target;
+    };
+    void AddWaitingDrops();
+    const DropReader* dropReader_ = nullptr;
+    // Drops not added yet: the one being added asks the player in a modal
+    // box, and meanwhile more can come (a later start, another drop).
+    std::deque<WaitingDrop> waitingDrops_;
+    bool addingDrops_ = false;
+    // The drag over the window carries local files that may be copied.
+    bool dragTaken_ = false;
 };
 
 }  // namespace tessary

@@ -2,13 +2,16 @@
 
 #include <QApplication>
 
+#include <utility>
+
 #include "front/qt/mover_window.h"
 #include "front/qt/window_geometry.h"
 
 namespace tessary {
 
-QtProgram::QtProgram()
+QtProgram::QtProgram(std::vector<std::string> openedFiles)
     : drives_(LauncherDrives::FromEnvironment()),
+      openedFiles_(std::move(openedFiles)),
       splash_(screen_),
       mainFrame_([this](QWidget& frame) { LoadMover(frame); }),
       start_(StartupServices{screen_, pointer_, application_, messages_, drives_, treeSearch_, splash_,
@@ -26,7 +29,7 @@ int QtProgram::Run() {
     return QApplication::exec();
 }
 
-bool QtProgram::BringToFront() {
+bool QtProgram::BringToFront(const std::vector<std::string>& files) {
     MainFrameWindow* frame = mainFrame_.Window();
     QtMoverWindow* mover = mover_.data();
     if (frame == nullptr || mover == nullptr || !frame->isVisible()) return false;
@@ -35,6 +38,7 @@ bool QtProgram::BringToFront() {
     mover->show();
     mover->raise();
     mover->activateWindow();
+    if (!files.empty()) mover->AddDropLater(files, DropTarget::GameMaps);
     return true;
 }
 
@@ -50,7 +54,9 @@ void QtProgram::LoadMover(QWidget& frame) {
         GameMapsPlace{start_.GameMapsFolder(), [this] { locationCache_.Delete(); }},
         MoverWindowServices{area, pointer_, messages_, moverFiles_, shell_, application_}, &frame,
         ownWindow ? QtMoverWindow::Host::OwnWindow : QtMoverWindow::Host::InsideParent);
+    mover_->TakeDrops(dropReader_);
     mover_->LoadAndShow();
+    if (!openedFiles_.empty()) mover_->AddDropLater(std::exchange(openedFiles_, {}), DropTarget::GameMaps);
 }
 
 }  // namespace tessary

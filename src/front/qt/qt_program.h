@@ -6,6 +6,7 @@
 
 #include "front/posix/gio_trash_files.h"
 #include "front/posix/launcher_drives.h"
+#include "front/posix/posix_drop_reader.h"
 #include "front/posix/posix_files.h"
 #include "front/posix/tree_search.h"
 #include "front/qt/main_frame.h"
@@ -23,15 +24,19 @@ class QtMoverWindow;
 
 class QtProgram {
 public:
-    QtProgram();
+    // openedFiles (full paths) are added to the game's maps folder as a drop
+    // once the map window is up.
+    explicit QtProgram(std::vector<std::string> openedFiles = {});
     ~QtProgram();
 
     // Runs the start-up sequence, then the event loop; returns the exit code.
     int Run();
     // Restores the main frame if it is minimised and brings it and its map
-    // window to the front, the map window active; false (and nothing done)
-    // before the map window is loaded or after a failed start-up.
-    bool BringToFront();
+    // window to the front, the map window active; the files (full paths)
+    // are then added to the game's maps folder as a drop, from the event
+    // loop. False (and nothing done) before the map window is loaded or
+    // after a failed start-up.
+    bool BringToFront(const std::vector<std::string>& files = {});
 
 private:
     void LoadMover(QWidget& frame);
@@ -48,6 +53,9 @@ private:
     // The map window's files: a file a transfer replaces goes to the trash.
     GioTrashFiles moverFiles_{files_};
     LauncherDrives drives_;
+    // What is dropped on the map window or opened with the program.
+    PosixDropReader dropReader_;
+    std::vector<std::string> openedFiles_;
     // The drives of several prefixes often lead to the same folders.
     PosixTreeSearch treeSearch_{/*walkEachFolderOnce=*/true};
     QtSplashWindow splash_;

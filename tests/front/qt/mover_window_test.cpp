@@ -1,6 +1,7 @@
 // The map window as a real Qt window (offscreen) over real folders.
 #include <QAccessible>
 #include <QApplication>
+#include <QMimeData>
 #include <QTest>
 #include <QWindow>
 
@@ -13,6 +14,7 @@
 #include "fakes/fake_mover.h"
 #include "fakes/fake_startup.h"
 #include "fakes/mover_window_places.h"
+#include "front/posix/posix_drop_reader.h"
 #include "front/posix/posix_files.h"
 #include "front/qt/asset_picture.h"
 #include "front/qt/main_frame.h"
@@ -116,6 +118,35 @@ TEST_F(MoverWindowTest, PaintsItsBackgroundPictureWhollyAndPartly) {
         }
     }
     EXPECT_GT(bare, shown * 2 / 5);
+}
+
+// A drag from a file manager onto the window as the window system hands it
+// over: entering, moving to the point and dropping there. Says whether the
+// window took it.
+bool DragAndDrop(QWidget& window, QPoint at, const QByteArray& uriList,
+                 Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction) {
+    QMimeData data;
+    data.setData(QStringLiteral("text/uri-list"), uriList);
+    QWindow* handle = window.windowHandle();
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &enter);
+    if (!enter.isAccepted()) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(handle, &leave);
+        return false;
+    }
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &drop);
+    // Only a copy: the dragging program never deletes what it dragged.
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    return move.isAccepted() && drop.isAccepted();
+}
+
+// The "file:" address of a path, its bytes percent-coded as file managers do.
+QByteArray FileUri(const std::string& path) {
+    return "file://" + QByteArray::fromStdString(path).toPercentEncoding("/") + "\r\n";
 }
 
 TEST_F(MoverWindowTest, PlacesItsControlsAndListsTheMaps) {
@@ -384,6 +415,36 @@ TEST_F(MoverWindowTest, DestroyedWithTheFocusInTheStoredList) {
     });
     window.reset();
     EXPECT_TRUE(forgotten);
+}
+
+// Dropped files reach the window over either list; the player is asked
+// once the drop has returned to the dragging program.
+TEST_F(MoverWindowTest, DroppedArchivesGoWhereTheyAreDroppedOnceThePlayerAgrees) {
+    PosixDropReader reader;
+    window->TakeDrops(reader);
+    const std::string downloads = temp.Folder("Down\xffloads");
+    temp.Write("Down\xffloads/Lake.gmx", "lake map");
+    temp.Write("Down\xffloads/Lake.bmp", SmallBmp(20, 10));
+    temp.Write("Down\xffloads/Pass.gmx", "pass map");
+    ASSERT_EQ(std::system(("cd '" + downloads + "' && zip -q 'Lake \xfe.zip' Lake.gmx Lake.bmp").c_str()), 0);
+    const QByteArray lakeZip = FileUri(downloads + "/Lake \xfe.zip");
+    const QPoint onStoredList = window->StoredList().geometry().center();
+
+    // Not files of this machine, or only to be moved: refused.
+    EXPECT_FALSE(DragAndDrop(*window, onStoredList, "https://example.org/Lake.zip\r\n"));
+    EXPECT_FALSE(DragAndDrop(*window, onStoredList, "file://elsewhere" + lakeZip.mid(7)));
+    EXPECT_FALSE(DragAndDrop(*window, onStoredList, lakeZip, Qt::MoveAction));
+
+    ASSERT_TRUE(DragAndDrop(*window, onStoredList, lakeZip));
+    EXPECT_TRUE(messages.asked.empty());  // not yet: the drop returns first
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(game + "/Stored Maps/Lake.bmp"); }, 2000));
+    EXPECT_EQ(testing::ReadAll(game + "/Stored Maps/Lake.gmx"), "lake map");
+    EXPECT_EQ(window->StoredList().count(), 1);
+
+    ASSERT_TRUE(DragAndDrop(*window, QPoint(20, 200), FileUri(downloads + "/Pass.gmx")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(game + "/Pass.gmx"); }, 2000));
+    EXPECT_EQ(testing::ReadAll(game + "/Pass.gmx"), "pass map");
+    EXPECT_EQ(testing::ReadAll(downloads + "/Pass.gmx"), "pass map");
 }
 
 TEST_F(MoverWindowTest, ALargePreviewIsCutToItsPlaceAndLeavesExitUncovered) {
