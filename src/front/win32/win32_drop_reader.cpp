@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "front/win32/handle.h"
 #include "front/win32/long_path.h"
@@ -45,6 +46,18 @@ private:
     std::string path_;
 };
 
+// A name in the device namespace ("\\.\COM1", "\\?\GLOBALROOT\..."), not
+// on a drive or a share: opening it may reach a device or a pipe.
+bool DeviceName(const std::string& path) {
+    std::string start = path.substr(0, 8);
+    for (char& c : start) c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (start.rfind("\\\\.\\", 0) != 0 && start.rfind("\\\\?\\", 0) != 0) return false;
+    const bool drive = start.size() >= 7 && std::isalpha(static_cast<unsigned char>(start[4])) &&
+                       start.compare(5, 2, ":\\") == 0;
+    const bool share = start.compare(4, 4, "unc\\") == 0;
+    return !drive && !share;
+}
+
 bool Missing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME ||
            error == ERROR_BAD_NETPATH || error == ERROR_BAD_NET_NAME || error == ERROR_NOT_READY;
@@ -53,6 +66,7 @@ bool Missing(DWORD error) {
 }  // namespace
 
 PathKind Win32DropReader::KindOf(const std::string& path) const {
+    if (DeviceName(path)) return PathKind::Other;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     // The attributes of the name itself: a link or junction is not followed.
     if (!GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
@@ -82,6 +96,7 @@ std::vector<std::string> Win32DropReader::NamesIn(const std::string& folder) con
 }
 
 std::shared_ptr<const ByteSource> Win32DropReader::Open(const std::string& path) const {
+    if (DeviceName(path)) throw IntakeRefused("it is not a regular file");
     // Others may read the file meanwhile, not write to it: a download still
     // being written fails here instead of being read half-way.
     Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

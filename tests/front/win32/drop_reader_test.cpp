@@ -28,6 +28,10 @@ TEST_F(Win32DropReaderTest, ReadsAFileThatNoOtherProgramMayChangeWhileOpen) {
     ASSERT_EQ(reader.KindOf(map), PathKind::File);
     EXPECT_EQ(reader.KindOf(folder.Path()), PathKind::Folder);
     EXPECT_EQ(reader.KindOf(folder / "Gone.gmx"), PathKind::Missing);
+    // A device is never opened.
+    EXPECT_EQ(reader.KindOf("\\\\.\\NUL"), PathKind::Other);
+    EXPECT_THROW(reader.Open("\\\\.\\NUL"), IntakeRefused);
+    EXPECT_THROW(reader.Open("\\\\?\\GLOBALROOT\\Device\\Null"), IntakeRefused);
     EXPECT_EQ(reader.SizeOf(map), 14u);
 
     const auto bytes = reader.Open(map);
