@@ -65,6 +65,7 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
         // Drops on the lists come here too: the list boxes take none themselves.
         DragAcceptFiles(window_, TRUE);
     }
+    shown_ = false;
     form_.Load();
     // The folders the load step could list (none when the game is gone).
     watchingAll_ = folderWatch_.Watch({gameList_.Folder(), storedList_.Folder()});
@@ -73,6 +74,10 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
     SetForegroundWindow(window_);
     UpdateWindow(window_);
     SetFocus(gameList_.Window());
+    // Files handed over while the load step asked the player something
+    // waited for the window.
+    shown_ = true;
+    if (!waitingDrops_.empty()) PostMessageW(window_, kAddWaitingDrops, 0, 0);
 }
 
 void Win32MoverWindow::CreateChildren() {
@@ -136,8 +141,9 @@ bool Win32MoverWindow::TakeOpenedFiles(const COPYDATASTRUCT* data) {
 
 void Win32MoverWindow::AddWaitingDrops() {
     // A drop that comes while the player answers about another (its box
-    // runs a message loop) waits for that one to end.
-    if (addingDrops_) return;
+    // runs a message loop) waits for that one to end; one that comes while
+    // the window loads waits for it to be up.
+    if (addingDrops_ || !shown_) return;
     struct Adding {
         bool& flag;
         explicit Adding(bool& f) : flag(f) { flag = true; }

@@ -102,6 +102,7 @@ private:
     };
     std::deque<WaitingDrop> waitingDrops_;
     bool addingDrops_ = false;
+    bool shown_ = false;
     Win32DropReader dropReader_;
 };
 
