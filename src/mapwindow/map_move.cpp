@@ -9,6 +9,7 @@
 
 #include "mapwindow/move_record.h"
 #include "mapwindow/replaced_file.h"
+#include "mapwindow/staging.h"
 #include "platform/files.h"
 #include "platform/path.h"
 
@@ -241,7 +242,8 @@ std::vector<Recovered> RecoverCutOffMoves(Files& files, const std::string& journ
         const bool finished = record->placed && !record->takingBack;
         const bool complete = finished ? CompleteMove(files, *record) : TakeBack(files, *record);
         if (complete) Try([&] { files.Delete(journal.path); });
-        recovered.push_back({std::string(NameOfPath(record->moving.front().from)), finished, complete});
+        const std::string& from = record->moving.front().from;
+        recovered.push_back({std::string(NameOfPath(from)), finished, complete, IsStaged(from)});
     }
     return recovered;
 }

@@ -54,6 +54,7 @@ struct Recovered {
     std::string map;
     bool finished;  // else taken back
     bool complete;  // every step could be done
+    bool adding;    // the map came from a staging folder: it was being added
 };
 
 // Finishes or takes back every transfer whose journal in the folder was left

@@ -9,6 +9,7 @@
 #include "mapwindow/button_looks.h"
 #include "mapwindow/map_move.h"
 #include "mapwindow/mover_messages.h"
+#include "mapwindow/staging.h"
 #include "platform/controls.h"
 #include "platform/failure.h"
 #include "platform/files.h"
@@ -56,7 +57,7 @@ void Mover::Load() {
             recovered = RecoverCutOffMoves(services_.files, storedMapsFolder_);
         } catch (const RuntimeFailure&) {}
         for (const auto& move : recovered) {
-            services_.messages.ShowOk(CutOffMoveText(move.map, move.finished, move.complete),
+            services_.messages.ShowOk(CutOffMoveText(move.map, move.finished, move.complete, move.adding),
                                       kApplicationTitle);
         }
         try {
@@ -100,6 +101,15 @@ void Mover::Load() {
                 services_.files.RemoveTemporaryFiles(folder);
             } catch (const RuntimeFailure&) {}
         }
+        // An add cut off left the copies it was writing in a staging
+        // folder. They stay while a transfer waits to be taken back: it
+        // puts its files back there.
+        try {
+            if (services_.files.AbandonedJournals(storedMapsFolder_).empty()) {
+                for (const auto& folder : {game_.folder, storedMapsFolder_})
+                    RemoveLeftStagingFolders(services_.files, folder);
+            }
+        } catch (const RuntimeFailure&) {}
     } catch (const RuntimeFailure& failure) {
         services_.messages.ShowOk(LoadFailureText(failure), kApplicationTitle);
     }

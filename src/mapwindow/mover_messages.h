@@ -77,13 +77,18 @@ inline std::string MoveFailedText(const std::string& map, bool install, const Ru
                              "Tessary will put them back at its next start.");
 }
 
-// A move cut off when Tessary last ran, dealt with at this start.
-inline std::string CutOffMoveText(const std::string& map, bool finished, bool complete) {
-    std::string text = "Tessary was stopped while it moved \"" + map + "\".\n\n";
+// A move or an add cut off when Tessary last ran, dealt with at this start.
+inline std::string CutOffMoveText(const std::string& map, bool finished, bool complete, bool adding) {
+    std::string text = "Tessary was stopped while it " + std::string(adding ? "added" : "moved") + " \"" + map +
+                       "\".\n\n";
     if (!complete) {
         return text +
                "Not every file could be put in its place yet; nothing was lost,\n"
                "and Tessary will try again at its next start.";
+    }
+    if (adding) {
+        return text + (finished ? "The map has now been added."
+                                : "The map was not added; the dropped files are as they were.");
     }
     return text + (finished ? "The move has now been finished."
                             : "The move has been undone: the map is where it was.");

@@ -7,6 +7,7 @@
 #include "forms/message_title.h"
 #include "mapwindow/button_looks.h"
 #include "mapwindow/map_move.h"
+#include "mapwindow/move_plan.h"
 #include "mapwindow/mover.h"
 #include "mapwindow/mover_messages.h"
 #include "mapwindow/picture_name.h"
@@ -40,39 +41,6 @@ void RunStep(Step&& step) {
     try {
         step();
     } catch (const RuntimeFailure&) {}
-}
-
-// Fills in where the map and its picture go, each under its own name: the
-// picture is the file its folder holds for the map (PictureFor's name, else
-// one that looks alike), and the files at the destination that would pass
-// for its picture are set aside with it. The reason when the move must not
-// start: the disk takes another map's name for this one's, or the picture
-// would take the place of another map's picture.
-std::optional<std::string> PlanMove(const Files& files, const std::string& map, const std::string& folder,
-                                    MapMove& move) {
-    const auto alike = [&files](std::string_view a, std::string_view b) { return files.LookAlike(a, b); };
-    const std::string name(NameOfPath(map));
-    const std::string sourceFolder(FolderOfPath(map));
-    const std::optional<std::string> picture = FindPictureName(files.NamesIn(sourceFolder), name, alike);
-    const std::vector<std::string> there = files.NamesIn(folder);
-    move.map = map;
-    move.destinationMap = JoinPath(folder, name);
-    const auto standing = NameStandingFor(there, name, files.NameTaken(move.destinationMap), alike);
-    if (standing && *standing != name) return NameTakenByTwinReason(*standing);
-    std::vector<std::string> inTheWay;
-    if (picture) {
-        move.picture = JoinPath(sourceFolder, *picture);
-        move.destinationPicture = JoinPath(folder, *picture);
-        const auto taken = NameStandingFor(there, *picture, files.NameTaken(*move.destinationPicture), alike);
-        if (taken) inTheWay.push_back(*taken);
-    }
-    if (const auto old = FindPictureName(there, name, alike)) inTheWay.push_back(*old);
-    for (const auto& file : inTheWay) {
-        if (const auto owner = MapWithPicture(there, file, name, alike))
-            return PictureOfAnotherMapReason(file, *owner);
-        move.picturesInTheWay.push_back(JoinPath(folder, file));
-    }
-    return std::nullopt;
 }
 
 // Moves the chosen map, and its picture with it, between the folders. The

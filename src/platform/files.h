@@ -38,6 +38,18 @@ struct AbandonedJournal {
     std::string text;
 };
 
+// A new file being written (Files::CreateNewFile). Every failure is a
+// RuntimeFailure; a file that is gone without Finish is removed, as a file
+// cut short is no file.
+class NewFile {
+public:
+    virtual ~NewFile() = default;
+    // Writes all the bytes at the end of the file.
+    virtual void Write(const char* data, std::size_t size) = 0;
+    // Flushes the bytes to the disk and closes the file, which stays.
+    virtual void Finish() = 0;
+};
+
 // File operations. Every failure is a RuntimeFailure.
 class Files {
 public:
@@ -53,6 +65,16 @@ public:
     virtual void Delete(const std::string& path) = 0;
     // Create a folder; fails when its parent does not exist.
     virtual void CreateFolder(const std::string& path) = 0;
+    // Creates a new, empty file at the full path for the caller to write.
+    // Fails when anything at all stands at the path (a file, a folder, a
+    // link even one that leads nowhere): nothing there is replaced or
+    // followed.
+    virtual std::unique_ptr<NewFile> CreateNewFile(const std::string& path) = 0;
+    // Removes an empty folder; fails when it holds anything, or is a link or
+    // no folder at all.
+    virtual void RemoveFolder(const std::string& path) = 0;
+    // True when a folder itself, not a link to one, is at the path.
+    virtual bool FolderExists(const std::string& path) const = 0;
     // True when a file (not a folder) exists at the path.
     virtual bool FileExists(const std::string& path) const = 0;
     // True when anything at all stands at the path: a file, a folder, a

@@ -8,8 +8,12 @@
 //       With TESSARY_KILL_AFTER_NS set, the process is sent SIGKILL (or, with
 //       TESSARY_KILL_SIGNAL=TERM, SIGTERM) that many nanoseconds after the
 //       pick, wherever the transfer is then.
+//   transfer_driver GAME_MAPS_FOLDER add FILE...
+//       loads the window and drops the files on the game's list, the player
+//       answering OK; prints "transfer_ns N" and the report. Killed as above,
+//       counted from the drop.
 // The load prints what it did with a transfer that was cut off before
-// ("recovered finished" or "recovered undone").
+// ("recovered finished" or "recovered undone"; an add as a transfer).
 // Only the files are real: no window is shown.
 #include <signal.h>
 #include <unistd.h>
@@ -20,9 +24,11 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "fakes/fake_mover.h"
 #include "front/posix/gio_trash_files.h"
+#include "front/posix/posix_drop_reader.h"
 #include "front/posix/posix_file_list.h"
 #include "front/posix/posix_files.h"
 
@@ -69,8 +75,11 @@ int main(int argc, char** argv) {
     Driver driver(argv[1]);
     driver.mover.Load();
     for (const auto& [text, caption] : driver.messages.shown) {
-        if (text.find("has now been finished") != std::string::npos) std::printf("recovered finished\n");
-        if (text.find("has been undone") != std::string::npos) std::printf("recovered undone\n");
+        if (text.find("has now been finished") != std::string::npos ||
+            text.find("has now been added") != std::string::npos)
+            std::printf("recovered finished\n");
+        if (text.find("has been undone") != std::string::npos || text.find("was not added;") != std::string::npos)
+            std::printf("recovered undone\n");
         if (text.find("try again") != std::string::npos) std::printf("recovered incompletely\n");
     }
     if (command == "load") {
@@ -78,9 +87,10 @@ int main(int argc, char** argv) {
         for (const auto& name : driver.storedList.Entries()) std::printf("stored %s\n", name.c_str());
         return 0;
     }
-    if (argc < 4 || (command != "store" && command != "install")) return 2;
+    if (argc < 4 || (command != "store" && command != "install" && command != "add")) return 2;
     const bool store = command == "store";
-    if (!Driver::Pick(store ? driver.gameList : driver.storedList, argv[3])) return 3;
+    const bool add = command == "add";
+    if (!add && !Driver::Pick(store ? driver.gameList : driver.storedList, argv[3])) return 3;
     if (const char* after = std::getenv("TESSARY_KILL_AFTER_NS")) {
         const auto delay = std::chrono::nanoseconds(std::strtoll(after, nullptr, 10));
         const char* name = std::getenv("TESSARY_KILL_SIGNAL");
@@ -92,7 +102,10 @@ int main(int argc, char** argv) {
         }).detach();
     }
     const auto start = std::chrono::steady_clock::now();
-    if (store) {
+    if (add) {
+        driver.mover.AddDroppedFiles(std::vector<std::string>(argv + 3, argv + argc), tessary::DropTarget::GameMaps,
+                                     tessary::PosixDropReader());
+    } else if (store) {
         driver.mover.ChooseGameMap();
         driver.mover.Store();
     } else {
@@ -102,5 +115,6 @@ int main(int argc, char** argv) {
     const auto took = std::chrono::steady_clock::now() - start;
     std::printf("transfer_ns %lld\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(took).count()));
+    for (const auto& [text, caption] : driver.messages.shown) std::printf("%s\n", text.c_str());
     return 0;
 }

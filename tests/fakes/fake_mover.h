@@ -34,7 +34,8 @@ namespace tessary::fakes {
 
 // Folders and files by full path, separated by kPathSeparator. A failure can be planted
 // for an operation on a path: "copy <from>", "copy to <to>", "delete <path>",
-// "create <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
+// "create <path>", "new <path>" (Files::CreateNewFile), "write <path>" (each
+// write into a new file), "remove folder <path>", "trash <path>", "move <from>", "move to <to>", "list <folder>"
 // (a file list's read; only for a folder that exists), "names <folder>"
 // (Files::NamesIn), "restore <path in trash>", "stamp <path>". The desktop
 // trash is the folder kTrash, present only while trashAvailable.
@@ -72,7 +73,10 @@ public:
     // Counts the file operations that change the disk or the journal; the
     // one numbered crashAt (from 1) never happens: the program stops there.
     void Step() {
-        if (++steps == crashAt) throw SimulatedCrash{};
+        if (++steps == crashAt) {
+            crashed = true;
+            throw SimulatedCrash{};
+        }
     }
 
     std::vector<std::string> NamesIn(const std::string& folder, const FilePattern& pattern) const {
@@ -103,6 +107,8 @@ public:
     std::uint64_t lastInode = 0;
     int steps = 0;
     int crashAt = 0;
+    // The program stopped: nothing it would do on its way out happens.
+    bool crashed = false;
     // Journals (by path) whose program is still running.
     std::set<std::string> liveJournals;
     std::map<std::string, int> failures;
@@ -158,6 +164,55 @@ public:
         disk_.Step();
         disk_.AddFolder(path);
     }
+    // A new file is on the disk from the start, growing with each write.
+    class FakeNewFile : public NewFile {
+    public:
+        FakeNewFile(FakeDisk& disk, std::string path)
+            : disk_(disk), path_(std::move(path)), inode_(disk.InodeOf(path_)) {}
+        ~FakeNewFile() override {
+            if (!finished_ && !disk_.crashed && disk_.InodeOf(path_) == inode_) {
+                disk_.files.erase(path_);
+                disk_.inodes.erase(path_);
+            }
+        }
+        void Write(const char* data, std::size_t size) override {
+            disk_.Check("write " + path_);
+            disk_.files[path_].append(data, size);
+        }
+        void Finish() override {
+            disk_.Step();
+            finished_ = true;
+        }
+
+    private:
+        FakeDisk& disk_;
+        std::string path_;
+        std::uint64_t inode_;
+        bool finished_ = false;
+    };
+    std::unique_ptr<NewFile> CreateNewFile(const std::string& path) override {
+        log_.push_back("new " + path);
+        disk_.Check("new " + path);
+        if (!disk_.IsFolder(FakeDisk::Parent(path)))
+            throw RuntimeFailure(kPathNotFound, "Path not found: " + path);
+        if (NameTaken(path)) throw RuntimeFailure(kFileAlreadyExists, "Exists: " + path);
+        disk_.Step();
+        disk_.AddFile(path, "");
+        return std::make_unique<FakeNewFile>(disk_, path);
+    }
+    void RemoveFolder(const std::string& path) override {
+        log_.push_back("remove folder " + path);
+        disk_.Check("remove folder " + path);
+        if (!disk_.IsFolder(path)) throw RuntimeFailure(kPathNotFound, "No folder: " + path);
+        const std::string trimmed = FakeDisk::Trimmed(path);
+        const auto inside = [&](const std::string& p) { return FakeDisk::Parent(p) == trimmed; };
+        if (std::any_of(disk_.files.begin(), disk_.files.end(), [&](const auto& f) { return inside(f.first); }) ||
+            std::any_of(disk_.folders.begin(), disk_.folders.end(), inside))
+            throw RuntimeFailure(kPermissionDenied, "Not empty: " + path);
+        disk_.Step();
+        disk_.folders.erase(trimmed);
+    }
+    bool FolderExists(const std::string& path) const override { return disk_.IsFolder(path); }
     bool FileExists(const std::string& path) const override { return disk_.HasFile(path); }
     bool NameTaken(const std::string& path) const override {
         return disk_.HasFile(path) || disk_.IsFolder(path);
@@ -216,7 +271,12 @@ public:
     std::vector<std::string> NamesIn(const std::string& folder) const override {
         if (!disk_.IsFolder(folder)) throw RuntimeFailure(kPathNotFound, "Path not found: " + folder);
         disk_.Check("names " + folder);
-        return disk_.NamesIn(folder, FilePattern("*"));
+        std::vector<std::string> names = disk_.NamesIn(folder, FilePattern("*"));
+        for (const auto& sub : disk_.folders) {
+            if (sub != FakeDisk::Trimmed(folder) && FakeDisk::Parent(sub) == FakeDisk::Trimmed(folder))
+                names.push_back(sub.substr(sub.rfind(kPathSeparator) + 1));
+        }
+        return names;
     }
 
     // A journal is a file of the disk; planted failures "journal <folder>"

@@ -92,7 +92,16 @@ public:
         log_.push_back("message " + text);
         if (whileShown) whileShown();
     }
+    bool AskOkCancel(const std::string& text, const std::string& caption) override {
+        asked.emplace_back(text, caption);
+        log_.push_back("ask " + text);
+        if (whileShown) whileShown();
+        return answerOk;
+    }
     std::vector<std::pair<std::string, std::string>> shown;
+    std::vector<std::pair<std::string, std::string>> asked;
+    // The player's answer to every question.
+    bool answerOk = true;
     // Runs while a message is up, as other events may.
     std::function<void()> whileShown;
 
@@ -137,6 +146,9 @@ public:
         return names;
     }
     void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
+    std::unique_ptr<NewFile> CreateNewFile(const std::string&) override { throw std::logic_error("not used"); }
+    void RemoveFolder(const std::string&) override { throw std::logic_error("not used"); }
+    bool FolderExists(const std::string&) const override { throw std::logic_error("not used"); }
     bool NameTaken(const std::string& path) const override { return FileExists(path); }
     std::unique_ptr<Journal> StartJournal(const std::string&) override { throw std::logic_error("not used"); }
     std::vector<AbandonedJournal> AbandonedJournals(const std::string&) override {

@@ -14,6 +14,11 @@ public:
     void Copy(const std::string& from, const std::string& to) override { inner_.Copy(from, to); }
     void Delete(const std::string& path) override { inner_.Delete(path); }
     void CreateFolder(const std::string& path) override { inner_.CreateFolder(path); }
+    std::unique_ptr<NewFile> CreateNewFile(const std::string& path) override {
+        return inner_.CreateNewFile(path);
+    }
+    void RemoveFolder(const std::string& path) override { inner_.RemoveFolder(path); }
+    bool FolderExists(const std::string& path) const override { return inner_.FolderExists(path); }
     bool FileExists(const std::string& path) const override { return inner_.FileExists(path); }
     bool NameTaken(const std::string& path) const override { return inner_.NameTaken(path); }
     void Move(const std::string& from, const std::string& to) override { inner_.Move(from, to); }

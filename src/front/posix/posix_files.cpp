@@ -74,7 +74,59 @@ FileStamp StampOf(const struct stat& info) {
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
+// A new file held open while it is written; removed when it is not
+// finished, as long as its name still leads to it.
+class PosixNewFile final : public NewFile {
+public:
+    PosixNewFile(std::string path, FileDescriptor fd) : path_(std::move(path)), fd_(std::move(fd)) {
+        if (::fstat(fd_.Get(), &opened_) != 0) {
+            const int error = errno;
+            ::unlink(path_.c_str());
+            throw FailureFromErrno(error, "Cannot create", path_);
+        }
+    }
+    ~PosixNewFile() override {
+        struct stat named {};
+        if (!finished_ && ::lstat(path_.c_str(), &named) == 0 && opened_.st_ino == named.st_ino &&
+            opened_.st_dev == named.st_dev) {
+            ::unlink(path_.c_str());
+        }
+    }
+    void Write(const char* data, std::size_t size) override { WriteAllTo(fd_.Get(), data, size, path_); }
+    void Finish() override {
+        if (::fsync(fd_.Get()) != 0) throw FailureFromErrno(errno, "Cannot write", path_);
+        // A failing close may mean lost bytes (network file systems).
+        if (::close(fd_.Release()) != 0) throw FailureFromErrno(errno, "Cannot write", path_);
+        finished_ = true;
+    }
+
+private:
+    std::string path_;
+    FileDescriptor fd_;
+    struct stat opened_ {};
+    bool finished_ = false;
+};
+
 }  // namespace
+
+std::unique_ptr<NewFile> PosixFiles::CreateNewFile(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
+    if (!fd.Valid()) throw FailureFromErrno(errno, "Cannot create", path);
+    return std::make_unique<PosixNewFile>(path, std::move(fd));
+}
+
+void PosixFiles::RemoveFolder(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) throw FailureFromErrno(errno, "Cannot remove the folder", path);
+    if (!S_ISDIR(info.st_mode))
+        throw RuntimeFailure(kPathFileAccessError, "Cannot remove \"" + path + "\": not a folder");
+    if (::rmdir(path.c_str()) != 0) throw FailureFromErrno(errno, "Cannot remove the folder", path);
+}
+
+bool PosixFiles::FolderExists(const std::string& path) const {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
 
 void PosixFiles::Copy(const std::string& from, const std::string& to) {
     struct stat source {};

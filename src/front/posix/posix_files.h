@@ -10,6 +10,11 @@ public:
     void Copy(const std::string& from, const std::string& to) override;
     void Delete(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
+    // O_CREAT|O_EXCL|O_NOFOLLOW: never over or through anything at the
+    // path; the bytes are flushed (fsync) before the file is closed.
+    std::unique_ptr<NewFile> CreateNewFile(const std::string& path) override;
+    void RemoveFolder(const std::string& path) override;
+    bool FolderExists(const std::string& path) const override;
     bool FileExists(const std::string& path) const override;
     bool NameTaken(const std::string& path) const override;
     // There is no desktop trash without a desktop toolkit: always fails. The

@@ -67,12 +67,14 @@ ReplacingFile::~ReplacingFile() {
     if (!committed_) ::unlink(temporary_.c_str());
 }
 
-void ReplacingFile::WriteAll(const char* data, std::size_t size) {
+void ReplacingFile::WriteAll(const char* data, std::size_t size) { WriteAllTo(fd_.Get(), data, size, target_); }
+
+void WriteAllTo(int fd, const char* data, std::size_t size, const std::string& path) {
     while (size > 0) {
-        const ssize_t written = ::write(fd_.Get(), data, size);
+        const ssize_t written = ::write(fd, data, size);
         if (written < 0) {
             if (errno == EINTR) continue;
-            throw FailureFromErrno(errno, "Cannot write", target_);
+            throw FailureFromErrno(errno, "Cannot write", path);
         }
         data += written;
         size -= static_cast<std::size_t>(written);

@@ -41,6 +41,10 @@ private:
 // errno of the failure (EEXIST when to is taken).
 int RenameWithoutReplacing(const std::string& from, const std::string& to);
 
+// Writes all the bytes to the open file at path, going on after short
+// writes and interruptions.
+void WriteAllTo(int fd, const char* data, std::size_t size, const std::string& path);
+
 // True for the names ReplacingFile gives its temporary files.
 bool IsTemporaryName(const std::string& name);
 

@@ -31,12 +31,9 @@ QScreen* PrimaryScreen() {
     return screen;
 }
 
-}  // namespace
-
-void QtMessageBoxes::ShowOk(const std::string& text, const std::string& caption) {
-    // A path many folders deep would make the box taller than the screen.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
-                    QString::fromStdString(FitMessageText(text)), QMessageBox::Ok);
+// Shows the box (its text fitted to any screen, as a path many folders deep
+// would make it taller than the screen) until the user dismisses it.
+int RunBox(QMessageBox& box) {
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowIcon(ProgramIcon());
     // Without a window manager nothing activates a new window; the box must
@@ -45,7 +42,24 @@ void QtMessageBoxes::ShowOk(const std::string& text, const std::string& caption)
         box.raise();
         box.activateWindow();
     });
-    box.exec();
+    return box.exec();
+}
+
+}  // namespace
+
+void QtMessageBoxes::ShowOk(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(FitMessageText(text)), QMessageBox::Ok);
+    RunBox(box);
+}
+
+bool QtMessageBoxes::AskOkCancel(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(FitMessageText(text)), QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    // Escape, and closing the box, answer Cancel.
+    box.setEscapeButton(QMessageBox::Cancel);
+    return RunBox(box) == QMessageBox::Ok;
 }
 
 void QtPointer::Set(PointerShape shape) {

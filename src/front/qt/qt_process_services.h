@@ -17,6 +17,7 @@ namespace tessary {
 class QtMessageBoxes final : public MessageBoxes {
 public:
     void ShowOk(const std::string& text, const std::string& caption) override;
+    bool AskOkCancel(const std::string& text, const std::string& caption) override;
 };
 
 class QtPointer final : public Pointer {

@@ -68,7 +68,61 @@ bool IsSameFile(const std::string& path, const BY_HANDLE_FILE_INFORMATION& sourc
     return other.Valid() && GetFileInformationByHandle(other.Get(), &info) && SameFile(info, source);
 }
 
+// A new file open without sharing while it is written.
+class Win32NewFile final : public NewFile {
+public:
+    Win32NewFile(std::string path, Handle file) : path_(std::move(path)), file_(std::move(file)) {}
+    ~Win32NewFile() override {
+        if (finished_ || !file_.Valid()) return;
+        FILE_DISPOSITION_INFO dispose{};
+        dispose.DeleteFile = TRUE;
+        SetFileInformationByHandle(file_.Get(), FileDispositionInfo, &dispose, sizeof dispose);
+    }
+    void Write(const char* data, std::size_t size) override {
+        while (size > 0) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
+            DWORD done = 0;
+            if (!WriteFile(file_.Get(), data, chunk, &done, nullptr)) throw LastFailure("Cannot write", path_);
+            data += done;
+            size -= done;
+        }
+    }
+    void Finish() override {
+        if (!FlushFileBuffers(file_.Get())) throw LastFailure("Cannot write", path_);
+        if (!file_.Close()) throw LastFailure("Cannot write", path_);
+        finished_ = true;
+    }
+
+private:
+    std::string path_;
+    Handle file_;
+    bool finished_ = false;
+};
+
 }  // namespace
+
+std::unique_ptr<NewFile> Win32Files::CreateNewFile(const std::string& path) {
+    Handle file(CreateFileW(LongPath(path).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) throw LastFailure("Cannot create", path);
+    return std::make_unique<Win32NewFile>(path, std::move(file));
+}
+
+void Win32Files::RemoveFolder(const std::string& path) {
+    if (!FolderExists(path))
+        throw RuntimeFailure(kPathFileAccessError, "Cannot remove \"" + path + "\": not a folder");
+    if (!RemoveDirectoryW(LongPath(path).c_str())) throw LastFailure("Cannot remove the folder", path);
+}
+
+bool Win32Files::FolderExists(const std::string& path) const {
+    try {
+        const DWORD attributes = GetFileAttributesW(LongPath(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+               !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    } catch (const RuntimeFailure&) {
+        return false;
+    }
+}
 
 bool ProcessRuns(DWORD process) {
     if (process == 0 || process == GetCurrentProcessId()) return false;

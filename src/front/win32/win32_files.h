@@ -18,6 +18,13 @@ public:
     void Copy(const std::string& from, const std::string& to) override;
     void Delete(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
+    // CREATE_NEW, never over anything at the path; FlushFileBuffers before
+    // the file is closed. A file not finished is deleted through its own
+    // handle, so only this very file goes.
+    std::unique_ptr<NewFile> CreateNewFile(const std::string& path) override;
+    // A folder, not a junction or other reparse point.
+    void RemoveFolder(const std::string& path) override;
+    bool FolderExists(const std::string& path) const override;
     bool FileExists(const std::string& path) const override;
     bool NameTaken(const std::string& path) const override;
     // GetFullPathNameW's reading of the path.

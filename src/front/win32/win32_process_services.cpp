@@ -77,6 +77,13 @@ void Win32MessageBoxes::ShowOk(const std::string& text, const std::string& capti
     MessageBoxW(owner, Widen(FitMessageText(text)).c_str(), Widen(caption).c_str(), MB_OK);
 }
 
+bool Win32MessageBoxes::AskOkCancel(const std::string& text, const std::string& caption) {
+    const HWND owner = GetActiveWindow();
+    // Escape and the close box answer IDCANCEL; OK is the default button.
+    return MessageBoxW(owner, Widen(FitMessageText(text)).c_str(), Widen(caption).c_str(),
+                       MB_OKCANCEL | MB_DEFBUTTON1) == IDOK;
+}
+
 void Win32Shell::Open(const std::string& address, const std::string& workingFolder) {
     const std::wstring folder = Widen(workingFolder);
     const auto result =

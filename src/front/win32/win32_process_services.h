@@ -46,10 +46,12 @@ public:
     std::string UserCacheFolder() const override { return {}; }
 };
 
-// MessageBoxW with MB_OK and no icon, owned by the active window of the program.
+// MessageBoxW with MB_OK (or MB_OKCANCEL) and no icon, owned by the active
+// window of the program.
 class Win32MessageBoxes : public MessageBoxes {
 public:
     void ShowOk(const std::string& text, const std::string& caption) override;
+    bool AskOkCancel(const std::string& text, const std::string& caption) override;
 };
 
 // ShellExecuteW "open", owned by the window set with SetOwner (if any), with

@@ -15,6 +15,7 @@
 
 #include "platform/failure.h"
 #include "front/posix/posix_files.h"
+#include "mapwindow/staging.h"
 #include "support/journal_checks.h"
 #include "support/temp_folder.h"
 
@@ -119,6 +120,39 @@ TEST_F(PosixFilesTest, FailedCopyLeavesNothingBehind) {
     EXPECT_NE(FailureNumber([&] { files.Copy(from, folder / "store/taken.gmx"); }), 0);
     EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"a.gmx", "plain", "store"}));
     EXPECT_EQ(Names(folder / "store"), std::set<std::string>{"taken.gmx"});
+}
+
+// A new file never goes over or through what stands at its name, and one
+// that is not finished is gone.
+TEST_F(PosixFilesTest, NewFileRefusesATakenNameOrALinkAndGoesWhenNotFinished) {
+    const std::string taken = folder.Write("taken.gmx", "old");
+    const std::string target = folder.Write("target.gmx", "target");
+    folder.Link(target, "link.gmx");
+    folder.Link(folder / "nowhere.gmx", "dangling.gmx");
+    for (const char* name : {"taken.gmx", "link.gmx", "dangling.gmx"}) {
+        EXPECT_EQ(FailureNumber([&] { files.CreateNewFile(folder / name); }), kFileAlreadyExists) << name;
+    }
+    EXPECT_EQ(ReadAll(taken), "old");
+    EXPECT_EQ(ReadAll(target), "target");
+    EXPECT_FALSE(std::filesystem::exists(folder / "nowhere.gmx"));
+
+    files.CreateNewFile(folder / "cut.gmx")->Write("part", 4);
+    EXPECT_FALSE(files.NameTaken(folder / "cut.gmx"));
+    const auto out = files.CreateNewFile(folder / "new.gmx");
+    out->Write("whole", 5);
+    out->Finish();
+    EXPECT_EQ(ReadAll(folder / "new.gmx"), "whole");
+}
+
+// Staging folders an add left behind go with their files; a link of such a
+// name is no staging folder, and what it leads to stays untouched.
+TEST_F(PosixFilesTest, LeftStagingFoldersGoButNeverThroughALink) {
+    folder.Write("Maps/.tessary-adding-1/Lake.gmx", "staged");
+    const std::string map = folder.Write("Other/Hill.gmx", "hill");
+    folder.Link(folder / "Other", "Maps/.tessary-adding-2");
+    RemoveLeftStagingFolders(files, folder / "Maps");
+    EXPECT_EQ(Names(folder / "Maps"), std::set<std::string>{".tessary-adding-2"});
+    EXPECT_EQ(ReadAll(map), "hill");
 }
 
 TEST_F(PosixFilesTest, CopyNeedsARegularSourceFile) {

@@ -65,6 +65,21 @@ TEST_F(Win32FilesTest, RemovesOnlyTheTemporaryFilesOfCutOffCopies) {
     EXPECT_EQ(WinTempFolder::ReadBytes(folder / "live.gmx"), "half a map");
 }
 
+// A new file never goes over what stands at its name (under any letter
+// case), and one that is not finished is gone.
+TEST_F(Win32FilesTest, NewFileRefusesATakenNameAndGoesWhenNotFinished) {
+    const std::string taken = folder.Write("taken.gmx", "old");
+    EXPECT_EQ(FailureNumberOf([&] { files.CreateNewFile(folder / "TAKEN.GMX"); }), kFileAlreadyExists);
+    EXPECT_EQ(WinTempFolder::ReadBytes(taken), "old");
+
+    files.CreateNewFile(folder / "cut.gmx")->Write("part", 4);
+    const auto out = files.CreateNewFile(folder / "new.gmx");
+    out->Write("whole", 5);
+    out->Finish();
+    EXPECT_EQ(WinTempFolder::ReadBytes(folder / "new.gmx"), "whole");
+    EXPECT_EQ(WinTempFolder::Listing(folder.Path()), "new.gmx;taken.gmx;");
+}
+
 TEST_F(Win32FilesTest, CopyOntoItselfUnderAnySpellingFailsAndKeepsTheFile) {
     const std::string map = folder.Write("map.gmx", "map");
     EXPECT_NE(FailureNumberOf([&] { files.Copy(map, map); }), 0);
