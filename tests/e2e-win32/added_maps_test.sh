@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Adding downloaded maps with Tessary.exe under Wine, each once the player
+# agrees: a file opened with the first start (dropped on Tessary.exe) goes to
+# the game's maps; a map and its picture dropped from an X program on the
+# stored list (XDND, which Wine turns into WM_DROPFILES) go to "Stored Maps";
+# an archive opened with a later start is handed to the running copy, the
+# later start ending with status 0 at once, and its map goes to the game's
+# maps. What was dropped or opened is left as it was.
+source "$(dirname "$0")/wine_lib.sh"
+start_wine openbox
+
+demo_game_on_g
+app=$E2E_TMP/app
+install_app "$app" cached
+downloads=$E2E_TMP/Downloads
+mkdir -p "$downloads/Reed"
+printf 'marsh map' >"$downloads/Marsh.gmx"
+printf 'fen map' >"$downloads/Fen.gmx"
+printf 'BM fen' >"$downloads/Fen.bmp"
+printf 'reed map' >"$downloads/Reed/Reed.gmx"
+(cd "$downloads" && zip -q -r Reed.zip Reed)
+rm -r "$downloads/Reed"
+zip_sum=$(sha256sum <"$downloads/Reed.zip")
+# Wine's drive Z: is the Unix root.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# answer: Return (OK) on the next box the program shows, once it is up;
+# succeeds once the box has gone.
+answer() {
+  local id
+  id=$(wait_named '^Tessary --- Fennock Marrowby$' 30) || return 1
+  for _ in $(seq 10); do
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    xdotool key --window "$id" Return 2>/dev/null || true
+    for _ in $(seq 10); do
+      xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | grep -qx "$id" || return 0
+      sleep 0.5
+    done
+  done
+  return 1
+}
+# agree_and_read_report: OK on the question, then on the report after it.
+agree_and_read_report() {
+  answer || fail "$1 was not asked about"
+  answer || fail "no report after $1 was added"
+}
+
+# --- The first start, with a map file ---
+"$run" "$app/Tessary.exe" "$(windows_path "$downloads/Marsh.gmx")" &
+first=$!
+E2E_PIDS+=("$first")
+mover=$(wait_map_window) || fail "the map window did not appear"
+wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the opened file was not asked about"
+shot opened-first
+agree_and_read_report "the opened file"
+for _ in $(seq 100); do [ -f "$maps/Marsh.gmx" ] && break; sleep 0.1; done
+[ "$(cat "$maps/Marsh.gmx" 2>/dev/null)" = "marsh map" ] || fail "the opened map is not in the game's maps folder"
+[ "$(cat "$downloads/Marsh.gmx")" = "marsh map" ] || fail "the opened map was changed"
+
+# --- A drop on the stored list from an X program ---
+cc -o "$E2E_TMP/xdnd_drop" "$(dirname "$0")/xdnd_drop.c" -lX11 || fail "the drop tool did not build"
+origin "$mover"
+# The middle of the stored list, at 410, 76 in the window, 175 x 158.
+"$E2E_TMP/xdnd_drop" "$mover" $((wx + 497)) $((wy + 155)) "file://$downloads/Fen.gmx" "file://$downloads/Fen.bmp" ||
+  fail "the map window did not take the drop"
+wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the drop was not asked about"
+shot dropped
+agree_and_read_report "the drop"
+for _ in $(seq 100); do [ -f "$maps/Stored Maps/Fen.bmp" ] && break; sleep 0.1; done
+[ "$(cat "$maps/Stored Maps/Fen.gmx" 2>/dev/null)" = "fen map" ] || fail "the dropped map is not in Stored Maps"
+[ "$(cat "$maps/Stored Maps/Fen.bmp" 2>/dev/null)" = "BM fen" ] || fail "the dropped picture is not in Stored Maps"
+[ ! -e "$maps/Fen.gmx" ] || fail "the map dropped on the stored list went to the game's maps"
+[ "$(cat "$downloads/Fen.gmx")" = "fen map" ] || fail "the dropped map was changed"
+
+# --- A later start, with an archive, while the first runs ---
+status=0
+timeout 60 "$run" "$app/Tessary.exe" "$(windows_path "$downloads/Reed.zip")" || status=$?
+[ "$status" -eq 0 ] || fail "the later start ended with status $status"
+wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the running copy did not ask about the archive"
+shot opened-later
+agree_and_read_report "the archive"
+for _ in $(seq 100); do [ -f "$maps/Reed.gmx" ] && break; sleep 0.1; done
+[ "$(cat "$maps/Reed.gmx" 2>/dev/null)" = "reed map" ] || fail "the archive's map is not in the game's maps folder"
+[ "$(sha256sum <"$downloads/Reed.zip")" = "$zip_sum" ] || fail "the opened archive was changed"
+[ "$(map_windows)" -eq 1 ] || fail "$(map_windows) map windows after the later start"
+kill -0 "$first" 2>/dev/null || fail "the running copy ended"
+shot added
+echo "Windows added maps end-to-end: passed"
