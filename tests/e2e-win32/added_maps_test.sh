@@ -12,7 +12,8 @@ start_wine openbox
 demo_game_on_g
 app=$E2E_TMP/app
 install_app "$app" cached
-downloads=$E2E_TMP/Downloads
+# A name with a blank: one argument for Tessary.exe all the same.
+downloads="$E2E_TMP/My Downloads"
 mkdir -p "$downloads/Reed"
 printf 'marsh map' >"$downloads/Marsh.gmx"
 printf 'fen map' >"$downloads/Fen.gmx"
@@ -61,7 +62,8 @@ for _ in $(seq 100); do [ -f "$maps/Marsh.gmx" ] && break; sleep 0.1; done
 cc -o "$E2E_TMP/xdnd_drop" "$(dirname "$0")/xdnd_drop.c" -lX11 || fail "the drop tool did not build"
 origin "$mover"
 # The middle of the stored list, at 410, 76 in the window, 175 x 158.
-"$E2E_TMP/xdnd_drop" "$mover" $((wx + 497)) $((wy + 155)) "file://$downloads/Fen.gmx" "file://$downloads/Fen.bmp" ||
+uri="file://${downloads// /%20}"
+"$E2E_TMP/xdnd_drop" "$mover" $((wx + 497)) $((wy + 155)) "$uri/Fen.gmx" "$uri/Fen.bmp" ||
   fail "the map window did not take the drop"
 wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the drop was not asked about"
 shot dropped
