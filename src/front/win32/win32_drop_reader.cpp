@@ -72,6 +72,8 @@ PathKind Win32DropReader::KindOf(const std::string& path) const {
     if (!GetFileAttributesExW(LongPath(path).c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         if (Missing(error)) return PathKind::Missing;
+        // What Wine answers for a Unix pipe, socket or device.
+        if (error == ERROR_INVALID_PARAMETER) return PathKind::Other;
         throw FailureFromError(error, "Cannot look at", path);
     }
     const DWORD attributes = data.dwFileAttributes;
@@ -108,11 +110,14 @@ std::shared_ptr<const ByteSource> Win32DropReader::Open(const std::string& path)
         }
         throw FailureFromError(error, "Cannot open the file", path);
     }
+    // A Unix pipe or device in the file's place under Wine has no file
+    // information to give.
     BY_HANDLE_FILE_INFORMATION information{};
-    if (!GetFileInformationByHandle(file.Get(), &information)) throw LastFailure("Cannot look at", path);
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.Get(), &information)) {
+        throw IntakeRefused("it is not a regular file");
+    }
     if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) throw IntakeRefused("it is a link");
-    if (GetFileType(file.Get()) != FILE_TYPE_DISK ||
-        (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))) {
+    if (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) {
         throw IntakeRefused("it is not a regular file");
     }
     LARGE_INTEGER size{};

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 
 #include "front/win32/long_path.h"
 #include "front/win32/win32_drop_reader.h"
@@ -56,6 +58,15 @@ TEST_F(Win32DropReaderTest, RefusesAFileAnotherProgramIsStillWriting) {
     EXPECT_THROW(reader.Open(download), IntakeRefused);
     CloseHandle(writer);
     EXPECT_EQ(reader.Open(download)->Size(), 2u);
+}
+
+// A Unix pipe that prefix_test.sh makes: no program writes to it, so
+// opening it for reading the POSIX way would wait for ever.
+TEST_F(Win32DropReaderTest, PreparedPipeIsNeitherAFileNorOpened) {
+    const char* pipe = std::getenv("TESSARY_PIPE");
+    ASSERT_NE(pipe, nullptr);
+    EXPECT_EQ(reader.KindOf(pipe), PathKind::Other);
+    EXPECT_THROW(reader.Open(pipe), IntakeRefused);
 }
 
 }  // namespace
