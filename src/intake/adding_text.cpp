@@ -61,7 +61,8 @@ std::string NothingToAddText(const std::vector<SkippedItem>& skipped) {
 
 std::string AddingQuestionText(const AddingQuestion& question) {
     const std::size_t maps = question.withPicture.size() + question.withoutPicture.size();
-    std::string text = "Add " + Counted(maps, "map", "maps") + " to " + AddingPlaceName(question.storedMaps) + "?\n";
+    std::string text =
+        "Add " + Counted(maps, "map", "maps") + " to " + AddingPlaceName(question.storedMaps) + "?\n";
     if (!question.withPicture.empty()) text += NameLine("\nWith a picture: ", question.withPicture);
     if (!question.withoutPicture.empty()) text += NameLine("\nWithout a picture: ", question.withoutPicture);
     if (!question.replacing.empty()) {
@@ -83,8 +84,8 @@ std::string AddingReportText(const AddingReport& report) {
                AddingPlaceName(report.storedMaps) + ":" + NameLine("\n", report.added);
     }
     if (!report.notAdded.empty()) {
-        text += "\n\n" + Counted(report.notAdded.size(), "map was", "maps were") + " not added:" +
-                ItemLines(report.notAdded, [](const NotAdded& item) {
+        text += "\n\n" + Counted(report.notAdded.size(), "map was", "maps were") +
+                " not added:" + ItemLines(report.notAdded, [](const NotAdded& item) {
                     return Quoted(item.map) + ": " + OneLine(item.reason);
                 });
         text += report.leftForNextStart

@@ -4,12 +4,14 @@
 // the transfer, with its journal, so a map is added whole or not at all.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/message_title.h"
 #include "intake/adding_text.h"
 #include "intake/drop_reader.h"
 #include "intake/intake_plan.h"
+#include "lists/pattern.h"
 #include "mapwindow/map_move.h"
 #include "mapwindow/move_plan.h"
 #include "mapwindow/mover.h"
@@ -59,11 +61,22 @@ bool SameFolder(const Files& files, const std::string& a, const std::string& b) 
     }
 }
 
-// The plan of what is added: maps that sit in the destination already, and
-// pictures of no dropped map, are skipped.
+// True when the lists show a map of this name: "Lake.gmx" and "Lake.GMX"
+// everywhere, "Lake.Gmx" where the file system takes it for "Lake.gmx".
+bool Listed(const Files& files, const std::string& name) {
+    if (FilePattern(kMapPattern).Matches(name)) return true;
+    const std::string_view end = std::string_view(name).substr(name.size() - 4);
+    return files.LookAlike(end, ".gmx") || files.LookAlike(end, ".GMX");
+}
+
+// The plan of what is added: maps whose names the destination takes for
+// another map's, maps the lists would not show, maps that sit in the
+// destination already, and pictures of no dropped map are skipped.
 IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::vector<std::string>& paths,
                       const DropReader& reader) {
-    const NamesLookAlike alike = [&files](std::string_view a, std::string_view b) { return files.LookAlike(a, b); };
+    const NamesLookAlike alike = [&files](std::string_view a, std::string_view b) {
+        return files.LookAlike(a, b);
+    };
     IntakePlan plan;
     try {
         plan = PlanIntake(paths, reader, IntakeLimits{}, alike);
@@ -73,10 +86,20 @@ IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::v
     for (const auto& picture : plan.lonePictures) {
         plan.skipped.push_back({picture.shownAs, "it is the picture of no map dropped with it"});
     }
+    const std::vector<std::string> there = NamesOrNone(files, place.folder);
     std::vector<PlannedMap> maps;
     for (auto& map : plan.maps) {
-        if (map.map.entries.empty() &&
-            SameFolder(files, std::string(FolderOfPath(map.map.path)), place.folder)) {
+        const auto standing = NameStandingFor(there, map.map.name,
+                                              files.NameTaken(JoinPath(place.folder, map.map.name)), alike);
+        if (standing && *standing != map.map.name) {
+            plan.skipped.push_back(
+                {map.map.shownAs,
+                 "the folder holds a map whose name differs only in letter case: \"" + *standing + "\""});
+        } else if (!Listed(files, map.map.name)) {
+            plan.skipped.push_back(
+                {map.map.shownAs, "the lists show only maps whose names end in \".gmx\" or \".GMX\""});
+        } else if (map.map.entries.empty() &&
+                   SameFolder(files, std::string(FolderOfPath(map.map.path)), place.folder)) {
             plan.skipped.push_back({map.map.shownAs, "it is in that folder already"});
         } else {
             maps.push_back(std::move(map));
@@ -87,7 +110,9 @@ IntakePlan PlanAdding(const Files& files, const AddingPlace& place, const std::v
 }
 
 AddingQuestion QuestionFor(const Files& files, const AddingPlace& place, const IntakePlan& plan) {
-    const NamesLookAlike alike = [&files](std::string_view a, std::string_view b) { return files.LookAlike(a, b); };
+    const NamesLookAlike alike = [&files](std::string_view a, std::string_view b) {
+        return files.LookAlike(a, b);
+    };
     const std::vector<std::string> there = NamesOrNone(files, place.folder);
     const std::vector<std::string> other = NamesOrNone(files, place.otherFolder);
     AddingQuestion question{place.storedMaps, {}, {}, {}, {}, plan.skipped};
@@ -105,7 +130,8 @@ AddingQuestion QuestionFor(const Files& files, const AddingPlace& place, const I
 // Writes a planned file to a new file at path, whole and flushed, or not at all.
 void WriteStaged(Files& files, const DropReader& reader, const PlannedFile& file, const std::string& path) {
     const std::unique_ptr<NewFile> out = files.CreateNewFile(path);
-    ReadPlannedFile(file, reader, IntakeLimits{}, [&out](const char* data, std::size_t size) { out->Write(data, size); });
+    ReadPlannedFile(file, reader, IntakeLimits{},
+                    [&out](const char* data, std::size_t size) { out->Write(data, size); });
     out->Finish();
 }
 
@@ -115,12 +141,11 @@ void WriteStaged(Files& files, const DropReader& reader, const PlannedFile& file
 std::optional<std::string> AddMap(Files& files, const DropReader& reader, const PlannedMap& map,
                                   const AddingPlace& place, const std::string& staging, bool& leftBehind) {
     const std::string stagedMap = JoinPath(staging, map.map.name);
-    std::optional<std::string> stagedPicture;
     try {
         WriteStaged(files, reader, map.map, stagedMap);
         if (map.picture) {
-            stagedPicture = JoinPath(staging, *PictureFor(map.map.name, map.map.name.size()));
-            WriteStaged(files, reader, *map.picture, *stagedPicture);
+            const std::string picture = *PictureFor(map.map.name, map.map.name.size());
+            WriteStaged(files, reader, *map.picture, JoinPath(staging, picture));
         }
         MapMove move;
         if (auto problem = PlanMove(files, stagedMap, place.folder, move)) return problem;
@@ -145,7 +170,8 @@ std::optional<std::string> AddMaps(const MoverWindowServices& services, const Ad
     Files& files = services.files;
     const IntakePlan plan = PlanAdding(files, place, paths, reader);
     if (plan.maps.empty()) return NothingToAddText(plan.skipped);
-    if (!services.messages.AskOkCancel(AddingQuestionText(QuestionFor(files, place, plan)), kApplicationTitle))
+    if (!services.messages.AskOkCancel(AddingQuestionText(QuestionFor(files, place, plan)),
+                                       kApplicationTitle))
         return std::nullopt;
 
     TryStep([&] { services.pointer.Set(PointerShape::Busy); });
@@ -178,7 +204,8 @@ std::optional<std::string> AddMaps(const MoverWindowServices& services, const Ad
 
 }  // namespace
 
-void Mover::AddDroppedFiles(const std::vector<std::string>& paths, DropTarget target, const DropReader& reader) {
+void Mover::AddDroppedFiles(const std::vector<std::string>& paths, DropTarget target,
+                            const DropReader& reader) {
     // One thing at a time: a drop that comes while a map moves, or while
     // other dropped maps are asked about or added, is not taken.
     if (moving_) {

@@ -37,5 +37,4 @@ std::optional<std::string> PlanMove(const Files& files, const std::string& map, 
     return std::nullopt;
 }
 
-
 }  // namespace tessary

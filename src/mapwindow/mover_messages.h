@@ -79,8 +79,8 @@ inline std::string MoveFailedText(const std::string& map, bool install, const Ru
 
 // A move or an add cut off when Tessary last ran, dealt with at this start.
 inline std::string CutOffMoveText(const std::string& map, bool finished, bool complete, bool adding) {
-    std::string text = "Tessary was stopped while it " + std::string(adding ? "added" : "moved") + " \"" + map +
-                       "\".\n\n";
+    std::string text =
+        "Tessary was stopped while it " + std::string(adding ? "added" : "moved") + " \"" + map + "\".\n\n";
     if (!complete) {
         return text +
                "Not every file could be put in its place yet; nothing was lost,\n"

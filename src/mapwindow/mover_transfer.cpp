@@ -10,7 +10,6 @@
 #include "mapwindow/move_plan.h"
 #include "mapwindow/mover.h"
 #include "mapwindow/mover_messages.h"
-#include "mapwindow/picture_name.h"
 #include "mapwindow/replaced_file.h"
 #include "platform/controls.h"
 #include "platform/failure.h"

@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
         if (text.find("has now been finished") != std::string::npos ||
             text.find("has now been added") != std::string::npos)
             std::printf("recovered finished\n");
-        if (text.find("has been undone") != std::string::npos || text.find("was not added;") != std::string::npos)
+        if (text.find("has been undone") != std::string::npos ||
+            text.find("was not added;") != std::string::npos)
             std::printf("recovered undone\n");
         if (text.find("try again") != std::string::npos) std::printf("recovered incompletely\n");
     }
@@ -103,8 +104,8 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     if (add) {
-        driver.mover.AddDroppedFiles(std::vector<std::string>(argv + 3, argv + argc), tessary::DropTarget::GameMaps,
-                                     tessary::PosixDropReader());
+        driver.mover.AddDroppedFiles(std::vector<std::string>(argv + 3, argv + argc),
+                                     tessary::DropTarget::GameMaps, tessary::PosixDropReader());
     } else if (store) {
         driver.mover.ChooseGameMap();
         driver.mover.Store();

@@ -206,7 +206,8 @@ public:
         if (!disk_.IsFolder(path)) throw RuntimeFailure(kPathNotFound, "No folder: " + path);
         const std::string trimmed = FakeDisk::Trimmed(path);
         const auto inside = [&](const std::string& p) { return FakeDisk::Parent(p) == trimmed; };
-        if (std::any_of(disk_.files.begin(), disk_.files.end(), [&](const auto& f) { return inside(f.first); }) ||
+        if (std::any_of(disk_.files.begin(), disk_.files.end(),
+                        [&](const auto& f) { return inside(f.first); }) ||
             std::any_of(disk_.folders.begin(), disk_.folders.end(), inside))
             throw RuntimeFailure(kPermissionDenied, "Not empty: " + path);
         disk_.Step();

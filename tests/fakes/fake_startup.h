@@ -146,7 +146,9 @@ public:
         return names;
     }
     void RemoveTemporaryFiles(const std::string&) override { throw std::logic_error("not used"); }
-    std::unique_ptr<NewFile> CreateNewFile(const std::string&) override { throw std::logic_error("not used"); }
+    std::unique_ptr<NewFile> CreateNewFile(const std::string&) override {
+        throw std::logic_error("not used");
+    }
     void RemoveFolder(const std::string&) override { throw std::logic_error("not used"); }
     bool FolderExists(const std::string&) const override { throw std::logic_error("not used"); }
     bool NameTaken(const std::string& path) const override { return FileExists(path); }

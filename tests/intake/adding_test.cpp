@@ -49,10 +49,12 @@ struct Dropping : MoverFakes {
     }
     // Anything of an add left behind: a staging folder or a journal.
     bool Leftovers() const {
-        return std::any_of(disk.folders.begin(), disk.folders.end(),
-                           [](const std::string& f) { return f.find(".tessary-adding-") != std::string::npos; }) ||
-               std::any_of(disk.files.begin(), disk.files.end(),
-                           [](const auto& f) { return f.first.find(".tessary-journal-") != std::string::npos; });
+        return std::any_of(
+                   disk.folders.begin(), disk.folders.end(),
+                   [](const std::string& f) { return f.find(".tessary-adding-") != std::string::npos; }) ||
+               std::any_of(disk.files.begin(), disk.files.end(), [](const auto& f) {
+                   return f.first.find(".tessary-journal-") != std::string::npos;
+               });
     }
     std::string LastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().first; }
 
@@ -69,15 +71,25 @@ TEST(AddingDroppedMaps, ConfirmedDropLandsMapAndPictureAndSetsAsideTheReplacedOn
     EXPECT_NE(f.messages.asked[0].first.find("With a picture: \"Lake.gmx\""), std::string::npos);
     EXPECT_NE(f.messages.asked[0].first.find("Replacing maps already there: \"Lake.gmx\""),
               std::string::npos);
-    EXPECT_EQ(f.In(f.kGame), (Dropping::Files{{"Hill.gmx", "hill map"},
-                                              {"Lake.bmp", "BM new picture"},
-                                              {"Lake.gmx", "new map"}}));
+    EXPECT_EQ(
+        f.In(f.kGame),
+        (Dropping::Files{{"Hill.gmx", "hill map"}, {"Lake.bmp", "BM new picture"}, {"Lake.gmx", "new map"}}));
     EXPECT_EQ(f.In(FakeDisk::kTrash),
               (Dropping::Files{{"Lake.bmp", "BM old picture"}, {"Lake.gmx", "old map"}}));
     EXPECT_EQ(f.In(f.kDownloads), downloads);
     EXPECT_FALSE(f.Leftovers());
     EXPECT_EQ(f.LastMessage(), "1 map was added to the game's maps folder:\n\"Lake.gmx\"");
     EXPECT_EQ(f.gameList.Entries(), (std::vector<std::string>{"Hill.gmx", "Lake.gmx"}));
+}
+
+TEST(AddingDroppedMaps, ADropOnTheStoredListAddsToStoredMapsAndNamesTheGamesTwin) {
+    Dropping f;
+    f.Drop({"Lake.gmx"}, DropTarget::StoredMaps);
+    ASSERT_EQ(f.messages.asked.size(), 1u);
+    EXPECT_NE(f.messages.asked[0].first.find("Also in the game's maps folder: \"Lake.gmx\""),
+              std::string::npos);
+    EXPECT_EQ(f.In(f.kStored), (Dropping::Files{{"Lake.bmp", "BM new picture"}, {"Lake.gmx", "new map"}}));
+    EXPECT_EQ(f.In(f.kGame), (Dropping::Files{{"Lake.bmp", "BM old picture"}, {"Lake.gmx", "old map"}}));
 }
 
 TEST(AddingDroppedMaps, CancelWritesNothing) {
@@ -97,9 +109,20 @@ TEST(AddingDroppedMaps, NothingToTakeSaysWhatWasSkippedWithoutAsking) {
     f.disk.AddFile(Dropping::Download("notes.txt"), "text");
     f.Drop({"notes.txt"});
     EXPECT_TRUE(f.messages.asked.empty());
-    EXPECT_EQ(f.LastMessage(), "No map was added: what was dropped holds no map (.gmx) to add.\n\nSkipped:\n\"" +
-                                   Dropping::Download("notes.txt") +
-                                   "\": it is neither a map (.gmx) nor a picture (.bmp)");
+    EXPECT_EQ(f.LastMessage(),
+              "No map was added: what was dropped holds no map (.gmx) to add.\n\nSkipped:\n\"" +
+                  Dropping::Download("notes.txt") + "\": it is neither a map (.gmx) nor a picture (.bmp)");
+}
+
+// A map the lists would not show would be added out of the player's sight.
+TEST(AddingDroppedMaps, AMapTheListsWouldNotShowIsSkipped) {
+    Dropping f;
+    f.disk.AddFile(Dropping::Download("Hill.Gmx"), "hill map");
+    f.Drop({"Hill.Gmx"});
+    EXPECT_TRUE(f.messages.asked.empty());
+    EXPECT_FALSE(f.disk.HasFile(f.Game("Hill.Gmx")));
+    EXPECT_NE(f.LastMessage().find("the lists show only maps whose names end in \".gmx\" or \".GMX\""),
+              std::string::npos);
 }
 
 TEST(AddingDroppedMaps, ADropWhileMapsAreAddedIsNotTaken) {
@@ -129,10 +152,11 @@ TEST(AddingDroppedMaps, AFullDiskHalfWayAddsNoMapByHalfAndSaysWhich) {
     EXPECT_EQ(f.In(f.kDownloads), downloads);
     EXPECT_FALSE(f.Leftovers());
     const std::string report = f.LastMessage();
-    EXPECT_EQ(report.rfind("1 map was added to the game's maps folder:\n\"Lake.gmx\"\n\n1 map was not added:\n"
-                           "\"Hill.gmx\": The disk is full.",
-                           0),
-              0u)
+    EXPECT_EQ(
+        report.rfind("1 map was added to the game's maps folder:\n\"Lake.gmx\"\n\n1 map was not added:\n"
+                     "\"Hill.gmx\": The disk is full.",
+                     0),
+        0u)
         << report;
 }
 

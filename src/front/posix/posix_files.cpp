@@ -110,7 +110,8 @@ private:
 }  // namespace
 
 std::unique_ptr<NewFile> PosixFiles::CreateNewFile(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
+    FileDescriptor fd(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
     if (!fd.Valid()) throw FailureFromErrno(errno, "Cannot create", path);
     return std::make_unique<PosixNewFile>(path, std::move(fd));
 }

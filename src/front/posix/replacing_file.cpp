@@ -67,7 +67,9 @@ ReplacingFile::~ReplacingFile() {
     if (!committed_) ::unlink(temporary_.c_str());
 }
 
-void ReplacingFile::WriteAll(const char* data, std::size_t size) { WriteAllTo(fd_.Get(), data, size, target_); }
+void ReplacingFile::WriteAll(const char* data, std::size_t size) {
+    WriteAllTo(fd_.Get(), data, size, target_);
+}
 
 void WriteAllTo(int fd, const char* data, std::size_t size, const std::string& path) {
     while (size > 0) {

@@ -82,7 +82,8 @@ public:
         while (size > 0) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
             DWORD done = 0;
-            if (!WriteFile(file_.Get(), data, chunk, &done, nullptr)) throw LastFailure("Cannot write", path_);
+            if (!WriteFile(file_.Get(), data, chunk, &done, nullptr))
+                throw LastFailure("Cannot write", path_);
             data += done;
             size -= done;
         }
