@@ -54,9 +54,10 @@ bool Win32RunningCopy::AskToShowItself(const std::vector<std::string>& files) {
         SendMessageTimeoutW(frame, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, kRestoreMilliseconds,
                             &result);
     }
-    if (!HandOver(mover, files)) return false;
+    // In front first: the question about the files then comes up in front
+    // of it, and has the keyboard.
     SetForegroundWindow(mover);
-    return true;
+    return HandOver(mover, files);
 }
 
 }  // namespace tessary

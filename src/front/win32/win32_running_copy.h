@@ -14,9 +14,9 @@ namespace tessary {
 class Win32RunningCopy final : public RunningCopy {
 public:
     bool Claim() override;
-    // Restores the running copy's frame if it is minimised, hands it the
-    // files (WM_COPYDATA; it adds them as dropped on the game's maps folder)
-    // and makes its map window the foreground window.
+    // Restores the running copy's frame if it is minimised, makes its map
+    // window the foreground window and hands it the files (WM_COPYDATA; it
+    // adds them as dropped on the game's maps folder).
     bool AskToShowItself(const std::vector<std::string>& files) override;
 
 private:
