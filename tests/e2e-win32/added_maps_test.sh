@@ -57,15 +57,21 @@ agree_until() {
   fail "$1 did not come, or a box stayed up"
 }
 
+# asked_then_added WHAT SHOT FILE: the program asks about WHAT before FILE
+# is written (the screen kept as SHOT), and adds it once the player agrees.
+asked_then_added() {
+  wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "$1 was not asked about"
+  shot "$2"
+  [ ! -e "$3" ] || fail "$1 was added before the player agreed"
+  agree_until "$3"
+}
+
 # --- The first start, with a map file ---
 "$run" "$app/Tessary.exe" "$(windows_path "$downloads/Marsh.gmx")" &
 first=$!
 E2E_PIDS+=("$first")
 mover=$(wait_map_window) || fail "the map window did not appear"
-wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the opened file was not asked about"
-shot opened-first
-[ ! -e "$maps/Marsh.gmx" ] || fail "the opened map was added before the player agreed"
-agree_until "$maps/Marsh.gmx"
+asked_then_added "the opened map" opened-first "$maps/Marsh.gmx"
 [ "$(cat "$maps/Marsh.gmx" 2>/dev/null)" = "marsh map" ] || fail "the opened map is not in the game's maps folder"
 [ "$(cat "$downloads/Marsh.gmx")" = "marsh map" ] || fail "the opened map was changed"
 
@@ -76,10 +82,7 @@ origin "$mover"
 uri="file://${downloads// /%20}"
 "$E2E_TMP/xdnd_drop" "$mover" $((wx + 497)) $((wy + 155)) "$uri/Fen.gmx" "$uri/Fen.bmp" ||
   fail "the map window did not take the drop"
-wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the drop was not asked about"
-shot dropped
-[ ! -e "$maps/Stored Maps/Fen.gmx" ] || fail "the dropped map was added before the player agreed"
-agree_until "$maps/Stored Maps/Fen.bmp"
+asked_then_added "the dropped map" dropped "$maps/Stored Maps/Fen.bmp"
 [ "$(cat "$maps/Stored Maps/Fen.gmx" 2>/dev/null)" = "fen map" ] || fail "the dropped map is not in Stored Maps"
 [ "$(cat "$maps/Stored Maps/Fen.bmp" 2>/dev/null)" = "BM fen" ] || fail "the dropped picture is not in Stored Maps"
 [ ! -e "$maps/Fen.gmx" ] || fail "the map dropped on the stored list went to the game's maps"
@@ -89,10 +92,7 @@ agree_until "$maps/Stored Maps/Fen.bmp"
 status=0
 timeout 60 "$run" "$app/Tessary.exe" "$(windows_path "$downloads/Reed.zip")" || status=$?
 [ "$status" -eq 0 ] || fail "the later start ended with status $status"
-wait_named '^Tessary --- Fennock Marrowby$' 30 >/dev/null || fail "the running copy did not ask about the archive"
-shot opened-later
-[ ! -e "$maps/Reed.gmx" ] || fail "the archive's map was added before the player agreed"
-agree_until "$maps/Reed.gmx"
+asked_then_added "the handed-over archive's map" opened-later "$maps/Reed.gmx"
 [ "$(cat "$maps/Reed.gmx" 2>/dev/null)" = "reed map" ] || fail "the archive's map is not in the game's maps folder"
 [ "$(sha256sum <"$downloads/Reed.zip")" = "$zip_sum" ] || fail "the opened archive was changed"
 [ "$(map_windows)" -eq 1 ] || fail "$(map_windows) map windows after the later start"
