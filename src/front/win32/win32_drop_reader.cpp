@@ -50,7 +50,8 @@ private:
 // on a drive or a share: opening it may reach a device or a pipe.
 bool DeviceName(const std::string& path) {
     std::string start = path.substr(0, 8);
-    for (char& c : start) c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : start)
+        c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (start.rfind("\\\\.\\", 0) != 0 && start.rfind("\\\\?\\", 0) != 0) return false;
     const bool drive = start.size() >= 7 && std::isalpha(static_cast<unsigned char>(start[4])) &&
                        start.compare(5, 2, ":\\") == 0;

@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 
-
 #include "front/win32/long_path.h"
 #include "front/win32/win32_drop_reader.h"
 #include "platform/failure.h"
@@ -43,8 +42,8 @@ TEST_F(Win32DropReaderTest, ReadsAFileThatNoOtherProgramMayChangeWhileOpen) {
     EXPECT_EQ(std::string(part, 3), "map");
     EXPECT_THROW(bytes->ReadAt(12, part, 3), IntakeRefused);
     // Another program can neither write to it nor move it meanwhile.
-    const HANDLE writer = CreateFileW(LongPath(map).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE writer = CreateFileW(LongPath(map).c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
     if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
     EXPECT_FALSE(MoveFileW(LongPath(map).c_str(), LongPath(folder / "Moved.gmx").c_str()));

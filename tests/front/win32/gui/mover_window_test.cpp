@@ -395,8 +395,8 @@ TEST_F(Win32MoverWindowTest, FilesAndArchivesDroppedOnTheStoredListGoToStoredMap
     // On the painted surface, off both lists: the game's maps folder.
     const std::string marsh = downloads + "\\Marsh.gmx";
     WinTempFolder::WriteBytes(marsh, "marsh map");
-    SendMessageW(window.Window(), WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(DropOf({marsh}, POINT{fakes::kStoreFace.x, fakes::kStoreFace.y})), 0);
+    const POINT offTheLists{fakes::kStoreFace.x, fakes::kStoreFace.y};
+    SendMessageW(window.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({marsh}, offTheLists)), 0);
     ASSERT_TRUE(PumpUntil([&] { return WinTempFolder::ReadBytes(maps + "\\Marsh.gmx") != "<missing>"; }));
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Marsh.gmx"), "marsh map");
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Marsh.gmx"), "<missing>");
@@ -412,7 +412,8 @@ TEST_F(Win32MoverWindowTest, ALaterStartHandsItsFilesOverAndOnlyAListOfPathsIsTa
 
     // A stranger's message: no terminated list, or no UTF-8.
     for (const std::string& bytes : {std::string("C:\\x.gmx"), std::string("C:\\\xff.gmx\0", 10)}) {
-        COPYDATASTRUCT data{kOpenedFilesTag, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
+        std::string copy = bytes;
+        COPYDATASTRUCT data{kOpenedFilesTag, static_cast<DWORD>(copy.size()), copy.data()};
         EXPECT_EQ(SendMessageW(window.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), FALSE);
     }
 }
