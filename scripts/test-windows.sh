@@ -55,8 +55,10 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 # libz-mingw-w64-dev: zlib, linked into Tessary.exe statically, for zip archives.
+# zip makes the archives the tests drop; gcc and libx11-dev build the X
+# program the end-to-end test drops files from.
 packages=(cmake ninja-build mingw-w64 libz-mingw-w64-dev wine wine64 googletest xvfb xauth xdotool x11-utils openbox
-          imagemagick)
+          imagemagick zip gcc libc6-dev libx11-dev)
 if [ "$bits" = 32 ]; then
   packages+=(wine32:i386)
 fi

@@ -1,10 +1,13 @@
 #include "front/win32/mover_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
+#include <utility>
 
 #include "front/win32/gdi_object.h"
+#include "front/win32/opened_files.h"
 #include "front/win32/wide_text.h"
 #include "front/win32/win32_process_services.h"
 #include "platform/screen.h"
@@ -17,6 +20,23 @@ constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 // How often the folders' change notifications are looked at.
 constexpr UINT_PTR kFolderTimer = 1;
 constexpr UINT kFolderTimerMs = 250;
+// Posted to itself: add the drops waiting.
+constexpr UINT kAddWaitingDrops = WM_APP + 1;
+// Hand-overs from other starts kept at most while drops are being added.
+constexpr std::size_t kMaxWaitingDrops = 64;
+
+std::vector<std::string> DroppedPaths(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        if (length == 0) continue;
+        std::wstring path(length + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+        paths.push_back(Narrow(path));
+    }
+    return paths;
+}
 
 }  // namespace
 
@@ -42,7 +62,10 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
         CreateChildren();
+        // Drops on the lists come here too: the list boxes take none themselves.
+        DragAcceptFiles(window_, TRUE);
     }
+    shown_ = false;
     form_.Load();
     // The folders the load step could list (none when the game is gone).
     watchingAll_ = folderWatch_.Watch({gameList_.Folder(), storedList_.Folder()});
@@ -51,6 +74,10 @@ void Win32MoverWindow::LoadAndShow(HWND owner) {
     SetForegroundWindow(window_);
     UpdateWindow(window_);
     SetFocus(gameList_.Window());
+    // Files handed over while the load step asked the player something
+    // waited for the window.
+    shown_ = true;
+    if (!waitingDrops_.empty()) PostMessageW(window_, kAddWaitingDrops, 0, 0);
 }
 
 void Win32MoverWindow::CreateChildren() {
@@ -77,6 +104,55 @@ void Win32MoverWindow::CreateChildren() {
         tool.uId = reinterpret_cast<UINT_PTR>(list->Window());
         tool.lpszText = text.data();
         SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void Win32MoverWindow::AddFilesLater(std::vector<std::string> paths, DropTarget target) {
+    if (paths.empty()) return;
+    waitingDrops_.push_back({std::move(paths), target});
+    if (window_ != nullptr) PostMessageW(window_, kAddWaitingDrops, 0, 0);
+}
+
+DropTarget Win32MoverWindow::TargetAt(POINT at) const {
+    const HWND under = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
+    if (under != nullptr && under == storedList_.Window()) return DropTarget::StoredMaps;
+    return DropTarget::GameMaps;
+}
+
+void Win32MoverWindow::TakeDrop(HDROP drop) {
+    std::vector<std::string> paths = DroppedPaths(drop);
+    POINT at{};
+    // False for a point outside the client area, which has no list.
+    const bool inClient = DragQueryPoint(drop, &at) != 0;
+    DragFinish(drop);
+    AddFilesLater(std::move(paths), inClient ? TargetAt(at) : DropTarget::GameMaps);
+}
+
+bool Win32MoverWindow::TakeOpenedFiles(const COPYDATASTRUCT* data) {
+    if (data == nullptr || data->dwData != kOpenedFilesTag || waitingDrops_.size() >= kMaxWaitingDrops) {
+        return false;
+    }
+    auto paths = UnpackOpenedFiles(data->lpData, data->cbData);
+    if (!paths) return false;
+    // Added once the other start has its answer: it waits for none of it.
+    AddFilesLater(std::move(*paths), DropTarget::GameMaps);
+    return true;
+}
+
+void Win32MoverWindow::AddWaitingDrops() {
+    // A drop that comes while the player answers about another (its box
+    // runs a message loop) waits for that one to end; one that comes while
+    // the window loads waits for it to be up.
+    if (addingDrops_ || !shown_) return;
+    struct Adding {
+        bool& flag;
+        explicit Adding(bool& f) : flag(f) { flag = true; }
+        ~Adding() { flag = false; }
+    } adding(addingDrops_);
+    while (!waitingDrops_.empty() && window_ != nullptr) {
+        WaitingDrop drop = std::move(waitingDrops_.front());
+        waitingDrops_.pop_front();
+        Behaviour().AddDroppedFiles(drop.paths, drop.target, dropReader_);
     }
 }
 
@@ -191,6 +267,9 @@ LRESULT Win32MoverWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
             return -2;
         }
         return -1;
+    case WM_DROPFILES: TakeDrop(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COPYDATA: return TakeOpenedFiles(reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+    case kAddWaitingDrops: AddWaitingDrops(); return 0;
     case WM_SETFOCUS: FocusList(); return 0;
     case WM_SETCURSOR:
         if (ApplyPointer(lParam)) return TRUE;

@@ -5,9 +5,15 @@
 // and hands the events over.
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <deque>
+#include <string>
+#include <vector>
 
 #include "front/win32/folder_watch.h"
 #include "front/win32/win32_canvas.h"
+#include "front/win32/win32_drop_reader.h"
 #include "front/win32/win32_file_list.h"
 #include "front/win32/win32_region_ops.h"
 #include "front/win32/window_class.h"
@@ -29,7 +35,13 @@ public:
 
     // Creates the window, hidden and owned by owner (null for none), runs its
     // load step to the end, then shows it with the focus in the game maps list.
+    // It takes files dropped on it from then on.
     void LoadAndShow(HWND owner);
+
+    // Adds the files as if dropped on the window (on the target's list), from
+    // the message loop once what runs now has ended; drops that come while a
+    // drop is being added wait for it, in their turn.
+    void AddFilesLater(std::vector<std::string> paths, DropTarget target);
 
     HWND Window() const { return window_; }
     Mover& Behaviour() { return form_.Behaviour(); }
@@ -62,6 +74,14 @@ private:
     void Changed();
     Win32FileList* ListOf(HWND window);
     void FocusList();
+    // Where files dropped at a point of the client area go: the list under
+    // it, the game maps folder anywhere else.
+    DropTarget TargetAt(POINT at) const;
+    void TakeDrop(HDROP drop);
+    // Files a later start of the program hands over (WM_COPYDATA); false
+    // for what is no such list.
+    bool TakeOpenedFiles(const COPYDATASTRUCT* data);
+    void AddWaitingDrops();
 
     Screen& screen_;
     Win32RegionOps regions_;
@@ -76,6 +96,14 @@ private:
     // Both lists follow their folders; F5 re-reads them as well.
     Win32FolderWatch folderWatch_;
     bool watchingAll_ = true;
+    struct WaitingDrop {
+        std::vector<std::string> paths;
+        DropTarget target;
+    };
+    std::deque<WaitingDrop> waitingDrops_;
+    bool addingDrops_ = false;
+    bool shown_ = false;
+    Win32DropReader dropReader_;
 };
 
 }  // namespace tessary

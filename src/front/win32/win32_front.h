@@ -20,7 +20,9 @@
 //   MessageBoxes, Shell     Win32Screen, Win32Pointer, Win32Application,
 //                           Win32MessageBoxes, Win32Shell
 //                           (win32_process_services.h)
-//   RunningCopy             Win32RunningCopy (win32_running_copy.h)
+//   RunningCopy             Win32RunningCopy (win32_running_copy.h); the
+//                           files it hands over: opened_files.h
+//   DropReader              Win32DropReader (win32_drop_reader.h)
 //   GameFolderChooser       Win32GameFolderChooser
 //                           (win32_game_folder_chooser.h)
 //

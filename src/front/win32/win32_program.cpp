@@ -1,13 +1,16 @@
 #include "front/win32/win32_program.h"
 
+#include <utility>
+
 namespace tessary {
 
-Win32Program::Win32Program()
+Win32Program::Win32Program(std::vector<std::string> openedFiles)
     : splash_(screen_),
       mainFrame_([this](HWND frame, HWND client) { LoadMover(frame, client); }),
       start_(StartupServices{screen_, pointer_, application_, messages_, drives_, treeSearch_, splash_,
                              mainFrame_, locationCache_},
-             GameFolderChoice{folderChooser_, files_}) {}
+             GameFolderChoice{folderChooser_, files_}),
+      openedFiles_(std::move(openedFiles)) {}
 
 int Win32Program::Run() {
     start_.Run();
@@ -28,6 +31,7 @@ void Win32Program::LoadMover(HWND frame, HWND /*client*/) {
         MoverWindowServices{screen_, pointer_, messages_, files_, shell_, application_});
     mover_->LoadAndShow(frame);
     shell_.SetOwner(mover_->Window());
+    mover_->AddFilesLater(std::exchange(openedFiles_, {}), DropTarget::GameMaps);
 }
 
 }  // namespace tessary

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "front/win32/main_frame.h"
 #include "front/win32/mover_window.h"
@@ -21,7 +23,9 @@ namespace tessary {
 
 class Win32Program {
 public:
-    Win32Program();
+    // openedFiles: the files the program was started with (full paths),
+    // added as dropped on the game's maps folder once the map window is up.
+    explicit Win32Program(std::vector<std::string> openedFiles = {});
 
     // Runs the start-up sequence, then the message loop; returns the exit code.
     int Run();
@@ -45,6 +49,7 @@ private:
     LocationCache locationCache_{application_, files_, files_};
     StartSequence start_;
     std::unique_ptr<Win32MoverWindow> mover_;
+    std::vector<std::string> openedFiles_;
 };
 
 }  // namespace tessary

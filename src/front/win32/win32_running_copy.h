@@ -1,7 +1,8 @@
 #pragma once
 // The one running copy on Windows: a named mutex in the user's session holds
 // the claim, and a later start brings the running copy's map window to the
-// front itself, found by its window class.
+// front itself, found by its window class, handing it the files it was
+// started with.
 
 #include <windows.h>
 
@@ -13,8 +14,9 @@ namespace tessary {
 class Win32RunningCopy final : public RunningCopy {
 public:
     bool Claim() override;
-    // Restores the running copy's frame if it is minimised and makes its map
-    // window the foreground window.
+    // Restores the running copy's frame if it is minimised, makes its map
+    // window the foreground window and hands it the files (WM_COPYDATA; it
+    // adds them as dropped on the game's maps folder).
     bool AskToShowItself(const std::vector<std::string>& files) override;
 
 private:

@@ -49,7 +49,11 @@ printf 'LAKE MAP' > "$tmp/twins/LAKE.GMX"
 printf 'BM lake' > "$tmp/twins/lake.bmp"
 printf 'BM LAKE' > "$tmp/twins/LAKE.bmp"
 
+# A pipe that no program writes to, among files that may be dropped.
+mkfifo "$tmp/pipe.gmx"
+
 export TESSARY_PREPARED_PREFIX=1
+export TESSARY_PIPE="Z:${tmp//\//\\}\\pipe.gmx"
 export TESSARY_TWINS_FOLDER="Z:${tmp//\//\\}\\twins"
 export TESSARY_LINK_TREE="Z:${tmp//\//\\}\\tree"
 "$run" "$exe" --gtest_filter='*Prepared*'

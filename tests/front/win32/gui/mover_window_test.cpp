@@ -4,7 +4,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,11 +19,13 @@
 #include "forms/mover_layout.h"
 #include "front/win32/dib_picture.h"
 #include "front/win32/main_frame.h"
+#include "front/win32/opened_files.h"
 #include "front/win32/mover_window.h"
 #include "front/win32/splash_window.h"
 #include "front/win32/wide_text.h"
 #include "front/win32/win32_files.h"
 #include "front/win32/win32_process_services.h"
+#include "front/win32/win32_running_copy.h"
 #include "platform/failure.h"
 #include "support/win_temp_folder.h"
 
@@ -318,6 +325,97 @@ TEST_F(Win32MoverWindowTest, AStoredMapOfTheSameNameIsKeptAsideNotLost) {
     EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Replaced Maps\\Aspen.gmx"), "older aspen");
     EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Aspen.gmx"), "<missing>");
     EXPECT_EQ(Shown(window.StoredList().Window()), std::vector<std::string>{"Aspen.gmx"});
+}
+
+// A WM_DROPFILES as the shell posts it: wide names, the point in the map
+// window's client area. DragFinish frees it.
+HGLOBAL DropOf(const std::vector<std::string>& paths, POINT at) {
+    std::wstring names;
+    for (const std::string& path : paths) names += Widen(path) + L'\0';
+    names += L'\0';
+    const SIZE_T size = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = at;
+    drop->fWide = TRUE;
+    std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// Handles the window's messages until done() or ten seconds have passed.
+bool PumpUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 1000 && !done(); ++i) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    return done();
+}
+
+// A zip archive made by the zip tool before the test ran (gui_test.sh): the
+// map Fjord.gmx ("fjord map") and its picture Fjord.bmp ("BM fjord") in a
+// folder "Fjord 1.2".
+std::string ZipFromZipTool() {
+    const char* path = std::getenv("TESSARY_TEST_ZIP");
+    if (path == nullptr) throw std::runtime_error("TESSARY_TEST_ZIP names no archive: run gui_test.sh");
+    return path;
+}
+
+TEST_F(Win32MoverWindowTest, FilesAndArchivesDroppedOnTheStoredListGoToStoredMapsAndElsewhereToTheGame) {
+    const std::string downloads = folder / "Downloads";
+    CreateDirectoryW(LongPath(downloads).c_str(), nullptr);
+    const std::string lake = downloads + "\\Lake.gmx", lakePicture = downloads + "\\Lake.bmp";
+    WinTempFolder::WriteBytes(lake, "lake map");
+    WinTempFolder::WriteBytes(lakePicture, SmallBmp(8, 8));
+    const std::string zip = ZipFromZipTool();
+    const std::string zipBytes = WinTempFolder::ReadBytes(zip);
+
+    const LayoutRect& list = fakes::kStoredListPlace;
+    const POINT overStored{list.left + list.width / 2, list.top + list.height - 10};
+    SendMessageW(window.Window(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(DropOf({lake, lakePicture, zip}, overStored)), 0);
+    ASSERT_TRUE(PumpUntil([&] { return WinTempFolder::ReadBytes(stored + "\\Fjord.bmp") != "<missing>"; }));
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Lake.gmx"), "lake map");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Lake.bmp"), SmallBmp(8, 8));
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Fjord.gmx"), "fjord map");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Fjord.bmp"), "BM fjord");
+    // What was dropped is left as it was.
+    EXPECT_EQ(WinTempFolder::ReadBytes(lake), "lake map");
+    EXPECT_EQ(WinTempFolder::ReadBytes(zip), zipBytes);
+    EXPECT_TRUE(PumpUntil([&] {
+        return Shown(window.StoredList().Window()) == std::vector<std::string>{"Fjord.gmx", "Lake.gmx"};
+    }));
+
+    // On the painted surface, off both lists: the game's maps folder.
+    const std::string marsh = downloads + "\\Marsh.gmx";
+    WinTempFolder::WriteBytes(marsh, "marsh map");
+    const POINT offTheLists{fakes::kStoreFace.x, fakes::kStoreFace.y};
+    SendMessageW(window.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({marsh}, offTheLists)), 0);
+    ASSERT_TRUE(PumpUntil([&] { return WinTempFolder::ReadBytes(maps + "\\Marsh.gmx") != "<missing>"; }));
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Marsh.gmx"), "marsh map");
+    EXPECT_EQ(WinTempFolder::ReadBytes(stored + "\\Marsh.gmx"), "<missing>");
+}
+
+TEST_F(Win32MoverWindowTest, ALaterStartHandsItsFilesOverAndOnlyAListOfPathsIsTaken) {
+    const std::string fen = folder.Write("Fen.gmx", "fen map");
+    // The later start's side, against this window: it answers before it adds.
+    Win32RunningCopy later;
+    ASSERT_TRUE(later.AskToShowItself({fen}));
+    EXPECT_EQ(WinTempFolder::ReadBytes(maps + "\\Fen.gmx"), "<missing>");
+    ASSERT_TRUE(PumpUntil([&] { return WinTempFolder::ReadBytes(maps + "\\Fen.gmx") == "fen map"; }));
+
+    // A stranger's message: no terminated list, or no UTF-8.
+    for (const std::string& bytes : {std::string("C:\\x.gmx"), std::string("C:\\\xff.gmx\0", 10)}) {
+        std::string copy = bytes;
+        COPYDATASTRUCT data{kOpenedFilesTag, static_cast<DWORD>(copy.size()), copy.data()};
+        EXPECT_EQ(SendMessageW(window.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), FALSE);
+    }
 }
 
 TEST_F(Win32MoverWindowTest, ClosingTheWindowReleasesTheShape) {
