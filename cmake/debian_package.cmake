@@ -1,7 +1,9 @@
 # The Debian package of the Linux program: `cpack -G DEB` in a release build
 # gives tessary_1.00_<arch>.deb with what `cmake --install` puts in place
 # (program, desktop entry, icon, AppStream metainfo) below /usr. Its
-# dependencies are worked out from the program by dpkg-shlibdeps.
+# dependencies are worked out from the program by dpkg-shlibdeps, but for
+# libarchive, which the program loads only when a 7z archive is first read,
+# so is named here (libarchive13t64 is its package's name from Debian 13 on).
 set(CPACK_PACKAGE_NAME tessary)
 set(CPACK_PACKAGE_VERSION 1.00)
 set(CPACK_PACKAGE_VENDOR Orlenport)
@@ -15,4 +17,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libarchive13 | libarchive13t64")
 include(CPack)

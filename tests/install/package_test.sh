@@ -27,6 +27,8 @@ debs=("$work/build"/tessary_*.deb)
 deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$depends" || fail "the dependencies were not worked out from the program: $depends"
+# Loaded only when a 7z archive is read, so named by hand.
+grep -q 'libarchive13' <<<"$depends" || fail "the package does not depend on libarchive: $depends"
 
 # --- Install it; one package test on the machine at a time ---
 lock=/tmp/tessary-package-test.lock
