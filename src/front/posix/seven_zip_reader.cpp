@@ -87,7 +87,8 @@ LibArchive LibArchiveFrom(const char* libraryFile) {
 // One pass of libarchive over the bytes, from the start.
 class Session {
 public:
-    Session(const LibArchive& lib, const ByteSource& bytes) : lib_(lib), bytes_(bytes), archive_(lib.readNew()) {
+    Session(const LibArchive& lib, const ByteSource& bytes)
+        : lib_(lib), bytes_(bytes), archive_(lib.readNew()) {
         if (!archive_) throw IntakeRefused("there is not enough memory to read it");
         lib_.supportSevenZip(archive_);
         lib_.setReadCallback(archive_, &Session::ReadMore);

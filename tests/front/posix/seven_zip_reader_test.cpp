@@ -16,7 +16,8 @@ TEST(SevenZipReaderTest, RefusesWhenLibArchiveCannotBeLoaded) {
             OpenSevenZipArchive(bytes, IntakeLimits{}, library);
             ADD_FAILURE() << "the archive was read";
         } catch (const IntakeRefused& refused) {
-            EXPECT_STREQ(refused.what(), "7z archives cannot be read: the libarchive library cannot be loaded");
+            EXPECT_STREQ(refused.what(),
+                         "7z archives cannot be read: the libarchive library cannot be loaded");
         }
     }
 }
