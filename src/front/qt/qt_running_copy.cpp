@@ -83,10 +83,13 @@ void QtRunningCopy::TakeConnections() {
 
 void QtRunningCopy::Read(Connection& connection) {
     // A later start that connects and sends nothing, or sends slowly, only
-    // leaves its connection waiting: nothing here waits for it.
+    // leaves its connection waiting: nothing here waits for it. Quiet while
+    // its lines are answered, should showing the window run the event loop.
+    connection.readable->setEnabled(false);
     for (;;) {
         switch (ReadSomeFrom(connection.socket.Get(), connection.incoming)) {
             case SocketRead::kNothingYet:
+                connection.readable->setEnabled(true);
                 return;
             case SocketRead::kBytes:
                 if (Answer(connection)) break;
@@ -130,8 +133,7 @@ bool QtRunningCopy::Answer(Connection& connection) {
 }
 
 void QtRunningCopy::Close(Connection& connection) {
-    // Its notifier is the one signalling now: it goes once the signal is done.
-    connection.readable->setEnabled(false);
+    // Its notifier may be the one signalling now: it goes once that is done.
     connection.readable.release()->deleteLater();
     std::erase_if(connections_, [&](const std::unique_ptr<Connection>& held) { return held.get() == &connection; });
 }
