@@ -5,8 +5,8 @@
 // ("shown" or "not shown"). The request is a "file PATH" line for each file
 // it hands over, the path's bytes percent-coded, then a "show" line.
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <functional>
@@ -14,9 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "front/posix/file_descriptor.h"
 #include "platform/running_copy.h"
-
-class QLocalSocket;
 
 namespace tessary {
 
@@ -28,6 +27,10 @@ public:
 
     // The lock file and the socket are in the user's runtime folder.
     QtRunningCopy();
+    // Takes the socket file away while the lock still holds.
+    ~QtRunningCopy() override;
+    QtRunningCopy(const QtRunningCopy&) = delete;
+    QtRunningCopy& operator=(const QtRunningCopy&) = delete;
 
     // Once claimed, a "show" request calls showWindow with the files handed
     // over (none for a plain start); it brings the map window to the front,
@@ -41,15 +44,29 @@ public:
     bool AskToShowItself(const std::vector<std::string>& files) override;
 
 private:
-    // Answers the request lines that have come in; files collects the
-    // connection's "file" lines until its "show".
-    void Answer(QLocalSocket& socket, std::vector<std::string>& files);
+    // One later start's connection, read whenever bytes come in.
+    struct Connection {
+        FileDescriptor socket;
+        std::unique_ptr<QSocketNotifier> readable;
+        // Bytes of a request line not yet whole.
+        std::string incoming;
+        // The "file" lines until their "show".
+        std::vector<std::string> files;
+    };
+
+    void TakeConnections();
+    void Read(Connection& connection);
+    // Answers the whole request lines that have come in; false when the
+    // connection is to be cut.
+    bool Answer(Connection& connection);
+    void Close(Connection& connection);
 
     QString lockPath_;
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    // Goes first, taking its socket file along, then the lock.
-    QLocalServer server_;
+    FileDescriptor listener_;
+    std::unique_ptr<QSocketNotifier> connecting_;
+    std::vector<std::unique_ptr<Connection>> connections_;
     std::function<bool(const std::vector<std::string>&)> showWindow_;
 };
 

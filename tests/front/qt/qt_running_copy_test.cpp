@@ -1,14 +1,20 @@
 // The one running copy: a later start hands its files over the local socket.
 #include <QTest>
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <future>
 
 #include <gtest/gtest.h>
 
 #include "front/qt/qt_running_copy.h"
+#include "front/posix/file_descriptor.h"
 #include "support/temp_folder.h"
 
 namespace tessary {
@@ -54,6 +60,54 @@ TEST(QtRunningCopyTest, ALaterStartHandsOverPathsOfAnyBytesAndTheRunningCopyAnsw
     // Not taken where there is no map window yet: the later start says so.
     hasMapWindow = false;
     EXPECT_FALSE(ask(files));
+}
+
+// Later starts that connect and never finish their request, or send more
+// than any request holds, neither hold up the answer to the next one nor
+// make the running copy keep their bytes; and the socket is the user's alone.
+TEST(QtRunningCopyTest, ASilentOrOverlongLaterStartHoldsUpNoOther) {
+    testing::TempFolder temp;
+    const std::string runtime = temp.Folder("runtime");
+    ::chmod(runtime.c_str(), 0700);
+    struct RuntimeFolder {
+        QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        ~RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", saved); }
+    } restored;
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    QtRunningCopy running;
+    ASSERT_TRUE(running.Claim());
+    running.OnShowRequest([](const std::vector<std::string>&) { return true; });
+    const std::string socketPath = runtime + "/tessary.socket";
+    struct stat socketFile {};
+    ASSERT_EQ(::stat(socketPath.c_str(), &socketFile), 0);
+    EXPECT_EQ(socketFile.st_mode & 077, 0u);
+
+    auto connect = [&] {
+        FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+        EXPECT_EQ(::connect(socket.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        return socket;
+    };
+    const FileDescriptor silent = connect();
+    const FileDescriptor halfway = connect();
+    ASSERT_EQ(::send(halfway.Get(), "file /a", 7, MSG_NOSIGNAL), 7);
+    const FileDescriptor overlong = connect();
+    const std::string endless(4 * QtRunningCopy::kLongestPath + 2, 'a');
+    ASSERT_EQ(::send(overlong.Get(), endless.data(), endless.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(endless.size()));
+
+    QtRunningCopy later;
+    std::future<bool> answer = std::async(std::launch::async, [&later] { return later.AskToShowItself({"/b"}); });
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 10000));
+    EXPECT_TRUE(answer.get());
+    // The over-long one is cut off: its next read finds the end.
+    pollfd ended{overlong.Get(), POLLIN, 0};
+    EXPECT_EQ(::poll(&ended, 1, 5000), 1);
+    char byte = 0;
+    EXPECT_EQ(::recv(overlong.Get(), &byte, 1, MSG_DONTWAIT), 0);
 }
 
 }  // namespace
