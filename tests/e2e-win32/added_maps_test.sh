@@ -32,19 +32,10 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 agree_until() {
   local id quiet=0
   for _ in $(seq 60); do
-    id=$(xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | head -n 1 || true)
+    id=$(message_box)
     if [ -n "$id" ]; then
       quiet=0
-      xdotool windowactivate --sync "$id" 2>/dev/null || true
-      xdotool key --window "$id" Return 2>/dev/null || true
-      # xdotool sends the release to the box as an event of its own once the
-      # box has gone on the press, and the X server would hold Return down
-      # and repeat it into the next box: let go of it for the server too.
-      xdotool keyup Return 2>/dev/null || true
-      for _ in $(seq 20); do
-        xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | grep -qx "$id" || break
-        sleep 0.5
-      done
+      answer_box "$id"
       continue
     fi
     if [ -e "$1" ]; then

@@ -54,19 +54,11 @@ printf 'elk map' > "$maps/Elk.gmx"
 dismiss() {  # dismiss: OK on the message box, looked up again until it is gone
   local id
   for _ in $(seq 20); do
-    id=$(xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | head -n 1 || true)
+    id=$(message_box)
     [ -n "$id" ] || return 0
-    xdotool windowactivate --sync "$id" 2>/dev/null || true
-    xdotool key --window "$id" Return 2>/dev/null || true
-    # The release went to the box, gone on the press: let go of Return for
-    # the X server too, or it repeats into what has the keyboard next.
-    xdotool keyup Return 2>/dev/null || true
     # One Return for each box: a second one would reach the map list behind
     # it once the box has gone, and move the highlighted map.
-    for _ in $(seq 10); do
-      xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | grep -qx "$id" || break
-      sleep 0.5
-    done
+    answer_box "$id"
   done
   fail "the message box did not go"
 }

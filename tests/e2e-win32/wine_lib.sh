@@ -59,3 +59,23 @@ wait_named() {
   done
   return 1
 }
+
+# message_box: the id of the program's message box on the screen, or nothing.
+message_box() {
+  xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | head -n 1 || true
+}
+
+# answer_box ID: OK (Return) on the message box ID, then waits up to ten
+# seconds for it to go. xdotool sends the release to the box as an event of
+# its own once the box has gone on the press, and the X server would hold
+# Return down and repeat it into whatever has the keyboard next: Return is
+# let go for the server too.
+answer_box() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  xdotool key --window "$1" Return 2>/dev/null || true
+  xdotool keyup Return 2>/dev/null || true
+  for _ in $(seq 20); do
+    xdotool search --all --onlyvisible --name '^Tessary --- Fennock Marrowby$' 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.5
+  done
+}
