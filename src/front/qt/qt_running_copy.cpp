@@ -1,6 +1,10 @@
 #include "front/qt/qt_running_copy.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <QByteArray>
 #include <QDir>
@@ -51,11 +55,17 @@ QtRunningCopy::~QtRunningCopy() {
 
 bool QtRunningCopy::Claim() {
     if (lockPath_.isEmpty()) return true;
-    lock_ = std::make_unique<QLockFile>(lockPath_);
-    // Held for the whole run: only a copy that is gone leaves a stale lock
-    // (QLockFile then takes it over), never an old one.
-    lock_->setStaleLockTime(0);
-    if (!lock_->tryLock(0)) return lock_->error() != QLockFile::LockFailedError;
+    // Held for the whole run; the system lets go of it when this copy ends,
+    // however it ends, so a copy that was killed never leaves a claim.
+    // Where the lock file cannot be had at all this copy runs all the same.
+    lock_.Reset(::open(QFile::encodeName(lockPath_).constData(),
+                       O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600));
+    if (!lock_.Valid()) return true;
+    int locked;
+    do {
+        locked = ::flock(lock_.Get(), LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0) return errno != EWOULDBLOCK;
     // A socket file left by a copy that was killed is replaced. Without a
     // socket this copy runs all the same; later starts then open their own.
     listener_ = ListenAtLocalPath(QFile::encodeName(socketPath_).toStdString());

@@ -1,11 +1,10 @@
 #pragma once
-// The one running copy on Linux: a lock file in the user's runtime folder
-// holds the claim, and the copy that holds it listens on a local socket
+// The one running copy on Linux: a lock on a file in the user's runtime
+// folder holds the claim, and the copy that holds it listens on a local socket
 // beside it. A later start writes its request and reads one answer line
 // ("shown" or "not shown"). The request is a "file PATH" line for each file
 // it hands over, the path's bytes percent-coded, then a "show" line.
 
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QString>
 
@@ -63,7 +62,7 @@ private:
 
     QString lockPath_;
     QString socketPath_;
-    std::unique_ptr<QLockFile> lock_;
+    FileDescriptor lock_;  // the lock file, locked while this copy runs
     FileDescriptor listener_;
     std::unique_ptr<QSocketNotifier> connecting_;
     std::vector<std::unique_ptr<Connection>> connections_;
