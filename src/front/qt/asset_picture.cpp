@@ -54,11 +54,14 @@ bool InReadOnlyFileSegment(std::uintptr_t start, std::uintptr_t end) {
 }
 
 // Gives the memory pages that lie wholly inside the stored bytes of a
-// picture back to the system: the bytes stay in the program's file and are
-// read in again if they are ever needed. Those of a picture already decoded,
-// or drawn and not needed until the next paint, would only weigh on the
-// program's memory. Bytes held anywhere else are left alone.
+// large picture back to the system: the bytes stay in the program's file and
+// are read in again if they are ever needed. Those of a picture already
+// decoded, or drawn and not needed until the next paint, would only weigh on
+// the program's memory. A small picture's few pages are not worth the call,
+// nor reading them in again; bytes held anywhere else are left alone.
 void ReleaseStoredBytes(const uchar* data, qint64 size) {
+    constexpr qint64 kSmallestReleased = 64 * 1024;
+    if (size < kSmallestReleased) return;
     static const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
     const auto start = reinterpret_cast<std::uintptr_t>(data);
     const std::uintptr_t first = (start + page - 1) / page * page;
@@ -293,6 +296,13 @@ QSize AssetPictureSize(const QString& name) {
     return size.isValid() ? size : QSize();
 }
 
+ClippedTo::ClippedTo(QPainter& painter, const QRect& rect) : painter_(painter) {
+    painter_.save();
+    painter_.setClipRect(rect, Qt::IntersectClip);
+}
+
+ClippedTo::~ClippedTo() { painter_.restore(); }
+
 StoredPicture::StoredPicture(const QString& name) : name_(name) {
     const QResource resource(QStringLiteral(":/assets/") + name);
     if (const auto size = PlainSizeOf(resource)) {
@@ -310,22 +320,25 @@ bool StoredPicture::DrawsWhole() const {
     return !whole_.isNull() && !whole_.hasAlphaChannel();
 }
 
-void StoredPicture::Draw(QPainter& painter, const QRect& area) const {
-    const QRect shown = area.intersected(QRect(QPoint(0, 0), size_));
+void StoredPicture::Draw(QPainter& painter, const QRegion& area) const {
+    const QRegion shown = area.intersected(QRect(QPoint(0, 0), size_));
     if (shown.isEmpty()) return;
-    if (data_ == nullptr) {
-        if (whole_.isNull()) whole_ = AssetPicture(name_);
-        painter.drawPixmap(shown.topLeft(), whole_, shown);
-        return;
+    if (data_ == nullptr && whole_.isNull()) whole_ = AssetPicture(name_);
+    for (const QRect& part : shown) {
+        const ClippedTo clipped(painter, part);
+        if (data_ == nullptr) {
+            painter.drawPixmap(part.topLeft(), whole_, part);
+            continue;
+        }
+        // Bands small enough to come from the heap's free memory each time.
+        const int bandRows = qMax(1, 64 * 1024 / (4 * part.width()));
+        for (int top = part.top(); top <= part.bottom(); top += bandRows) {
+            const QRect band(part.left(), top, part.width(), qMin(bandRows, part.bottom() + 1 - top));
+            const QImage rows = ReadArtworkBmp(data_, bytes_, band);
+            if (!rows.isNull()) painter.drawImage(band.topLeft(), rows);
+        }
     }
-    // Bands small enough to come from the heap's free memory each time.
-    const int bandRows = qMax(1, 64 * 1024 / (4 * shown.width()));
-    for (int top = shown.top(); top <= shown.bottom(); top += bandRows) {
-        const QRect band(shown.left(), top, shown.width(), qMin(bandRows, shown.bottom() + 1 - top));
-        const QImage rows = ReadArtworkBmp(data_, bytes_, band);
-        if (!rows.isNull()) painter.drawImage(band.topLeft(), rows);
-    }
-    ReleaseStoredBytes(data_, bytes_);
+    if (data_ != nullptr) ReleaseStoredBytes(data_, bytes_);
 }
 
 QIcon ProgramIcon() {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 
@@ -51,7 +52,7 @@ public:
     bool DrawsWhole() const;
     // Draws the part of the picture inside `area`, the picture's top-left
     // corner at the painter's origin.
-    void Draw(QPainter& painter, const QRect& area) const;
+    void Draw(QPainter& painter, const QRegion& area) const;
 
 private:
     QString name_;
@@ -59,6 +60,21 @@ private:
     qint64 bytes_ = 0;
     QSize size_;
     mutable QPixmap whole_;  // read on first paint when there are no plain bytes
+};
+
+// Limits the painter to one rectangle (in its own coordinates) while it
+// lives. Drawn within a plain rectangle, pictures and fills are copied row
+// by row; within a window's uneven paint region the painter blends them
+// span by span, and hands large ones to helper threads.
+class ClippedTo {
+public:
+    ClippedTo(QPainter& painter, const QRect& rect);
+    ~ClippedTo();
+    ClippedTo(const ClippedTo&) = delete;
+    ClippedTo& operator=(const ClippedTo&) = delete;
+
+private:
+    QPainter& painter_;
 };
 
 // A fixed name or text of the program's layout tables.

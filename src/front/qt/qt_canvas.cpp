@@ -29,14 +29,17 @@ QImage ToImage(const Picture& picture, const std::string& path) {
 void QtPicture::Draw(QPainter& painter, QPoint at, const QRegion& parts) const {
     if (stored_) {
         painter.translate(at);
-        for (const QRect& part : parts) stored_->Draw(painter, part.translated(-at));
+        stored_->Draw(painter, parts.translated(-at));
         painter.translate(-at);
         return;
     }
     // Read once; one that cannot be read draws nothing.
     if (!assetName_.isEmpty()) image_ = AssetImage(std::exchange(assetName_, QString()));
     if (image_.isNull()) return;
-    for (const QRect& part : parts) painter.drawImage(part.topLeft(), image_, part.translated(-at));
+    for (const QRect& part : parts) {
+        const ClippedTo clipped(painter, part);
+        painter.drawImage(part.topLeft(), image_, part.translated(-at));
+    }
 }
 
 bool QtPicture::DrawsWhole() const {
@@ -109,7 +112,10 @@ void QtCanvas::Finish() {
         const Step& step = steps_[i];
         switch (step.kind) {
         case Kind::Fill:
-            for (const QRect& part : shown[i]) painter_.fillRect(part, ToQColor(step.colour));
+            for (const QRect& part : shown[i]) {
+                const ClippedTo clipped(painter_, part);
+                painter_.fillRect(part, ToQColor(step.colour));
+            }
             break;
         case Kind::Picture:
             if (!shown[i].isEmpty()) step.picture->Draw(painter_, step.place.topLeft(), shown[i]);
