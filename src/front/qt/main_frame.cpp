@@ -13,15 +13,15 @@
 
 namespace tessary {
 
-FrameBackdrop::FrameBackdrop(QWidget* parent) : QMdiArea(parent), picture_(ToQString(kMainFramePictureName)) {
-    setFrameShape(QFrame::NoFrame);
-    setBackground(Qt::black);
+FrameBackdrop::FrameBackdrop(QWidget* parent) : QWidget(parent), picture_(ToQString(kMainFramePictureName)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void FrameBackdrop::paintEvent(QPaintEvent* event) {
-    QPainter painter(viewport());
-    const QRect dirty = event->rect();
-    for (const QRect& rest : QRegion(dirty).subtracted(QRect(QPoint(0, 0), picture_.Size()))) {
+    QPainter painter(this);
+    const QRegion dirty = event->region();
+    for (const QRect& rest : dirty.subtracted(QRect(QPoint(0, 0), picture_.Size()))) {
+        const ClippedTo clipped(painter, rest);
         painter.fillRect(rest, Qt::black);
     }
     picture_.Draw(painter, dirty);

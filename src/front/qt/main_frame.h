@@ -1,9 +1,10 @@
 #pragma once
-// The main frame "MDIForm1": a multiple-document parent window whose client
-// area is black with the frame picture drawn once at its top-left corner.
+// The main frame "MDIForm1": the parent window of the program's other
+// windows, whose client area is black with the frame picture drawn once at
+// its top-left corner.
 
 #include <QMainWindow>
-#include <QMdiArea>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -15,8 +16,8 @@ namespace tessary {
 
 // The client area: the picture is neither tiled nor scaled. It is large and
 // of few colours, so it stays in the program's stored form and only the
-// part being painted is turned into pixels.
-class FrameBackdrop final : public QMdiArea {
+// part being painted is turned into pixels. It paints every pixel itself.
+class FrameBackdrop final : public QWidget {
     Q_OBJECT
 public:
     explicit FrameBackdrop(QWidget* parent = nullptr);

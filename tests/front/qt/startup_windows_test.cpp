@@ -123,7 +123,7 @@ TEST(ProgramIconTest, SplashAndFrameCarryTheProgramPicture) {
 TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
     QtMainFrame frame([](QWidget&) {});
     frame.Show();
-    QWidget* viewport = frame.Window()->Backdrop()->viewport();
+    QWidget* viewport = frame.Window()->Backdrop();
     const QImage picture = QImage(QStringLiteral(":/assets/frame.bmp")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(picture.size(), QSize(1280, 960));
     // First at its starting size, where only the picture's top-left part shows...
