@@ -13,11 +13,16 @@
 
 namespace tessary {
 
-FrameBackdrop::FrameBackdrop(QWidget* parent) : QWidget(parent), picture_(ToQString(kMainFramePictureName)) {
+MainFrameWindow::MainFrameWindow() : picture_(ToQString(kMainFramePictureName)) {
+    setObjectName(ToQString(kMainFrameName));
+    setWindowTitle(ToQString(kMainFrameCaption));
+    setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kMainFrameClientSize.width, kMainFrameClientSize.height);
+    FitOnScreen();
 }
 
-void FrameBackdrop::paintEvent(QPaintEvent* event) {
+void MainFrameWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRegion dirty = event->region();
     for (const QRect& rest : dirty.subtracted(QRect(QPoint(0, 0), picture_.Size()))) {
@@ -25,15 +30,6 @@ void FrameBackdrop::paintEvent(QPaintEvent* event) {
         painter.fillRect(rest, Qt::black);
     }
     picture_.Draw(painter, dirty);
-}
-
-MainFrameWindow::MainFrameWindow() : backdrop_(new FrameBackdrop(this)) {
-    setObjectName(ToQString(kMainFrameName));
-    setWindowTitle(ToQString(kMainFrameCaption));
-    setWindowIcon(ProgramIcon());
-    setCentralWidget(backdrop_);
-    resize(kMainFrameClientSize.width, kMainFrameClientSize.height);
-    FitOnScreen();
 }
 
 void MainFrameWindow::FitOnScreen() {
@@ -48,7 +44,7 @@ void MainFrameWindow::FitOnScreen() {
 }
 
 void MainFrameWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    QWidget::showEvent(event);
     // The window system's frame is known once the window is first on the
     // screen; later the player places and sizes the frame.
     if (std::exchange(fittedWhenShown_, true)) return;
@@ -58,9 +54,9 @@ void MainFrameWindow::showEvent(QShowEvent* event) {
 void MainFrameWindow::closeEvent(QCloseEvent* event) {
     // The windows it opened: windows of their own, or inside its client area.
     for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (window != centralWidget() && window->isVisible()) window->close();
+        if (window->isVisible()) window->close();
     }
-    QMainWindow::closeEvent(event);
+    QWidget::closeEvent(event);
 }
 
 QtMainFrame::QtMainFrame(std::function<void(QWidget&)> onLoad) : onLoad_(std::move(onLoad)) {}

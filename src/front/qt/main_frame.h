@@ -3,7 +3,6 @@
 // windows, whose client area is black with the frame picture drawn once at
 // its top-left corner.
 
-#include <QMainWindow>
 #include <QWidget>
 
 #include <functional>
@@ -14,38 +13,27 @@
 
 namespace tessary {
 
-// The client area: the picture is neither tiled nor scaled. It is large and
-// of few colours, so it stays in the program's stored form and only the
-// part being painted is turned into pixels. It paints every pixel itself.
-class FrameBackdrop final : public QWidget {
-    Q_OBJECT
-public:
-    explicit FrameBackdrop(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    StoredPicture picture_;
-};
-
-class MainFrameWindow final : public QMainWindow {
+// The client area is black with the picture drawn unscaled at its top-left
+// corner, once. The picture is large and of few colours, so it stays in the
+// program's stored form and only the part being painted is turned into
+// pixels. The window paints every pixel itself.
+class MainFrameWindow final : public QWidget {
     Q_OBJECT
 public:
     MainFrameWindow();
-    FrameBackdrop* Backdrop() const { return backdrop_; }
 
     // Makes the frame no larger than the screen's free area and moves it onto
     // that area where the window system lets the program place it.
     void FitOnScreen();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Closing the frame closes the windows it opened, the map window among them.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    FrameBackdrop* backdrop_;
+    StoredPicture picture_;
     bool fittedWhenShown_ = false;
 };
 

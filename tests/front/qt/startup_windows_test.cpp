@@ -101,7 +101,7 @@ TEST(MainFrameTest, LoadsTheMapWindowAfterShowingItselfWithItsCaption) {
     frame.Show();
     EXPECT_TRUE(frameVisibleAtLoad);
     EXPECT_EQ(frame.Window()->windowTitle(), QStringLiteral("  Tessary - Fennock Marrowby Edition"));
-    EXPECT_EQ(frame.Window()->centralWidget()->size(), QSize(675, 563));
+    EXPECT_EQ(frame.Window()->size(), QSize(675, 563));
 }
 
 TEST(ProgramIconTest, SplashAndFrameCarryTheProgramPicture) {
@@ -123,7 +123,7 @@ TEST(ProgramIconTest, SplashAndFrameCarryTheProgramPicture) {
 TEST(MainFrameTest, DrawsItsPictureOnceUnscaledOnBlack) {
     QtMainFrame frame([](QWidget&) {});
     frame.Show();
-    QWidget* viewport = frame.Window()->Backdrop();
+    QWidget* viewport = frame.Window();
     const QImage picture = QImage(QStringLiteral(":/assets/frame.bmp")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(picture.size(), QSize(1280, 960));
     // First at its starting size, where only the picture's top-left part shows...
