@@ -23,6 +23,7 @@ MainFrameWindow::MainFrameWindow() : picture_(ToQString(kMainFramePictureName)) 
 }
 
 void MainFrameWindow::paintEvent(QPaintEvent* event) {
+    memory_.Wait();
     QPainter painter(this);
     const QRegion dirty = event->region();
     for (const QRect& rest : dirty.subtracted(QRect(QPoint(0, 0), picture_.Size()))) {
@@ -41,6 +42,11 @@ void MainFrameWindow::FitOnScreen() {
     const QSize size = inner.size().boundedTo(WindowArea(*this).size() - frame).expandedTo(QSize(1, 1));
     if (size != inner.size()) resize(size);
     KeepOnItsArea(*this);
+}
+
+void MainFrameWindow::resizeEvent(QResizeEvent* event) {
+    memory_.Wait();
+    QWidget::resizeEvent(event);
 }
 
 void MainFrameWindow::showEvent(QShowEvent* event) {
@@ -68,6 +74,7 @@ void QtMainFrame::Show() {
         window_ = std::make_unique<MainFrameWindow>();
         window_->setAttribute(Qt::WA_DeleteOnClose, false);
         window_->show();
+        window_->PrepareMemory();
         window_->activateWindow();
         // The frame's load step: it loads and shows the map window, in front of it.
         if (onLoad_) onLoad_(*window_);

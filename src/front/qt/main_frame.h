@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "front/qt/asset_picture.h"
+#include "front/qt/window_memory.h"
 #include "platform/startup_windows.h"
 
 namespace tessary {
@@ -25,15 +26,20 @@ public:
     // Makes the frame no larger than the screen's free area and moves it onto
     // that area where the window system lets the program place it.
     void FitOnScreen();
+    // Once shown: its pixel memory is made ready for the first paint while
+    // the program goes on.
+    void PrepareMemory() { memory_.Prepare(*this); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Closing the frame closes the windows it opened, the map window among them.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     StoredPicture picture_;
+    WindowMemory memory_;
     bool fittedWhenShown_ = false;
 };
 

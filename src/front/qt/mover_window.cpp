@@ -14,6 +14,7 @@
 
 #include "front/qt/asset_picture.h"
 #include "front/qt/window_geometry.h"
+#include "front/qt/window_memory.h"
 #include "platform/screen.h"
 
 namespace tessary {
@@ -100,6 +101,7 @@ void QtMoverWindow::LoadAndShow() {
     // The folders the load step could list (none when the game is gone).
     folderWatch_.Watch({gameList_->Folder(), storedList_->Folder()});
     show();
+    memory_.Prepare(*this);
     raise();
     activateWindow();
     gameList_->setFocus(Qt::OtherFocusReason);
@@ -155,6 +157,7 @@ void QtMoverWindow::BeginDrag() {
 }
 
 void QtMoverWindow::paintEvent(QPaintEvent* event) {
+    memory_.Wait();
     QPainter painter(this);
     QtCanvas canvas(painter, font(), event->region());
     form_.Paint(canvas);

@@ -17,6 +17,7 @@
 #include "front/qt/qt_file_list.h"
 #include "front/qt/qt_folder_watch.h"
 #include "front/qt/qt_region_ops.h"
+#include "front/qt/window_memory.h"
 #include "mapwindow/mover_form.h"
 
 namespace tessary {
@@ -103,6 +104,9 @@ private:
     bool addingDrops_ = false;
     // The drag over the window carries local files that may be copied.
     bool dragTaken_ = false;
+    // Of a window of its own: mapped when it is first shown. It never
+    // changes size.
+    WindowMemory memory_;
 };
 
 }  // namespace tessary
