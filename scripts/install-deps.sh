@@ -7,7 +7,7 @@ set -euo pipefail
 # Building and running the program.
 build_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev fonts-dejavu-core libfontconfig-dev
   libglib2.0-dev nlohmann-json3-dev libyaml-cpp-dev
   zlib1g-dev libarchive-dev
 )

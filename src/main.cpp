@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "front/posix/command_line.h"
+#include "front/qt/fonts_ahead.h"
 #include "front/qt/qt_front.h"
 #include "front/qt/qt_resources.h"
 #include "startup/second_start.h"
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
         return Print(stderr, missing, 1);
     }
 
+    // Read while the application is made; the thread ends before main does.
+    const std::jthread fontConfiguration = tessary::ReadFontConfigurationAhead();
     defaultHandler = qInstallMessageHandler(StartupMessageHandler);
     // The arguments are the program's own: the toolkit sees none, so a
     // file named like one of its options is never taken for that option.

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "first_paint.h"
+#include "front/qt/fonts_ahead.h"
 #include "front/qt/qt_process_services.h"
 #include "front/qt/qt_program.h"
 #include "front/qt/qt_resources.h"
@@ -12,6 +13,7 @@
 
 int main(int /*argc*/, char** argv) {
     tessary::bench::FirstPaint firstPaint(QStringLiteral("Mover"));
+    const std::jthread fontConfiguration = tessary::ReadFontConfigurationAhead();
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     QApplication app(toolkitArgc, toolkitArgv);

@@ -4,13 +4,15 @@
 
 #include <utility>
 
+#include "front/qt/fonts_ahead.h"
 #include "front/qt/mover_window.h"
 #include "front/qt/window_geometry.h"
 
 namespace tessary {
 
 QtProgram::QtProgram(std::vector<std::string> openedFiles)
-    : drives_(LauncherDrives::FromEnvironment()),
+    : fontList_(ReadFontListAhead()),
+      drives_(LauncherDrives::FromEnvironment()),
       openedFiles_(std::move(openedFiles)),
       splash_(screen_),
       mainFrame_([this](QWidget& frame) { LoadMover(frame); }),

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <thread>
+
 #include "front/posix/gio_trash_files.h"
 #include "front/posix/launcher_drives.h"
 #include "front/posix/posix_drop_reader.h"
@@ -40,6 +42,9 @@ public:
 
 private:
     void LoadMover(QWidget& frame);
+
+    // Read while the windows are made; ended before anything else goes.
+    std::jthread fontList_;
 
     QtScreen screen_;
     // Where top-level windows cannot be placed, the map window lives in the
