@@ -20,18 +20,26 @@
 namespace tessary {
 namespace {
 
+// A runtime folder of the test's own, the user's alone, while it lives.
+struct PrivateRuntimeFolder {
+    PrivateRuntimeFolder() {
+        ::chmod(path.c_str(), 0700);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(path));
+    }
+    ~PrivateRuntimeFolder() { qputenv("XDG_RUNTIME_DIR", saved); }
+    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+    testing::TempFolder temp;
+    const std::string path = temp.Folder("runtime");
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+};
+
 // The copy already running answers from the event loop while the later
 // start waits for it, as two processes would; the later start asks from
 // another thread here.
 TEST(QtRunningCopyTest, ALaterStartHandsOverPathsOfAnyBytesAndTheRunningCopyAnswersAtOnce) {
-    testing::TempFolder temp;
-    const std::string runtime = temp.Folder("runtime");
-    ::chmod(runtime.c_str(), 0700);
-    struct RuntimeFolder {
-        QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-        ~RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", saved); }
-    } restored;
-    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    const PrivateRuntimeFolder runtimeFolder;
 
     QtRunningCopy running;
     ASSERT_TRUE(running.Claim());
@@ -66,14 +74,8 @@ TEST(QtRunningCopyTest, ALaterStartHandsOverPathsOfAnyBytesAndTheRunningCopyAnsw
 // than any request holds, neither hold up the answer to the next one nor
 // make the running copy keep their bytes; and the socket is the user's alone.
 TEST(QtRunningCopyTest, ASilentOrOverlongLaterStartHoldsUpNoOther) {
-    testing::TempFolder temp;
-    const std::string runtime = temp.Folder("runtime");
-    ::chmod(runtime.c_str(), 0700);
-    struct RuntimeFolder {
-        QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-        ~RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", saved); }
-    } restored;
-    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    const PrivateRuntimeFolder runtimeFolder;
+    const std::string& runtime = runtimeFolder.path;
     QtRunningCopy running;
     ASSERT_TRUE(running.Claim());
     running.OnShowRequest([](const std::vector<std::string>&) { return true; });
